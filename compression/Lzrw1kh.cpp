@@ -27,13 +27,36 @@ void StoreControl(std::uint8_t* dst, std::uint32_t at, std::uint32_t control) {
     dst[at + 1] = static_cast<std::uint8_t>(control);
 }
 
-// Number of bytes from x on that equal src[x], at most 4095 and never past the block.
+// Number of bytes from x on that equal src[x], at most 4095 and never past the block; 0 when there
+// are fewer than 16, which is all a caller needs to know then. Most positions have no run, so the
+// first 16 bytes are looked at as two words before any byte is counted.
 std::uint32_t RunLength(const std::uint8_t* src, std::uint32_t n, std::uint32_t x) {
-    const std::uint32_t limit = std::min(n - x, MaxRun);
     const std::uint8_t value = src[x];
+    if (x + MinRun <= n) {
+        constexpr std::uint64_t Ones = 0x0101010101010101ull;
+        std::uint64_t first;
+        std::uint64_t second;
+        std::memcpy(&first, src + x, 8);
+        std::memcpy(&second, src + x + 8, 8);
+        if (((first ^ value * Ones) | (second ^ value * Ones)) != 0) return 0;
+    }
+    const std::uint32_t limit = std::min(n - x, MaxRun);
     std::uint32_t size = 1;
     while (size < limit && src[x + size] == value) ++size;
-    return size;
+    return size >= MinRun ? size : 0;
+}
+
+// Repeats the size bytes that start offset bytes back. Whole words where the match does not
+// overlap what it produces within a word; they may write up to 7 bytes beyond the match, which the
+// 16 spare bytes of the destination take and later items overwrite.
+void CopyMatch(std::uint8_t* out, std::uint32_t offset, std::uint32_t size) {
+    const std::uint8_t* from = out - offset;
+    if (offset >= 8) {
+        for (std::uint32_t k = 0; k < size; k += 8) std::memcpy(out + k, from + k, 8);
+    } else {
+        // The match overlaps what it produces: byte by byte repeats the pattern.
+        for (std::uint32_t k = 0; k < size; ++k) out[k] = from[k];
+    }
 }
 
 std::uint32_t HashIndex(const std::uint8_t* at) {
@@ -48,18 +71,24 @@ TLZR::TLZR() {
     if (!positionTable_) throw ELzrw1KHCompressor("LZRW1KH : no memory for HASH table");
 }
 
-TLZR::Match TLZR::FindMatch(const std::uint8_t* src, std::uint32_t n, std::uint32_t x) {
+// Inlined, since it runs once for nearly every byte of varied data.
+[[gnu::always_inline]] inline TLZR::Match TLZR::FindMatch(const std::uint8_t* src, std::uint32_t n, std::uint32_t x) {
     // The last two positions have no three bytes to hash, and no match could reach 3 bytes there.
     if (x + MinMatch > n) return {0, 0};
-    std::int16_t& entry = positionTable_[HashIndex(src + x)];
+    const std::uint8_t* const here = src + x;
+    std::int16_t& entry = positionTable_[HashIndex(here)];
     const std::int32_t candidate = entry;
     entry = static_cast<std::int16_t>(x);
-    if (candidate < 0 || x - static_cast<std::uint32_t>(candidate) > MaxDistance) return {0, 0};
-    const auto position = static_cast<std::uint32_t>(candidate);
+    // One test for "a recorded position, near enough, with the same three bytes": on varied data
+    // each part of it is as good as random, and one unpredictable branch costs less than three.
+    const auto position = static_cast<std::uint32_t>(candidate < 0 ? static_cast<std::int32_t>(x) : candidate);
+    const std::uint8_t* const there = src + position;
+    const unsigned differ = (here[0] ^ there[0]) | (here[1] ^ there[1]) | (here[2] ^ there[2]);
+    const bool found = (candidate >= 0) & (x - position <= MaxDistance) & (differ == 0);
+    if (!found) return {0, 0};
     const std::uint32_t limit = std::min(MaxMatch, n - x);
-    std::uint32_t length = 0;
-    while (length < limit && src[x + length] == src[position + length]) ++length;
-    if (length < MinMatch) return {0, 0};
+    std::uint32_t length = MinMatch;
+    while (length < limit && here[length] == there[length]) ++length;
     return {position, length};
 }
 
@@ -79,7 +108,7 @@ std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, st
             items = 0;
         }
         const std::uint32_t run = RunLength(src, n, x);
-        if (run >= MinRun) {
+        if (run != 0) {
             dst[y] = 0;
             dst[y + 1] = static_cast<std::uint8_t>((run - MinRun) >> 8);
             dst[y + 2] = static_cast<std::uint8_t>(run - MinRun);
@@ -130,6 +159,15 @@ std::uint16_t TLZR::DecompressBlock(const std::uint8_t* src, std::uint8_t* dst, 
             x += 2;
             left = ItemsPerGroup;
         }
+        if ((control & 0xFF00) == 0 && left >= 8 && x + 8 <= end && y + 8 <= BlockSize) {
+            // Eight literals in a row, as varied data has them: one copy instead of eight.
+            std::memcpy(dst + y, src + x, 8);
+            x += 8;
+            y += 8;
+            control <<= 8;
+            left -= 8;
+            continue;
+        }
         if ((control & 0x8000) == 0) {
             if (y >= BlockSize) RefuseBlock();
             dst[y++] = src[x++];
@@ -146,14 +184,7 @@ std::uint16_t TLZR::DecompressBlock(const std::uint8_t* src, std::uint8_t* dst, 
             } else {
                 const std::uint32_t size = (src[x + 1] & 0x0Fu) + MinMatch;
                 if (offset > y || size > BlockSize - y) RefuseBlock();
-                std::uint8_t* out = dst + y;
-                const std::uint8_t* from = out - offset;
-                if (offset >= size) {
-                    std::memcpy(out, from, size);
-                } else {
-                    // The match overlaps what it produces: byte by byte repeats the pattern.
-                    for (std::uint32_t k = 0; k < size; ++k) out[k] = from[k];
-                }
+                CopyMatch(dst + y, offset, size);
                 x += 2;
                 y += size;
             }
