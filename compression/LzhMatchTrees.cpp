@@ -51,20 +51,17 @@ void LzhMatchTrees::Add(unsigned r) {
         p = *link;
         const std::uint8_t* const other = window_ + p;
         const unsigned i = CommonLength(key, other);
-        // Among equally long matches the nearest wins.
-        const unsigned distance = ((r - p) & (WindowSize - 1)) - 1;
-        const bool better = i >= MinMatch && (i > length || (i == length && distance < position));
-        position = better ? distance : position;
-        length = better ? i : length;
-        if (i == MaxMatch) {
-            TakePlace(r, p);
-            break;
+        if (i >= MinMatch) {
+            // Among equally long matches the nearest wins.
+            const unsigned distance = ((r - p) & (WindowSize - 1)) - 1;
+            if (i > length || (i == length && distance < position)) position = distance;
+            length = std::max(length, i);
+            if (i == MaxMatch) {
+                TakePlace(r, p);
+                break;
+            }
         }
-        if (key[i] > other[i]) {
-            link = &Right(p);
-        } else {
-            link = &Left(p);
-        }
+        link = key[i] > other[i] ? &Right(p) : &Left(p);
     }
     matchLength_ = length;
     matchPosition_ = position;

@@ -72,11 +72,12 @@ TLZR::TLZR() {
 }
 
 // Inlined, since it runs once for nearly every byte of varied data.
-[[gnu::always_inline]] inline TLZR::Match TLZR::FindMatch(const std::uint8_t* src, std::uint32_t n, std::uint32_t x) {
+[[gnu::always_inline]] inline TLZR::Match TLZR::FindMatch(std::int16_t* table, const std::uint8_t* src, std::uint32_t n,
+                                                           std::uint32_t x) {
     // The last two positions have no three bytes to hash, and no match could reach 3 bytes there.
     if (x + MinMatch > n) return {0, 0};
     const std::uint8_t* const here = src + x;
-    std::int16_t& entry = positionTable_[HashIndex(here)];
+    std::int16_t& entry = table[HashIndex(here)];
     const std::int32_t candidate = entry;
     entry = static_cast<std::int16_t>(x);
     // One test for "a recorded position, near enough, with the same three bytes": on varied data
@@ -93,7 +94,9 @@ TLZR::TLZR() {
 }
 
 std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, std::uint16_t n) {
-    std::fill_n(positionTable_.get(), TableEntries, std::int16_t{-1});
+    // A local copy of the table's address: the byte stores below could otherwise alias it.
+    std::int16_t* const table = positionTable_.get();
+    std::fill_n(table, TableEntries, std::int16_t{-1});
     dst[0] = CodedFlag;
     std::uint32_t x = 0;
     std::uint32_t y = 3;
@@ -116,7 +119,7 @@ std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, st
             y += 4;
             x += run;
             control = control << 1 | 1;
-        } else if (const Match match = FindMatch(src, n, x); match.length != 0) {
+        } else if (const Match match = FindMatch(table, src, n, x); match.length != 0) {
             const std::uint32_t key = (x - match.position) * 16 + (match.length - MinMatch);
             dst[y] = static_cast<std::uint8_t>(key >> 8);
             dst[y + 1] = static_cast<std::uint8_t>(key);
