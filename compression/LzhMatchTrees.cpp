@@ -8,11 +8,13 @@ namespace velmora {
 
 namespace {
 
+constexpr bool little = std::endian::native == std::endian::little;
+
 // The length of the common start of the 60-byte strings a and b, whose first bytes are equal.
 // Compares 8 bytes at a time.
 unsigned CommonLength(const std::uint8_t* a, const std::uint8_t* b) {
     constexpr unsigned Limit = LzhMatchTrees::MaxMatch;
-    if constexpr (std::endian::native == std::endian::little) {
+    if constexpr (little) {
         for (unsigned i = 1; i < Limit; i += 8) {
             std::uint64_t x;
             std::uint64_t y;
@@ -35,34 +37,83 @@ void LzhMatchTrees::Reset() {
     std::fill(parent_, parent_ + WindowSize + 1, Nil);
 }
 
+namespace {
+
+std::uint64_t Load64(const std::uint8_t* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    return word;
+}
+
+// a when pick is false, b when it is true, without a branch.
+template <class T>
+T Select(bool pick, T a, T b) {
+    return a ^ ((a ^ b) & (T{0} - static_cast<T>(pick)));
+}
+
+// Among equally long matches the nearest wins.
+void Weigh(unsigned i, unsigned distance, unsigned& length, unsigned& position) {
+    if (i > length || (i == length && distance < position)) position = distance;
+    length = std::max(length, i);
+}
+
+}  // namespace
+
 void LzhMatchTrees::Add(unsigned r) {
     const std::uint8_t* const key = window_ + r;
     unsigned p = FirstRoot + key[0];
     Right(r) = Left(r) = Nil;
-    std::uint16_t* link = &Right(p);
     unsigned length = 0;
     unsigned position = matchPosition_;
+    unsigned next = Right(p);
+    if (next == Nil) {
+        Right(p) = static_cast<std::uint16_t>(r);
+        parent_[r] = static_cast<std::uint16_t>(p);
+        matchLength_ = 0;
+        return;
+    }
+    // Where the strings differ within their first 8 bytes (most nodes of varied data), which way
+    // the walk goes is as good as random, so it does not branch on it: it loads both children and
+    // the first bytes of both their strings, then picks one pair, and the loads overlap with the
+    // comparison. Where they agree longer (pictures in flat colours), the way is predictable and a
+    // branch lets the next node be fetched before the comparison ends.
+    const std::uint64_t keyWord = little ? Load64(key + 1) : 0;
+    std::uint64_t word = Load64(window_ + next + 1);
+    bool goRight = true;
     for (;;) {
-        if (*link == Nil) {
-            *link = static_cast<std::uint16_t>(r);
-            parent_[r] = static_cast<std::uint16_t>(p);
-            break;
-        }
-        p = *link;
+        p = next;
         const std::uint8_t* const other = window_ + p;
-        const unsigned i = CommonLength(key, other);
-        if (i >= MinMatch) {
-            // Among equally long matches the nearest wins.
-            const unsigned distance = ((r - p) & (WindowSize - 1)) - 1;
-            if (i > length || (i == length && distance < position)) position = distance;
-            length = std::max(length, i);
+        if (little && word != keyWord) {
+            const unsigned bit = static_cast<unsigned>(std::countr_zero(word ^ keyWord)) & ~7u;
+            const unsigned i = 1 + bit / 8;
+            goRight = ((keyWord >> bit) & 0xFF) > ((word >> bit) & 0xFF);
+            if (i >= MinMatch) Weigh(i, ((r - p) & (WindowSize - 1)) - 1, length, position);
+            const unsigned leftChild = Left(p);
+            const unsigned rightChild = Right(p);
+            next = Select(goRight, leftChild, rightChild);
+            if (next == Nil) break;
+            word = Select<std::uint64_t>(goRight, Load64(window_ + leftChild + 1), Load64(window_ + rightChild + 1));
+        } else {
+            const unsigned i = CommonLength(key, other);
+            if (i >= MinMatch) Weigh(i, ((r - p) & (WindowSize - 1)) - 1, length, position);
             if (i == MaxMatch) {
                 TakePlace(r, p);
-                break;
+                matchLength_ = length;
+                matchPosition_ = position;
+                return;
             }
+            goRight = key[i] > other[i];
+            if (goRight) {
+                next = Right(p);
+            } else {
+                next = Left(p);
+            }
+            if (next == Nil) break;
+            word = Load64(window_ + next + 1);
         }
-        link = key[i] > other[i] ? &Right(p) : &Left(p);
     }
+    child_[p][goRight ? RightSide : LeftSide] = static_cast<std::uint16_t>(r);
+    parent_[r] = static_cast<std::uint16_t>(p);
     matchLength_ = length;
     matchPosition_ = position;
 }
