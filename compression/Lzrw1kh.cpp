@@ -110,7 +110,11 @@ TLZR::TLZR() {
     const auto position = static_cast<std::uint32_t>(candidate < 0 ? static_cast<std::int32_t>(x) : candidate);
     // Positions are earlier than x, so 16 bytes from there stay inside the block as well.
     const std::uint64_t differ = first ^ Load64(src + position);
-    if (!((candidate >= 0) & (x - position <= MaxDistance) & ((differ & 0xFFFFFF) == 0))) return {0, 0};
+    // One test for "a recorded position, near enough, with the same three bytes": on varied data
+    // each part of it is as good as random, and one unpredictable branch costs less than three.
+    const auto none = static_cast<std::uint32_t>(candidate) >> 31;
+    const auto far = static_cast<std::uint32_t>(x - position > MaxDistance);
+    if (((differ & 0xFFFFFF) | none | far) != 0) return {0, 0};
     if (differ != 0) return {position, static_cast<std::uint32_t>(std::countr_zero(differ)) / 8};
     const std::uint64_t differMore = second ^ Load64(src + position + 8);
     if (differMore != 0) return {position, 8 + static_cast<std::uint32_t>(std::countr_zero(differMore)) / 8};
@@ -128,14 +132,15 @@ std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, st
     std::uint32_t x = 0;
     std::uint32_t y = 3;
     std::uint32_t controlAt = 1;
-    std::uint32_t items = 0;
-    std::uint32_t control = 0;
+    // The control bits of the current group, below a leading 1 that shows how many there are.
+    constexpr std::uint32_t GroupFull = 1u << ItemsPerGroup;
+    std::uint32_t control = 1;
     while (x < n && y <= n) {
-        if (items == ItemsPerGroup) {
+        if (control >= GroupFull) {
             StoreControl(dst, controlAt, control);
             controlAt = y;
             y += 2;
-            items = 0;
+            control = 1;
         }
         // Runs are looked for before matches.
         std::uint32_t run = 0;
@@ -171,9 +176,10 @@ std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, st
             dst[y++] = src[x++];
             control <<= 1;
         }
-        ++items;
     }
-    StoreControl(dst, controlAt, items == 0 ? 0 : control << (ItemsPerGroup - items));
+    // The bits of a last, partly filled group go to the top of its word.
+    while (control < GroupFull) control <<= 1;
+    StoreControl(dst, controlAt, control);
     if (y > n) {
         // Coding did not pay: the block goes out as it came in.
         dst[0] = StoredFlag;
