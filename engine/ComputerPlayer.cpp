@@ -1,6 +1,7 @@
 #include "engine/ComputerPlayer.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,14 +19,26 @@ CellPosition CardOfPair(const Board& board, const ComputerMemory& memory, int i,
     return {chosen.Col, chosen.Row};
 }
 
+std::size_t PictureKey(const TCardRef& entry) { return static_cast<std::uint8_t>(entry.Picture); }
+
 std::optional<CellPosition> RememberedPair(const Board& board, const ComputerMemory& memory, int span) {
     // Even without a span a player notices a pair formed by the last two cards turned.
     if (span == 0) {
         if (PairTest(board, memory, 1, 2)) return CardOfPair(board, memory, 1, 2);
         return std::nullopt;
     }
+    // Only entries of the same picture can pair, so for each j only those i are tried, still in
+    // rising order: the first pair found is the one the full j-then-i scan would find.
+    std::array<int, 256> firstOfPicture{};              // 0: no entry
+    std::array<int, ComputerMemory::Size + 1> nextOfPicture{};  // next entry of the same picture
+    for (int i = span; i >= 1; --i) {
+        int& first = firstOfPicture[PictureKey(memory.Entry(i))];
+        nextOfPicture[static_cast<std::size_t>(i)] = first;
+        first = i;
+    }
     for (int j = 1; j <= span; ++j) {
-        for (int i = 1; i <= span; ++i) {
+        if (memory.Entry(j).Picture == 0) continue;  // a cleared entry pairs with nothing
+        for (int i = firstOfPicture[PictureKey(memory.Entry(j))]; i != 0; i = nextOfPicture[static_cast<std::size_t>(i)]) {
             if (PairTest(board, memory, i, j)) return CardOfPair(board, memory, i, j);
         }
     }
@@ -33,11 +46,21 @@ std::optional<CellPosition> RememberedPair(const Board& board, const ComputerMem
 }
 
 std::vector<CellPosition> UnrememberedCards(const Board& board, const ComputerMemory& memory, int span) {
+    // The cells named in the span, marked once, stand for NotRemembered on every cell.
+    std::array<std::array<bool, Board::MaxSide + 1>, Board::MaxSide + 1> remembered{};
+    for (int i = 1; i <= span; ++i) {
+        const TCardRef& entry = memory.Entry(i);
+        if (board.Contains(entry.Col, entry.Row)) {
+            remembered[static_cast<std::size_t>(entry.Col)][static_cast<std::size_t>(entry.Row)] = true;
+        }
+    }
     std::vector<CellPosition> candidates;
+    candidates.reserve(ComputerMemory::Size);
     for (int row = 1; row <= board.Rows(); ++row) {
         for (int col = 1; col <= board.Cols(); ++col) {
             if (candidates.size() == 100) return candidates;
-            if (board.FaceDown(col, row) && NotRemembered(memory, span, col, row)) candidates.push_back({col, row});
+            const bool known = remembered[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+            if (board.FaceDown(col, row) && !known) candidates.push_back({col, row});
         }
     }
     return candidates;

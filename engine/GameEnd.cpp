@@ -35,7 +35,7 @@ void Game::AnnounceWinner(int winner) {
     view_.SetStatusText(SingleWinnerStatusText(name));
     view_.PlaySoundFile("sound4.wav");
     record.GamesWon += 1;
-    view_.ShowGameOver(WinnerSentence(name), library_.FindLibraryPlayer(name));
+    view_.ShowGameOver(WinnerSentence(name), records_.LibraryPosition(name));
 }
 
 void Game::AnnounceWinners(const std::vector<int>& winners) {
@@ -59,8 +59,7 @@ void Game::FinishGame() {
         view_.SetStatusText(NoWinnersStatusText);
     }
     RestoreMenusAfterGame();
-    library_.MergeGamePlayers(GamePlayers());
-    library_.SavePlayerLibrary();
+    records_.StoreFinishedGame(GamePlayers());
 }
 
 }  // namespace velmora

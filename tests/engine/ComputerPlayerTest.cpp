@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "engine/ComputerPlayer.h"
 #include "tests/engine/GameFixture.h"
@@ -180,6 +181,51 @@ TEST(ComputerChoice, EveryFaceDownCardRememberedFallsBackToAnyFaceDownCardAndRes
     }
     EXPECT_GT(pickedA, 0);
     EXPECT_LT(pickedA, 40);
+}
+
+// The pair search the rules describe: j runs over the span and, for each j, i runs over it too.
+std::optional<CellPosition> FirstPairByFullScan(const Board& board, const ComputerMemory& memory, int span) {
+    const int last = std::max(span, 2);
+    for (int j = span == 0 ? 2 : 1; j <= last; ++j) {
+        for (int i = 1; i <= (span == 0 ? 1 : span); ++i) {
+            if (!PairTest(board, memory, i, j)) continue;
+            const TCardRef& card = board.FaceDown(memory.Entry(j).Col, memory.Entry(j).Row) ? memory.Entry(j) : memory.Entry(i);
+            return CellPosition{card.Col, card.Row};
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(ComputerChoice, FindsTheSamePairAsTheFullScanOfEveryPositionPair) {
+    FixedClock clock;
+    RandomSource random(clock);
+    random.SetState(2024);
+    int pairsFound = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        Board board;
+        board.SetSize(10, 10);
+        board.DealBoard(random);
+        for (int k = 0; k < 30; ++k) {  // some cards turned up or gone
+            TBoardCell& cell = board.Cell(static_cast<int>(random.Random(10)) + 1, static_cast<int>(random.Random(10)) + 1);
+            cell.FaceUp = 1;
+            cell.OnBoard = static_cast<std::uint8_t>(random.Random(2));
+        }
+        ComputerMemory memory;
+        const auto seen = static_cast<int>(random.Random(101));
+        for (int k = 0; k < seen; ++k) {
+            const int col = static_cast<int>(random.Random(10)) + 1;
+            const int row = static_cast<int>(random.Random(10)) + 1;
+            memory.PushMemory({col, row, board.Cell(col, row).Picture});
+        }
+        if (!board.AnyFaceDown()) continue;
+        const int iq = trial % 51;
+        const std::optional<CellPosition> expected = FirstPairByFullScan(board, memory, MemorySpan(iq));
+        if (!expected) continue;
+        ++pairsFound;
+        RandomSource unused(clock);
+        EXPECT_EQ(ChooseComputerCard(board, memory, iq, unused), *expected) << "trial " << trial;
+    }
+    EXPECT_GT(pairsFound, 100);
 }
 
 TEST(ComputerChoice, PairTestNeedsTwoCellsOfOnePictureAndOneOfThemFaceDown) {

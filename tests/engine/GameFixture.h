@@ -90,9 +90,10 @@ protected:
 
     TempFolder folder;
     PlayerLibrary library{folder.Path()};
+    LibraryRecords records{library};
     FixedClock clock;
     RecordingView view;
-    Game game{view, library, clock};
+    Game game{view, records, clock};
 };
 
 }  // namespace velmora::testing
