@@ -52,7 +52,7 @@ CardSetPrefix ReadCardSetPrefix(Stream& file, const std::string& fileName) {
     d.Author = reader.ReadCountedString("the author");
     d.Email = reader.ReadCountedString("the e-mail address");
     d.Web = reader.ReadCountedString("the web address");
-    d.Notes = reader.ReadCountedString("the notes");
+    d.Notes = reader.ReadCountedString("the notes text");
     d.Language = reader.ReadCountedString("the language");
     if (file.Seek(static_cast<std::int64_t>(reader.Position()), SeekOrigin::Begin) < 0) {
         ThrowDamagedCardSet(fileName, "the file cannot be read");

@@ -86,7 +86,7 @@ void CheckCardSetDescription(const CardSetDescription& set, const std::string& f
     CheckText(d.Author, "the author", fileName);
     CheckText(d.Email, "the e-mail address", fileName);
     CheckText(d.Web, "the web address", fileName);
-    CheckText(d.Notes, "the notes", fileName);
+    CheckText(d.Notes, "the notes text", fileName);
     CheckText(d.Language, "the language", fileName);
     CheckBackground(set, fileName);
 }

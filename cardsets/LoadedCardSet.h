@@ -37,6 +37,8 @@ public:
     // file's error and then leaves every field as it was.
     void LoadCardSet(const std::filesystem::path& folder, const std::string& file, bool WithBackground,
                      bool HeaderOnly, CardSetProgress* progress = nullptr);
+
+    bool operator==(const LoadedCardSet&) const = default;
 };
 
 }  // namespace velmora
