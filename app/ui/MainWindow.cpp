@@ -1,15 +1,13 @@
 #include "app/ui/MainWindow.h"
 
-#include <QActionGroup>
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -18,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/CardSetFileType.h"
+#include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/CommandGuard.h"
@@ -55,24 +54,48 @@ void OnTriggered(QAction* action, QWidget* window, Handler handler) {
     QObject::connect(action, &QAction::triggered, window, [window, handler] { RunGuarded(window, handler); });
 }
 
+BoardKey ToBoardKey(int key) {
+    switch (key) {
+        case Qt::Key_Left: return BoardKey::Left;
+        case Qt::Key_Right: return BoardKey::Right;
+        case Qt::Key_Down: return BoardKey::Down;
+        case Qt::Key_Up: return BoardKey::Up;
+        case Qt::Key_Space: return BoardKey::Space;
+        default: return BoardKey::Other;
+    }
+}
+
+// Sorts the players list by the score column read as a number, larger first.
+class ScoreItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        return text(1).toInt() > other.text(1).toInt();
+    }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
-    : QMainWindow(parent), folder_(std::move(programFolder)) {
+    : QMainWindow(parent),
+      folder_(std::move(programFolder)),
+      library_(folder_),
+      game_(*this, library_, clock_),
+      painter_(artwork::kBoardSize) {
     setObjectName("TForm1");
     setWindowTitle("Velmora");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::Logo(QSize(64, 64)))));
+    setFocusPolicy(Qt::StrongFocus);
     menu_ = BuildMainMenu(*menuBar());
     BuildLayout();
     ConnectMenu();
+    ConnectBoardInput();
     sound_ = new SoundPlayer(folder_, this);
     splash_ = new TInitScreen(this);
     about_ = new TExitForm(this);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(75);
+    painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
 }
@@ -82,19 +105,34 @@ void MainWindow::BuildLayout() {
     client->setFixedSize(kClientWidth, kBoardAreaHeight);
     setCentralWidget(client);
 
-    bevel_ = new QFrame(client);
-    bevel_->setObjectName("Bevel1");
-    bevel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel_->setGeometry(0, 0, 542, 376);
-    paintBox_ = new BoardView(boardBuffer_, client);
+    auto* bevel = new QFrame(client);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(0, 0, 542, 376);
+    paintBox_ = new BoardView(painter_.Buffer(), client);
     paintBox_->setGeometry(1, 1, artwork::kBoardSize.width(), artwork::kBoardSize.height());
+    BuildSidePanel(client);
 
-    panel_ = new QFrame(client);
-    panel_->setObjectName("Panel2");
-    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel_->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kBoardAreaHeight);
+    statusBar()->setObjectName("sb");
+    statusBar()->setFixedHeight(kStatusHeight);
+    statusBar()->setSizeGripEnabled(false);
+    status_ = new QLabel(kStartStatus);
+    status_->setObjectName("sbText");
+    statusBar()->addWidget(status_, 1);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    listView_ = new QTreeWidget(panel_);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(75);
+}
+
+void MainWindow::BuildSidePanel(QWidget* client) {
+    auto* panel = new QFrame(client);
+    panel->setObjectName("Panel2");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kBoardAreaHeight);
+
+    listView_ = new QTreeWidget(panel);
     listView_->setObjectName("ListView1");
     listView_->setGeometry(1, 1, kPanelWidth - 2, 168);
     listView_->setColumnCount(2);
@@ -111,31 +149,29 @@ void MainWindow::BuildLayout() {
     QFont listFont("MS Sans Serif");
     listFont.setPixelSize(12);
     listView_->setFont(listFont);
+    listView_->installEventFilter(this);
 
-    logo_ = new QLabel(panel_);
+    logo_ = new QLabel(panel);
     logo_->setObjectName("Image2");
     logo_->setGeometry(19, 310, 60, 50);
     logo_->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(60, 50))));
     logo_->setCursor(Qt::PointingHandCursor);
     logo_->installEventFilter(this);
-    image1_ = new QLabel(panel_);
+    image1_ = new QLabel(panel);
     image1_->setObjectName("Image1");
     image1_->setPixmap(QPixmap::fromImage(artwork::DefaultBackground()));
     image1_->hide();
-
-    statusBar()->setObjectName("sb");
-    statusBar()->setFixedHeight(kStatusHeight);
-    statusBar()->setSizeGripEnabled(false);
-    status_ = new QLabel(kStartStatus);
-    status_->setObjectName("sbText");
-    statusBar()->addWidget(status_, 1);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::ConnectMenu() {
     for (std::size_t i = 0; i < menu_.delays.size(); ++i)
-        OnTriggered(menu_.delays[i], this, [this, i] { settings_.FlipDelay = kFlipDelays[i]; });
+        OnTriggered(menu_.delays[i], this, [this, i] {
+            settings_.FlipDelay = kFlipDelays[i];
+            game_.SetFlipDelay(settings_.FlipDelay);
+        });
     OnTriggered(menu_.Sound1, this, [this] { settings_.SoundOn = menu_.Sound1->isChecked(); });
+    OnTriggered(menu_.Restart1, this, [this] { game_.Restart1Click(); });
+    OnTriggered(menu_.EndGame1, this, [this] { game_.EndGame1Click(); });
     OnTriggered(menu_.Exit1, this, [this] { close(); });
     OnTriggered(menu_.CurrentVelmoraSetInfo1, this, [this] { CurrentVelmoraSetInfo1Click(); });
     OnTriggered(menu_.Contents1, this, [] { OpenHelpTopic("help_system"); });
@@ -148,10 +184,16 @@ void MainWindow::ConnectMenu() {
     OnTriggered(menu_.About1, this, [this] { About1Click(); });
 }
 
+void MainWindow::ConnectBoardInput() {
+    paintBox_->onMouseDown = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseDown(p.x(), p.y()); }); };
+    paintBox_->onMouseMove = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseMove(p.x(), p.y()); }); };
+    paintBox_->onMouseUp = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseUp(p.x(), p.y()); }); };
+    connect(timer1_, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { game_.Timer1Timer(); }); });
+}
+
 void MainWindow::FormCreate() {
     ReadSettings();
-    backgroundTile_ = image1_->pixmap().toImage();
-    boardBuffer_ = QImage(paintBox_->size(), QImage::Format_RGB32);
+    painter_.SetBackgroundTile(image1_->pixmap().toImage());
     loadedSetFile_.clear();
     DrawBoard();
     RegisterFileType();
@@ -162,6 +204,7 @@ void MainWindow::ReadSettings() {
     for (std::size_t i = 0; i < kFlipDelays.size(); ++i)
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
+    game_.SetFlipDelay(settings_.FlipDelay);
 }
 
 void MainWindow::RegisterFileType() {
@@ -206,11 +249,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+bool MainWindow::BoardKeyEvent(QKeyEvent* event) {
+    const BoardKey key = ToBoardKey(event->key());
+    if (event->type() == QEvent::KeyPress) {
+        // A held key repeats its step.
+        RunGuarded(this, [&] { game_.KeyDown(key); });
+        return key != BoardKey::Other;
+    }
+    // A held key sends releases between its repeats; only the real release turns the card.
+    if (event->isAutoRepeat()) return key != BoardKey::Other;
+    RunGuarded(this, [&] { game_.KeyUp(key); });
+    return key != BoardKey::Other;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!BoardKeyEvent(event)) QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (!BoardKeyEvent(event)) QMainWindow::keyReleaseEvent(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == logo_ && event->type() == QEvent::MouseButtonRelease) {
         RunGuarded(this, [this] { About1Click(); });
         return true;
     }
+    if (watched == listView_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return BoardKeyEvent(static_cast<QKeyEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -222,24 +288,68 @@ void MainWindow::About1Click() { RunModal(*about_); }
 
 QString MainWindow::StatusText() const { return status_->text(); }
 
-void MainWindow::SetStatusText(const QString& text) { status_->setText(text); }
+void MainWindow::SetCardImages(std::vector<QImage> images, const QImage& background) {
+    painter_.SetCardImages(std::move(images));
+    if (!background.isNull()) painter_.SetBackgroundTile(background);
+}
 
-void MainWindow::PlaySoundFile(const QString& name) { sound_->Play(name, menu_.Sound1->isChecked()); }
-
-void MainWindow::TileBackground() {
-    if (backgroundTile_.isNull()) return;
-    QPainter painter(&boardBuffer_);
-    const int w = backgroundTile_.width();
-    const int h = backgroundTile_.height();
-    for (int i = 0; i <= boardBuffer_.width() / w; ++i)
-        for (int j = 0; j <= boardBuffer_.height() / h; ++j) painter.drawImage(i * w, j * h, backgroundTile_);
+QRect MainWindow::CellRect(int col, int row) const {
+    const CardSize card = game_.CardSizeOfSet();
+    return {game_.BoardLeft() + (col - 1) * card.Width, game_.BoardTop() + (row - 1) * card.Height, card.Width,
+            card.Height};
 }
 
 void MainWindow::DrawBoard() {
-    TileBackground();
+    painter_.DrawBackground();
+    const Board& board = game_.GetBoard();
+    for (int col = 1; col <= board.Cols(); ++col)
+        for (int row = 1; row <= board.Rows(); ++row)
+            if (const auto image = game_.CellImage(col, row))
+                painter_.DrawCard(CellRect(col, row), *image, game_.CellHighlighted(col, row));
     ShowBoard();
 }
 
+void MainWindow::DrawCell(int col, int row, bool highlighted) {
+    if (const auto image = game_.CellImage(col, row)) painter_.DrawCard(CellRect(col, row), *image, highlighted);
+}
+
+void MainWindow::InvertCell(int col, int row) { painter_.Invert(CellRect(col, row)); }
+
 void MainWindow::ShowBoard() { paintBox_->update(); }
+
+void MainWindow::RefreshPlayerList() {
+    listView_->clear();
+    for (const PlayerListRow& row : game_.PlayerListRows())
+        listView_->addTopLevelItem(new ScoreItem(QStringList{FromAnsi(row.Name), QString::number(row.Pairs)}));
+    listView_->sortItems(1, Qt::AscendingOrder);
+}
+
+void MainWindow::PlaySoundFile(const std::string& name) {
+    sound_->Play(QString::fromStdString(name), menu_.Sound1->isChecked());
+}
+
+void MainWindow::SetStatusText(const std::string& text) { status_->setText(FromAnsi(text)); }
+
+void MainWindow::EnableMenu(GameMenu item, bool enabled) {
+    switch (item) {
+        case GameMenu::NewGame: menu_.New1->setEnabled(enabled); break;
+        case GameMenu::RestartGame: menu_.Restart1->setEnabled(enabled); break;
+        case GameMenu::EndGame: menu_.EndGame1->setEnabled(enabled); break;
+        case GameMenu::Edit: menu_.edit->menuAction()->setEnabled(enabled); break;
+    }
+}
+
+void MainWindow::StartTimer() { timer1_->start(); }
+void MainWindow::StopTimer() { timer1_->stop(); }
+
+bool MainWindow::MainWindowActive() const { return isActiveWindow(); }
+
+bool MainWindow::Confirm(const std::string& question) { return AskYesNo(this, FromAnsi(question)); }
+
+void MainWindow::ShowGameOver(const std::string& winnerSentence, int libraryPosition) {
+    if (gameOverWindow) gameOverWindow(winnerSentence, libraryPosition);
+}
+
+CardSize MainWindow::RestoreGameCardSet() { return game_.CardSizeOfSet(); }
 
 }  // namespace velmora

@@ -1,14 +1,21 @@
 #pragma once
 
-#include <QImage>
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/Settings.h"
+#include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
+#include "engine/Clock.h"
+#include "engine/Game.h"
+#include "engine/GameView.h"
+#include "players/PlayerLibrary.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -20,48 +27,77 @@ class SoundPlayer;
 class TExitForm;
 class TInitScreen;
 
-// The main window: the board, the players list, the status bar and the menu.
-class MainWindow : public QMainWindow {
+// The main window: the board, the players list, the status bar and the menu. It draws and
+// forwards input; the game itself decides everything.
+class MainWindow : public QMainWindow, public GameView {
     Q_OBJECT
 public:
-    // programFolder holds the settings file, the card sets and the sounds.
+    // programFolder holds the settings file, the card sets, the player library and the sounds.
     explicit MainWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
 
     const Settings& settings() const { return settings_; }
     const MainMenu& menu() const { return menu_; }
-    const QImage& BoardBuffer() const { return boardBuffer_; }
+    Game& game() { return game_; }
+    PlayerLibrary& library() { return library_; }
+    const QImage& BoardBuffer() const { return painter_.Buffer(); }
     QString StatusText() const;
 
-    void DrawBoard();
-    void ShowBoard();
-    void PlaySoundFile(const QString& name);
+    // The loaded set's pictures (image 0 the back) and its background; a null background keeps
+    // the current one.
+    void SetCardImages(std::vector<QImage> images, const QImage& background);
+
+    // Where the game's windows come in: the Game Over window for a single winner.
+    std::function<void(const std::string& winnerSentence, int libraryPosition)> gameOverWindow;
+
+    // GameView
+    void DrawBoard() override;
+    void DrawCell(int col, int row, bool highlighted) override;
+    void InvertCell(int col, int row) override;
+    void ShowBoard() override;
+    void RefreshPlayerList() override;
+    void PlaySoundFile(const std::string& name) override;
+    void SetStatusText(const std::string& text) override;
+    void EnableMenu(GameMenu item, bool enabled) override;
+    void StartTimer() override;
+    void StopTimer() override;
+    bool MainWindowActive() const override;
+    bool Confirm(const std::string& question) override;
+    void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override;
+    CardSize RestoreGameCardSet() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLayout();
+    void BuildSidePanel(QWidget* client);
     void ConnectMenu();
+    void ConnectBoardInput();
     void FormCreate();
     void FormShow();
     void ReadSettings();
     void RegisterFileType();
-    void SetStatusText(const QString& text);
     void SetTopMenusEnabled(bool enabled);
-    void TileBackground();
+    QRect CellRect(int col, int row) const;
+    // Routes a key of the window or the players list to the board; true when the board took it.
+    bool BoardKeyEvent(QKeyEvent* event);
 
     void CurrentVelmoraSetInfo1Click();
     void About1Click();
 
     std::filesystem::path folder_;
     Settings settings_;
+    SystemClock clock_;
+    PlayerLibrary library_;
+    Game game_;
+    BoardPainter painter_;
     MainMenu menu_{};
 
-    QFrame* bevel_ = nullptr;
     BoardView* paintBox_ = nullptr;
-    QFrame* panel_ = nullptr;
     QTreeWidget* listView_ = nullptr;
     QLabel* logo_ = nullptr;
     QLabel* image1_ = nullptr;
@@ -71,8 +107,6 @@ private:
     TInitScreen* splash_ = nullptr;
     TExitForm* about_ = nullptr;
 
-    QImage boardBuffer_;
-    QImage backgroundTile_;
     std::string loadedSetFile_;
     bool shown_ = false;
 };

@@ -12,7 +12,7 @@
 #include "app/ui/MainWindow.h"
 #include "tests/support/TempFolder.h"
 
-namespace velmora::test {
+namespace velmora::testing {
 
 class AppTest : public ::testing::Test {
 protected:
@@ -20,7 +20,7 @@ protected:
         const char* saved = std::getenv("XDG_DATA_HOME");
         hadDataHome_ = saved != nullptr;
         if (hadDataHome_) savedDataHome_ = saved;
-        setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+        setenv("XDG_DATA_HOME", data.Path().c_str(), 1);
     }
     void TearDown() override {
         window.reset();
@@ -28,7 +28,7 @@ protected:
     }
 
     MainWindow& Open() {
-        window = std::make_unique<MainWindow>(folder.path());
+        window = std::make_unique<MainWindow>(folder.Path());
         return *window;
     }
 
@@ -43,4 +43,4 @@ private:
     std::string savedDataHome_;
 };
 
-}  // namespace velmora::test
+}  // namespace velmora::testing

@@ -8,27 +8,27 @@
 using namespace velmora;
 
 TEST(CardSetFileType, IsWrittenOnceWithItsNameGlobAndIcon) {
-    test::TempFolder data;
-    EXPECT_TRUE(RegisterCardSetFileType(data.path(), "PNG-1"));
-    const std::string entry = test::ReadWholeFile(CardSetMimeEntry(data.path()));
+    velmora::testing::TempFolder data;
+    EXPECT_TRUE(RegisterCardSetFileType(data.Path(), "PNG-1"));
+    const std::string entry = velmora::testing::ReadText(CardSetMimeEntry(data.Path()));
     EXPECT_NE(entry.find("<comment>Velmora Card Set File</comment>"), std::string::npos);
     EXPECT_NE(entry.find("<glob pattern=\"*.cst\"/>"), std::string::npos);
     EXPECT_NE(entry.find(kCardSetMimeType), std::string::npos);
-    EXPECT_EQ(test::ReadWholeFile(CardSetIconFile(data.path())), "PNG-1");
+    EXPECT_EQ(velmora::testing::ReadText(CardSetIconFile(data.Path())), "PNG-1");
 
     // Present already: left as it is.
-    EXPECT_FALSE(RegisterCardSetFileType(data.path(), "PNG-2"));
-    EXPECT_EQ(test::ReadWholeFile(CardSetIconFile(data.path())), "PNG-1");
+    EXPECT_FALSE(RegisterCardSetFileType(data.Path(), "PNG-2"));
+    EXPECT_EQ(velmora::testing::ReadText(CardSetIconFile(data.Path())), "PNG-1");
 
     // One part missing: written again.
-    std::filesystem::remove(CardSetIconFile(data.path()));
-    EXPECT_TRUE(RegisterCardSetFileType(data.path(), "PNG-3"));
-    EXPECT_EQ(test::ReadWholeFile(CardSetIconFile(data.path())), "PNG-3");
+    std::filesystem::remove(CardSetIconFile(data.Path()));
+    EXPECT_TRUE(RegisterCardSetFileType(data.Path(), "PNG-3"));
+    EXPECT_EQ(velmora::testing::ReadText(CardSetIconFile(data.Path())), "PNG-3");
 }
 
 TEST(CardSetFileType, AFolderThatCannotBeWrittenGivesTheError) {
-    test::TempFolder data;
-    const auto blocked = data.path() / "file";
+    velmora::testing::TempFolder data;
+    const auto blocked = data.Path() / "file";
     std::ofstream(blocked) << "not a folder";
     try {
         RegisterCardSetFileType(blocked, "PNG");

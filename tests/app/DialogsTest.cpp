@@ -179,10 +179,10 @@ TEST(Help, F1OpensTheContextOfTheWindowItIsPressedIn) {
 }
 
 TEST(Sound, PlaysOnlyWhenOnAndTheFileIsThere) {
-    velmora::test::TempFolder folder;
-    SoundPlayer player(folder.path());
+    velmora::testing::TempFolder folder;
+    SoundPlayer player(folder.Path());
     EXPECT_FALSE(player.Play("sound1.wav", true));
-    std::ofstream(folder.path() / "sound1.wav") << "RIFF";
+    std::ofstream(folder.Path() / "sound1.wav") << "RIFF";
     EXPECT_FALSE(player.Play("sound1.wav", false));
     EXPECT_TRUE(player.Play("sound1.wav", true));
     EXPECT_FALSE(player.Play("sound2.wav", true));

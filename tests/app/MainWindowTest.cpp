@@ -17,7 +17,7 @@
 #include "tests/support/ScriptedModal.h"
 
 using namespace velmora;
-using velmora::test::AppTest;
+using velmora::testing::AppTest;
 
 namespace {
 
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, TheEmptyBoardShowsTheDefaultBackground) {
 }
 
 TEST_F(MainWindowTest, OptionsFollowTheSettingsFileAndChangesAreWrittenAtClose) {
-    std::ofstream(folder.path() / "velmora.ini") << "[inivalues]\nFlipDelay=7\nSoundOn=0\n";
+    std::ofstream(folder.Path() / "velmora.ini") << "[inivalues]\nFlipDelay=7\nSoundOn=0\n";
     MainWindow& w = Open();
     EXPECT_TRUE(Action("Normal1")->isChecked());
     EXPECT_FALSE(Action("Sound1")->isChecked());
@@ -131,12 +131,12 @@ TEST_F(MainWindowTest, OptionsFollowTheSettingsFileAndChangesAreWrittenAtClose) 
     EXPECT_EQ(w.settings().FlipDelay, 32);
     Action("Sound1")->trigger();
     EXPECT_TRUE(w.settings().SoundOn);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "velmora.ini.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "velmora.ini.tmp"));
 
     fakes::ScriptedMessages messages;
     messages.Answer(MessageAnswer::Cancel);
     EXPECT_FALSE(w.close());
-    const Settings written = Settings::Read(folder.path());
+    const Settings written = Settings::Read(folder.Path());
     EXPECT_EQ(written.FlipDelay, 32);
     EXPECT_TRUE(written.SoundOn);
 }
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, CloseWritesTheSettingsThenAsksAndOkCloses) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::OkCancel);
     EXPECT_EQ(messages.shown[0].text, "Are you sure you want to exit Velmora?");
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "velmora.ini"));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "velmora.ini"));
 
     Action("Exit1")->trigger();
     EXPECT_FALSE(w.isVisible());
@@ -163,15 +163,15 @@ TEST_F(MainWindowTest, CloseWritesTheSettingsThenAsksAndOkCloses) {
 TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpenWithoutAsking) {
     MainWindow& w = Open();
     w.show();
-    std::filesystem::create_directories(folder.path() / "velmora.ini" / "blocker");
+    std::filesystem::create_directories(folder.Path() / "velmora.ini" / "blocker");
     fakes::ScriptedMessages messages;
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.shown[0].text,
-              QString::fromStdString("Unable to write to " + (folder.path() / "velmora.ini").string()));
-    std::filesystem::remove_all(folder.path() / "velmora.ini");
+              QString::fromStdString("Unable to write to " + (folder.Path() / "velmora.ini").string()));
+    std::filesystem::remove_all(folder.Path() / "velmora.ini");
     messages.Answer(MessageAnswer::Ok);
     EXPECT_TRUE(w.close());
 }
@@ -223,22 +223,22 @@ TEST_F(MainWindowTest, SetInfoWithoutALoadedSetSaysSo) {
 
 TEST_F(MainWindowTest, StartUpRegistersTheCardSetFileTypeOnce) {
     Open();
-    ASSERT_TRUE(std::filesystem::exists(CardSetMimeEntry(data.path())));
-    ASSERT_TRUE(std::filesystem::exists(CardSetIconFile(data.path())));
-    EXPECT_FALSE(QImage(QString::fromStdString(CardSetIconFile(data.path()).string())).isNull());
-    const auto written = std::filesystem::last_write_time(CardSetMimeEntry(data.path()));
+    ASSERT_TRUE(std::filesystem::exists(CardSetMimeEntry(data.Path())));
+    ASSERT_TRUE(std::filesystem::exists(CardSetIconFile(data.Path())));
+    EXPECT_FALSE(QImage(QString::fromStdString(CardSetIconFile(data.Path()).string())).isNull());
+    const auto written = std::filesystem::last_write_time(CardSetMimeEntry(data.Path()));
     window.reset();
     Open();
-    EXPECT_EQ(std::filesystem::last_write_time(CardSetMimeEntry(data.path())), written);
+    EXPECT_EQ(std::filesystem::last_write_time(CardSetMimeEntry(data.Path())), written);
 }
 
 TEST_F(MainWindowTest, AFailedRegistrationIsReportedAndStartUpGoesOn) {
-    std::ofstream(data.path() / "mime") << "a file where a folder belongs";
+    std::ofstream(data.Path() / "mime") << "a file where a folder belongs";
     fakes::ScriptedMessages messages;
     MainWindow& w = Open();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.shown[0].text,
-              QString::fromStdString("Failed to set data for '" + CardSetMimeEntry(data.path()).string() + "'"));
+              QString::fromStdString("Failed to set data for '" + CardSetMimeEntry(data.Path()).string() + "'"));
     EXPECT_EQ(w.BoardBuffer().size(), QSize(540, 374));
 }
