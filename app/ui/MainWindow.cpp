@@ -80,7 +80,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent),
       folder_(std::move(programFolder)),
       library_(folder_),
-      game_(*this, library_, clock_),
+      records_(library_),
+      game_(*this, records_, clock_),
       painter_(artwork::kBoardSize) {
     setObjectName("TForm1");
     setWindowTitle("Velmora");

@@ -11,6 +11,7 @@
 #include "app/ui/MainMenu.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
+#include "engine/GameRecords.h"
 #include "engine/GameView.h"
 #include "players/PlayerLibrary.h"
 
@@ -93,6 +94,7 @@ private:
     Settings settings_;
     SystemClock clock_;
     PlayerLibrary library_;
+    LibraryRecords records_;
     Game game_;
     BoardPainter painter_;
     MainMenu menu_{};

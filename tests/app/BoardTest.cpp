@@ -197,3 +197,25 @@ TEST_F(BoardTest, EndGameAskedAndConfirmedRestoresTheMenus) {
     EXPECT_EQ(PixelOf({1, 1}), kBack);
     EXPECT_EQ(PixelOf({2, 2}), kBack);
 }
+
+TEST_F(BoardTest, TheLastPairEndsTheGameWithTheMenusOfNoGameAndTheWinnerWindow) {
+    Start();
+    std::vector<std::string> winners;
+    window->gameOverWindow = [&](const std::string& sentence, int) { winners.push_back(sentence); };
+    for (const auto& [picture, cells] : Pairs()) {
+        Click(cells[0]);
+        Click(cells[1]);
+        RunDelay();
+    }
+    ASSERT_EQ(winners.size(), 1u);
+    EXPECT_NE(winners[0].find("Ann"), std::string::npos);
+    EXPECT_TRUE(window->StatusText().contains("Ann"));
+    EXPECT_TRUE(Action("New1")->isEnabled());
+    EXPECT_TRUE(Action("Restart1")->isEnabled());
+    EXPECT_FALSE(Action("EndGame1")->isEnabled());
+    EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "10");
+    // Every cell shows the background again.
+    const QImage background = artwork::DefaultBackground();
+    EXPECT_EQ(PixelOf({3, 3}), background.pixel(Centre({3, 3})));
+}
