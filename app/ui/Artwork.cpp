@@ -102,17 +102,17 @@ QImage SplashPicture() {
     PaintFelt(painter, image.rect());
     // A fan of cards on the left, the title on the right above the version and notice labels.
     for (int i = 0; i < 5; ++i)
-        PaintCard(painter, QPointF(170 + i * 22, 250 + std::abs(i - 2) * 8), QSizeF(96, 134), -30 + i * 15, i == 4);
-    QFont title("DejaVu Serif", 54, QFont::Bold);
+        PaintCard(painter, QPointF(140 + i * 22, 190 + std::abs(i - 2) * 8), QSizeF(96, 134), -30 + i * 15, i == 4);
+    QFont title("DejaVu Serif", 48, QFont::Bold);
     painter.setFont(title);
     painter.setPen(QColor(0, 0, 0, 120));
-    const QRect titleArea(300, 110, 320, 90);
+    const QRect titleArea(290, 100, 320, 90);
     painter.drawText(titleArea.translated(3, 3), Qt::AlignCenter, "Velmora");
     painter.setPen(kGold);
     painter.drawText(titleArea, Qt::AlignCenter, "Velmora");
     painter.setFont(QFont("DejaVu Sans", 15));
     painter.setPen(QColor(235, 240, 230));
-    painter.drawText(QRect(300, 195, 320, 30), Qt::AlignCenter, "the memory card game");
+    painter.drawText(QRect(290, 185, 320, 30), Qt::AlignCenter, "the memory card game");
     return image;
 }
 
