@@ -3,10 +3,8 @@
 #include <QFont>
 #include <algorithm>
 #include <cmath>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 namespace velmora::artwork {
 namespace {
@@ -16,16 +14,24 @@ const QColor kFeltDark(10, 52, 38);
 const QColor kCardBlue(32, 72, 150);
 const QColor kGold(236, 190, 64);
 
-void PaintFelt(QPainter& painter, QRect area) {
-    QRadialGradient glow(area.center(), area.width() * 0.75);
-    glow.setColorAt(0, kFeltLight);
-    glow.setColorAt(1, kFeltDark);
-    painter.fillRect(area, glow);
-    // A faint diamond lattice gives the felt a weave without distracting from the cards.
-    painter.setPen(QPen(QColor(255, 255, 255, 14), 1));
-    for (int d = -area.height(); d < area.width(); d += 18) {
-        painter.drawLine(area.left() + d, area.top(), area.left() + d + area.height(), area.bottom());
-        painter.drawLine(area.left() + d + area.height(), area.top(), area.left() + d, area.bottom());
+// Green felt: lighter in the middle, with a faint diamond weave. Computed pixel by pixel, which
+// is several times quicker than a painter's gradient at start-up.
+void PaintFelt(QImage& image) {
+    const float cx = image.width() / 2.0f;
+    const float cy = image.height() / 2.0f;
+    const float radius = image.width() * 0.75f;
+    const float light[3] = {float(kFeltLight.red()), float(kFeltLight.green()), float(kFeltLight.blue())};
+    const float dark[3] = {float(kFeltDark.red()), float(kFeltDark.green()), float(kFeltDark.blue())};
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const float dy2 = (y - cy) * (y - cy);
+        for (int x = 0; x < image.width(); ++x) {
+            const float t = std::min(1.0f, std::sqrt((x - cx) * (x - cx) + dy2) / radius);
+            const int weave = ((x + y) % 18 == 0 || (x - y + 18 * 64) % 18 == 0) ? 4 : 0;
+            int rgb[3];
+            for (int c = 0; c < 3; ++c) rgb[c] = static_cast<int>(light[c] + (dark[c] - light[c]) * t) + weave;
+            line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
+        }
     }
 }
 
@@ -77,9 +83,7 @@ QImage Transparent(QSize size) {
 
 QImage DefaultBackground() {
     QImage image(kBoardSize, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    PaintFelt(painter, image.rect());
+    PaintFelt(image);
     return image;
 }
 
@@ -97,9 +101,9 @@ QImage Logo(QSize size) {
 
 QImage SplashPicture() {
     QImage image(kSplashSize, QImage::Format_RGB32);
+    PaintFelt(image);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintFelt(painter, image.rect());
     // A fan of cards on the left, the title on the right above the version and notice labels.
     for (int i = 0; i < 5; ++i)
         PaintCard(painter, QPointF(140 + i * 22, 190 + std::abs(i - 2) * 8), QSizeF(96, 134), -30 + i * 15, i == 4);

@@ -38,7 +38,8 @@ TInitScreen::TInitScreen(QWidget* parent) : QDialog(parent), timer_(new QTimer(t
     panel->setLineWidth(2);
     auto* picture = new QLabel(panel);
     picture->setObjectName("Image1");
-    picture->setPixmap(QPixmap::fromImage(artwork::SplashPicture()));
+    picture->setFixedSize(artwork::kSplashSize);
+    picture_ = picture;
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(2, 2, 2, 2);
     panelLayout->addWidget(picture);
@@ -71,6 +72,12 @@ TInitScreen::TInitScreen(QWidget* parent) : QDialog(parent), timer_(new QTimer(t
 void TInitScreen::resizeEvent(QResizeEvent* event) {
     if (event->size() != QSize(kWidth, kHeight)) resize(kWidth, kHeight);
     QDialog::resizeEvent(event);
+}
+
+void TInitScreen::showEvent(QShowEvent* event) {
+    // Painted when first shown rather than at creation: the main window comes up sooner.
+    if (picture_->pixmap().isNull()) picture_->setPixmap(QPixmap::fromImage(artwork::SplashPicture()));
+    QDialog::showEvent(event);
 }
 
 void TInitScreen::Timer1Timer() {

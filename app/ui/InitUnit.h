@@ -18,10 +18,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Timer1Timer();
 
+    QLabel* picture_;
     QLabel* version_;
     QLabel* notice_;
     QTimer* timer_;
