@@ -26,7 +26,11 @@
 #include "app/ui/Links.h"
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
+#include "app/ui/PictureImage.h"
 #include "app/ui/Sound.h"
+#include "cardsets/CardSetFolder.h"
+#include "cardsets/FileNames.h"
+#include "engine/ui/GameOver.h"
 
 namespace velmora {
 namespace {
@@ -96,6 +100,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     sound_ = new SoundPlayer(folder_, this);
     splash_ = new TInitScreen(this);
     about_ = new TExitForm(this);
+    gameOver_ = new GameOver(this);
+    SetHelpContext(gameOver_, 116);
+    gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
@@ -175,6 +182,7 @@ void MainWindow::ConnectMenu() {
     OnTriggered(menu_.EndGame1, this, [this] { game_.EndGame1Click(); });
     OnTriggered(menu_.Exit1, this, [this] { close(); });
     OnTriggered(menu_.CurrentVelmoraSetInfo1, this, [this] { CurrentVelmoraSetInfo1Click(); });
+    OnTriggered(menu_.CardSetCheck1, this, [this] { CardSetCheck1Click(); });
     OnTriggered(menu_.Contents1, this, [] { OpenHelpTopic("help_system"); });
     OnTriggered(menu_.SearchHelp1, this, [] { OpenHelpSearch(); });
     OnTriggered(menu_.QuickIntro1, this, [] { OpenHelpTopic("quick1"); });
@@ -194,8 +202,9 @@ void MainWindow::ConnectBoardInput() {
 
 void MainWindow::FormCreate() {
     ReadSettings();
-    painter_.SetBackgroundTile(image1_->pixmap().toImage());
-    loadedSetFile_.clear();
+    cardSet_.BackgroundTile = ToPicture(image1_->pixmap().toImage());
+    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
+    cardSet_.LoadedSetFile.clear();
     DrawBoard();
     RegisterFileType();
 }
@@ -206,6 +215,7 @@ void MainWindow::ReadSettings() {
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
+    CheckCardSets(folder_);
 }
 
 void MainWindow::RegisterFileType() {
@@ -282,16 +292,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::CurrentVelmoraSetInfo1Click() {
-    if (loadedSetFile_.empty()) ShowError(this, "No Velmora set selected.");
+    if (cardSet_.LoadedSetFile.empty()) ShowError(this, "No Velmora set selected.");
+}
+
+void MainWindow::CardSetCheck1Click() {
+    CheckCardSets(folder_);
+    ShowInformation(this, "Card set check completed!");
 }
 
 void MainWindow::About1Click() { RunModal(*about_); }
 
 QString MainWindow::StatusText() const { return status_->text(); }
 
-void MainWindow::SetCardImages(std::vector<QImage> images, const QImage& background) {
+CardSize MainWindow::LoadGameCardSet(const std::string& file) {
+    cardSet_.LoadCardSet(folder_, file, true, false);
+    ShowLoadedPictures();
+    return {cardSet_.CardWidth, cardSet_.CardHeight};
+}
+
+void MainWindow::ShowLoadedPictures() {
+    std::vector<QImage> images;
+    images.reserve(cardSet_.CardPictures.size());
+    for (const Picture& picture : cardSet_.CardPictures) images.push_back(ToImage(picture));
     painter_.SetCardImages(std::move(images));
-    if (!background.isNull()) painter_.SetBackgroundTile(background);
+    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
 }
 
 QRect MainWindow::CellRect(int col, int row) const {
@@ -348,9 +372,14 @@ bool MainWindow::MainWindowActive() const { return isActiveWindow(); }
 bool MainWindow::Confirm(const std::string& question) { return AskYesNo(this, FromAnsi(question)); }
 
 void MainWindow::ShowGameOver(const std::string& winnerSentence, int libraryPosition) {
-    if (gameOverWindow) gameOverWindow(winnerSentence, libraryPosition);
+    gameOver_->SetWinner(FromAnsi(winnerSentence), libraryPosition);
+    RunModal(*gameOver_);
 }
 
-CardSize MainWindow::RestoreGameCardSet() { return game_.CardSizeOfSet(); }
+CardSize MainWindow::RestoreGameCardSet() {
+    // Browsing sets in the New Game dialog reads other sets; the restarted game wants its own.
+    if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile)) return LoadGameCardSet(cardSet_.GameSetFile);
+    return {cardSet_.CardWidth, cardSet_.CardHeight};
+}
 
 }  // namespace velmora

@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/Settings.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
+#include "cardsets/LoadedCardSet.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
 #include "engine/GameRecords.h"
@@ -25,6 +25,7 @@ namespace velmora {
 
 class BoardView;
 class SoundPlayer;
+class GameOver;
 class TExitForm;
 class TInitScreen;
 
@@ -37,18 +38,18 @@ public:
     explicit MainWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
 
     const Settings& settings() const { return settings_; }
+    // The New Game dialog records the set and format of the game it starts here.
+    Settings& settings() { return settings_; }
     const MainMenu& menu() const { return menu_; }
     Game& game() { return game_; }
     PlayerLibrary& library() { return library_; }
     const QImage& BoardBuffer() const { return painter_.Buffer(); }
     QString StatusText() const;
 
-    // The loaded set's pictures (image 0 the back) and its background; a null background keeps
-    // the current one.
-    void SetCardImages(std::vector<QImage> images, const QImage& background);
-
-    // Where the game's windows come in: the Game Over window for a single winner.
-    std::function<void(const std::string& winnerSentence, int libraryPosition)> gameOverWindow;
+    LoadedCardSet& cardSet() { return cardSet_; }
+    // Reads file (a set of the program folder) in full with its background, shows its pictures on
+    // the board and returns its card size. The set read before stays when the file fails.
+    CardSize LoadGameCardSet(const std::string& file);
 
     // GameView
     void DrawBoard() override;
@@ -87,7 +88,9 @@ private:
     // Routes a key of the window or the players list to the board; true when the board took it.
     bool BoardKeyEvent(QKeyEvent* event);
 
+    void ShowLoadedPictures();
     void CurrentVelmoraSetInfo1Click();
+    void CardSetCheck1Click();
     void About1Click();
 
     std::filesystem::path folder_;
@@ -108,8 +111,9 @@ private:
     SoundPlayer* sound_ = nullptr;
     TInitScreen* splash_ = nullptr;
     TExitForm* about_ = nullptr;
+    GameOver* gameOver_ = nullptr;
 
-    std::string loadedSetFile_;
+    LoadedCardSet cardSet_;
     bool shown_ = false;
 };
 

@@ -1,11 +1,14 @@
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
 
-#include "app/ui/Artwork.h"
+#include "cardsets/CardSetWriter.h"
+#include "tests/support/ScriptedModal.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
 
@@ -18,14 +21,20 @@ constexpr CardSize kCard{100, 90};  // Junior: the board starts at (20, 7)
 
 QRgb Face(int picture) { return qRgb((picture * 23) % 256, 255 - picture * 9, 60); }
 
-std::vector<QImage> CardImages(int pictures) {
-    std::vector<QImage> images;
-    for (int i = 0; i <= pictures; ++i) {
-        QImage image(kCard.Width, kCard.Height, QImage::Format_RGB32);
-        image.fill(i == 0 ? kBack : Face(i));
-        images.push_back(image);
+constexpr std::uint32_t kBackgroundStored = 0x00204060;  // 0x00BBGGRR
+constexpr QRgb kBackground = 0xFF604020;
+
+// A Junior set of plain colours: the back and ten faces, on a background colour.
+void WriteTestSet(const std::filesystem::path& file, QRgb back = kBack) {
+    CardSetDescription set;
+    set.CardWidth = kCard.Width;
+    set.CardHeight = kCard.Height;
+    for (int i = 0; i <= 10; ++i) {
+        set.CardNames.push_back("card " + std::to_string(i));
+        set.CardPictures.emplace_back(kCard.Width, kCard.Height, (i == 0 ? back : Face(i)) & 0x00FFFFFFu);
     }
-    return images;
+    set.BackgroundColour = kBackgroundStored;
+    WriteCardSet(file, set);
 }
 
 bool Near(QRgb actual, QRgb expected, int tolerance = 3) {
@@ -37,14 +46,17 @@ bool Near(QRgb actual, QRgb expected, int tolerance = 3) {
 class BoardTest : public velmora::testing::AppTest {
 protected:
     void Start() {
+        WriteTestSet(folder.Path() / "Plain Colours.cst");
         Open();
-        window->SetCardImages(CardImages(10), {});
+        const CardSize card = window->LoadGameCardSet("plain colours.cst");  // letter case need not match
+        ASSERT_EQ(card.Width, kCard.Width);
+        window->cardSet().GameSetFile = "Plain Colours.cst";
         const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
                                          MakePlayerRecord("Bob", "", false, true, 5)};
         Game& game = window->game();
         game.SetGamePlayers(players);
         game.SetFormat(0);
-        game.ComputeBoardOrigin(kCard);
+        game.ComputeBoardOrigin(card);
         game.StartGame();
     }
 
@@ -88,8 +100,7 @@ protected:
 
 TEST_F(BoardTest, StartingAGameDrawsBacksWithTheCursorHighlightAndSwitchesTheMenus) {
     Start();
-    const QImage background = artwork::DefaultBackground();
-    EXPECT_EQ(window->BoardBuffer().pixel(10, 100), background.pixel(10, 100));  // left margin
+    EXPECT_EQ(window->BoardBuffer().pixel(10, 100), kBackground);  // left margin: the set's background
     EXPECT_EQ(PixelOf({2, 1}), kBack);
     EXPECT_EQ(PixelOf({5, 4}), kBack);
     const QRgb highlighted = PixelOf({1, 1});
@@ -155,7 +166,6 @@ TEST_F(BoardTest, SpaceInvertsWhileHeldAndTurnsTheCursorCardOnRelease) {
 
 TEST_F(BoardTest, AMatchLeavesTheBackgroundAndAMissTurnsTheCardsBack) {
     Start();
-    const QImage background = artwork::DefaultBackground();
     const auto pairs = Pairs();
     const std::vector<CellPosition>& first = pairs.at(1);
     Click(first[0]);
@@ -164,7 +174,7 @@ TEST_F(BoardTest, AMatchLeavesTheBackgroundAndAMissTurnsTheCardsBack) {
     EXPECT_EQ(PixelOf(first[1]), Face(1));
     RunDelay();
     EXPECT_FALSE(window->findChild<QTimer*>("Timer1")->isActive());
-    for (const CellPosition& cell : first) EXPECT_EQ(PixelOf(cell), background.pixel(Centre(cell))) << cell.Col;
+    for (const CellPosition& cell : first) EXPECT_EQ(PixelOf(cell), kBackground) << cell.Col;
     EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "1");
 
     const CellPosition a = pairs.at(2)[0];
@@ -200,15 +210,21 @@ TEST_F(BoardTest, EndGameAskedAndConfirmedRestoresTheMenus) {
 
 TEST_F(BoardTest, TheLastPairEndsTheGameWithTheMenusOfNoGameAndTheWinnerWindow) {
     Start();
-    std::vector<std::string> winners;
-    window->gameOverWindow = [&](const std::string& sentence, int) { winners.push_back(sentence); };
+    velmora::fakes::ScriptedModal modal;
+    QString winner;
+    const auto readWinner = [&](QDialog& dialog) {
+        if (dialog.objectName() == "TForm11") winner = dialog.findChild<QLabel*>("Label2")->text();
+    };
+    modal.Then(readWinner);
+    modal.Then(readWinner);
     for (const auto& [picture, cells] : Pairs()) {
         Click(cells[0]);
         Click(cells[1]);
         RunDelay();
     }
-    ASSERT_EQ(winners.size(), 1u);
-    EXPECT_NE(winners[0].find("Ann"), std::string::npos);
+    // The window was first shown during the game, so its splash came up too.
+    ASSERT_EQ(std::count(modal.opened.begin(), modal.opened.end(), "TForm11"), 1);
+    EXPECT_TRUE(winner.contains("Ann"));
     EXPECT_TRUE(window->StatusText().contains("Ann"));
     EXPECT_TRUE(Action("New1")->isEnabled());
     EXPECT_TRUE(Action("Restart1")->isEnabled());
@@ -216,6 +232,42 @@ TEST_F(BoardTest, TheLastPairEndsTheGameWithTheMenusOfNoGameAndTheWinnerWindow) 
     EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
     EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "10");
     // Every cell shows the background again.
-    const QImage background = artwork::DefaultBackground();
-    EXPECT_EQ(PixelOf({3, 3}), background.pixel(Centre({3, 3})));
+    EXPECT_EQ(PixelOf({3, 3}), kBackground);
+}
+
+TEST_F(BoardTest, RestartReadsTheGamesSetAgainWhenAnotherWasReadMeanwhile) {
+    Start();
+    fakes::ScriptedMessages messages;  // answers Yes to End Game and to Restart Game
+    Action("EndGame1")->trigger();
+    WriteTestSet(folder.Path() / "Other.cst", 0xFF00C800);
+    window->LoadGameCardSet("Other.cst");
+    Action("Restart1")->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "Are you sure you want to play again?");
+    EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+}
+
+TEST_F(BoardTest, ADamagedSetIsRefusedWithItsErrorAndTheBoardKeepsItsPictures) {
+    Start();
+    const auto damaged = folder.Path() / "Damaged.cst";
+    std::filesystem::copy_file(folder.Path() / "Plain Colours.cst", damaged);
+    std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) / 2);
+    EXPECT_THROW(window->LoadGameCardSet("Damaged.cst"), std::exception);
+    EXPECT_EQ(window->cardSet().PicturedSetFile, "plain colours.cst");
+    window->DrawBoard();
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+}
+
+TEST_F(BoardTest, TheCardSetCheckNamesLostSetsAtStartUpAndOnRequest) {
+    WriteTestSet(folder.Path() / "Lost");
+    Open();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Lost.cst"));
+    WriteTestSet(folder.Path() / "Found later");
+    fakes::ScriptedMessages messages;
+    Action("CardSetCheck1")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Found later.cst"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages.shown[0].text, "Card set check completed!");
 }

@@ -15,8 +15,7 @@
 #include "app/CardSetFileType.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/Modal.h"
-#include "engine/Formats.h"
-#include "tools/cardart/CardArt.h"
+#include "tools/cardart/ShippedSets.h"
 
 namespace {
 
@@ -67,19 +66,32 @@ void BM_MainWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
 
-void BM_DrawFanaticBoard(benchmark::State& state) {
+// Reading Default.cst in full with its background, then drawing a Fanatic board of it.
+void BM_LoadDefaultSetAndDraw(benchmark::State& state) {
     Folder folder;
+    velmora::cardart::WriteShippedSets(folder.path);
     velmora::MainWindow window{folder.path};
-    const velmora::TFormat& f = velmora::Formats[3];
-    const QSize card(f.MaxCardWidth, f.MaxCardHeight);
-    std::vector<QImage> images{velmora::cardart::CardBack(card)};
-    for (int face = 1; face <= f.Pairs; ++face) images.push_back(velmora::cardart::CardFace(face, card));
-    window.SetCardImages(images, {});
     const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
                                               velmora::MakePlayerRecord("Bob", "", false, true, 5)};
     window.game().SetGamePlayers(players);
     window.game().SetFormat(3);
-    window.game().ComputeBoardOrigin({card.width(), card.height()});
+    for (auto _ : state) {
+        window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst"));
+        window.DrawBoard();
+        benchmark::DoNotOptimize(window.BoardBuffer().constBits());
+    }
+}
+BENCHMARK(BM_LoadDefaultSetAndDraw)->Unit(benchmark::kMillisecond);
+
+void BM_DrawFanaticBoard(benchmark::State& state) {
+    Folder folder;
+    velmora::cardart::WriteShippedSets(folder.path);
+    velmora::MainWindow window{folder.path};
+    const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
+                                              velmora::MakePlayerRecord("Bob", "", false, true, 5)};
+    window.game().SetGamePlayers(players);
+    window.game().SetFormat(3);
+    window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst"));
     window.game().StartGame();
     for (auto _ : state) {
         window.DrawBoard();

@@ -1,22 +1,17 @@
 // Saves a picture of the main window with a game under way, for looking at the board drawing:
-// a game of two players is set up as the New Game dialog sets one up, a few cards are turned,
-// and the window is grabbed. Usage: velmora-boardshot PROGRAM-FOLDER OUTPUT.png [FORMAT]
+// Default.cst of the program folder is read, a game of two players is set up as the New Game
+// dialog sets one up, two cards are turned and the window is grabbed.
+// Usage: velmora-boardshot PROGRAM-FOLDER OUTPUT.png [FORMAT]
 #include <QApplication>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 
 #include "app/ui/MainWindow.h"
-#include "engine/Formats.h"
-#include "tools/cardart/CardArt.h"
 
 namespace {
-
-std::vector<QImage> Pictures(int faces, QSize card) {
-    std::vector<QImage> images{velmora::cardart::CardBack(card)};
-    for (int face = 1; face <= faces; ++face) images.push_back(velmora::cardart::CardFace(face, card));
-    return images;
-}
 
 void Click(QWidget* board, QPoint at) {
     QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
@@ -35,23 +30,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int format = argc > 3 ? std::clamp(std::atoi(argv[3]), 0, 3) : 3;
-    const velmora::TFormat& f = velmora::Formats[static_cast<std::size_t>(format)];
-    const QSize card(f.MaxCardWidth, f.MaxCardHeight);
-
     velmora::MainWindow window{std::filesystem::path(argv[1])};
-    window.SetCardImages(Pictures(f.Pairs, card), {});
+    velmora::CardSize card;
+    try {
+        card = window.LoadGameCardSet("Default.cst");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
     const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
                                               velmora::MakePlayerRecord("Robo", "", false, false, 12)};
     velmora::Game& game = window.game();
     game.SetGamePlayers(players);
     game.SetFormat(format);
-    game.ComputeBoardOrigin({card.width(), card.height()});
+    game.ComputeBoardOrigin(card);
     game.StartGame();
     // Ann turns the first two cards of the top row; the miss leaves them face up for the delay.
     auto* board = window.findChild<QWidget*>("PaintBox1");
     for (int col = 1; col <= 2; ++col)
-        Click(board, QPoint(game.BoardLeft() + (col - 1) * card.width() + card.width() / 2,
-                            game.BoardTop() + card.height() / 2));
+        Click(board, QPoint(game.BoardLeft() + (col - 1) * card.Width + card.Width / 2,
+                            game.BoardTop() + card.Height / 2));
     if (!window.grab().save(argv[2])) {
         std::fprintf(stderr, "Cannot write %s\n", argv[2]);
         return 1;
