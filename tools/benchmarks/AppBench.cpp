@@ -66,36 +66,38 @@ void BM_MainWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
 
-// Reading Default.cst in full with its background, then drawing a Fanatic board of it.
-void BM_LoadDefaultSetAndDraw(benchmark::State& state) {
+// A window over a folder holding the shipped sets, with two players set up for a Fanatic game.
+struct FanaticSetUp {
+    FanaticSetUp() : window(folder.path) {
+        velmora::cardart::WriteShippedSets(folder.path);
+        const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
+                                                  velmora::MakePlayerRecord("Bob", "", false, true, 5)};
+        window.game().SetGamePlayers(players);
+        window.game().SetFormat(3);
+    }
+    void LoadDefaultSet() { window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst")); }
     Folder folder;
-    velmora::cardart::WriteShippedSets(folder.path);
-    velmora::MainWindow window{folder.path};
-    const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
-                                              velmora::MakePlayerRecord("Bob", "", false, true, 5)};
-    window.game().SetGamePlayers(players);
-    window.game().SetFormat(3);
+    velmora::MainWindow window;
+};
+
+// Reading Default.cst in full with its background, then drawing the board with it.
+void BM_LoadDefaultSetAndDraw(benchmark::State& state) {
+    FanaticSetUp setUp;
     for (auto _ : state) {
-        window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst"));
-        window.DrawBoard();
-        benchmark::DoNotOptimize(window.BoardBuffer().constBits());
+        setUp.LoadDefaultSet();
+        setUp.window.DrawBoard();
+        benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
     }
 }
 BENCHMARK(BM_LoadDefaultSetAndDraw)->Unit(benchmark::kMillisecond);
 
 void BM_DrawFanaticBoard(benchmark::State& state) {
-    Folder folder;
-    velmora::cardart::WriteShippedSets(folder.path);
-    velmora::MainWindow window{folder.path};
-    const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
-                                              velmora::MakePlayerRecord("Bob", "", false, true, 5)};
-    window.game().SetGamePlayers(players);
-    window.game().SetFormat(3);
-    window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst"));
-    window.game().StartGame();
+    FanaticSetUp setUp;
+    setUp.LoadDefaultSet();
+    setUp.window.game().StartGame();
     for (auto _ : state) {
-        window.DrawBoard();
-        benchmark::DoNotOptimize(window.BoardBuffer().constBits());
+        setUp.window.DrawBoard();
+        benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
     }
 }
 BENCHMARK(BM_DrawFanaticBoard)->Unit(benchmark::kMillisecond);
