@@ -60,5 +60,6 @@ shot help-search
 # A game under way, set up through the game's own set-up steps and grabbed offscreen.
 "$bin"/velmora-boardshot "$run" "$out/board-fanatic.png" 3 2>/dev/null
 "$bin"/velmora-boardshot "$run" "$out/board-junior.png" 0 2>/dev/null
-echo "$out/board-fanatic.png"
-echo "$out/board-junior.png"
+"$bin"/velmora-boardshot "$run" "$out/board-junior-shapes.png" 0 "Junior Shapes.cst" 2>/dev/null
+"$bin"/velmora-boardshot "$run" "$out/board-standard-shapes.png" 1 "Standard Shapes.cst" 2>/dev/null
+ls "$out"/board-*.png

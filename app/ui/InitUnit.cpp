@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -78,6 +79,7 @@ void TInitScreen::showEvent(QShowEvent* event) {
     // Painted when first shown rather than at creation: the main window comes up sooner.
     if (picture_->pixmap().isNull()) picture_->setPixmap(QPixmap::fromImage(artwork::SplashPicture()));
     QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 void TInitScreen::Timer1Timer() {

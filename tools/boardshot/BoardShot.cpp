@@ -1,7 +1,7 @@
 // Saves a picture of the main window with a game under way, for looking at the board drawing:
-// Default.cst of the program folder is read, a game of two players is set up as the New Game
+// a set of the program folder (Default.cst unless named) is read, a game of two players is set up as the New Game
 // dialog sets one up, two cards are turned and the window is grabbed.
-// Usage: velmora-boardshot PROGRAM-FOLDER OUTPUT.png [FORMAT]
+// Usage: velmora-boardshot PROGRAM-FOLDER OUTPUT.png [FORMAT [SET-FILE]]
 #include <QApplication>
 #include <QMouseEvent>
 #include <algorithm>
@@ -26,14 +26,14 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM-FOLDER OUTPUT.png [FORMAT 0-3]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PROGRAM-FOLDER OUTPUT.png [FORMAT 0-3 [SET-FILE]]\n", argv[0]);
         return 2;
     }
     const int format = argc > 3 ? std::clamp(std::atoi(argv[3]), 0, 3) : 3;
     velmora::MainWindow window{std::filesystem::path(argv[1])};
     velmora::CardSize card;
     try {
-        card = window.LoadGameCardSet("Default.cst");
+        card = window.LoadGameCardSet(argc > 4 ? argv[4] : "Default.cst");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
