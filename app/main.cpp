@@ -1,11 +1,10 @@
-#include <QApplication>
-
+#include "app/ui/CommandGuard.h"
 #include "app/ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmora");
+    velmora::VelmoraApplication app(argc, argv);
+    velmora::VelmoraApplication::setApplicationName("Velmora");
     velmora::MainWindow window;
     window.show();
-    return QApplication::exec();
+    return velmora::VelmoraApplication::exec();
 }

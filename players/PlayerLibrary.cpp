@@ -1,0 +1,112 @@
+#include "players/PlayerLibrary.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "players/LibraryFile.h"
+
+namespace velmora {
+
+namespace {
+
+char UpperAsciiLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return UpperAsciiLetter(x) == UpperAsciiLetter(y); });
+}
+
+void CopyCounters(const TPlayerRecord& from, TPlayerRecord& to) {
+    to.GamePoints = from.GamePoints;
+    to.TotalFlips = from.TotalFlips;
+    to.SuccessfulFlips = from.SuccessfulFlips;
+    to.GamePairs = from.GamePairs;
+    to.GamesPlayed = from.GamesPlayed;
+    to.GamesWon = from.GamesWon;
+}
+
+std::string RefusalFor(std::span<const TPlayerRecord> existing, std::string_view name) {
+    // Every record is compared, as the file is read to its end anyway.
+    const bool taken = std::ranges::any_of(
+        existing, [&](const TPlayerRecord& record) { return SameNameIgnoringCase(record.Name.Text(), name); });
+    if (taken) return "Please choose different name." + std::string(name) + " is already in use.";
+    if (existing.size() >= PlayerLibrary::MaxLibraryPlayers) {
+        return "The player library is full: it holds at most 100 players. Delete a player first.";
+    }
+    return {};
+}
+
+}  // namespace
+
+bool PassesFilter(const TPlayerRecord& record, LibraryFilter filter) {
+    switch (filter) {
+        case LibraryFilter::AllPlayers:
+            return true;
+        case LibraryFilter::HumansWithoutPassword:
+            return record.IsHuman != 0 && record.Password.Length == 0;
+        case LibraryFilter::HumansWithPassword:
+            return record.IsHuman != 0 && record.Password.Length != 0;
+    }
+    return false;
+}
+
+std::string LibraryLine(const TPlayerRecord& record, LibraryFilter filter) {
+    std::string line = record.Name.Text();
+    if (filter == LibraryFilter::AllPlayers && record.IsHuman == 0) line += " (computer)";
+    return line;
+}
+
+PlayerLibrary::PlayerLibrary(std::filesystem::path programFolder) : folder_(std::move(programFolder)) {}
+
+std::filesystem::path PlayerLibrary::FilePath() const { return LibraryFilePath(folder_); }
+
+void PlayerLibrary::LoadPlayerLibrary(std::vector<std::string>& list, LibraryFilter filter) {
+    list.clear();
+    records_.clear();
+    ReadLibraryFile(FilePath(), [&](const TPlayerRecord& record) {
+        records_.push_back(record);
+        if (PassesFilter(record, filter)) list.push_back(LibraryLine(record, filter));
+    });
+}
+
+void PlayerLibrary::SavePlayerLibrary() { WriteLibraryFile(FilePath(), records_); }
+
+std::string PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
+    const TPlayerRecord record =
+        MakePlayerRecord(player.Name, player.Password, player.PasswordOn, player.IsHuman, player.IQ);
+    const std::string name = record.Name.Text();
+    return AppendLibraryRecord(FilePath(), record,
+                               [&](std::span<const TPlayerRecord> existing) { return RefusalFor(existing, name); });
+}
+
+void PlayerLibrary::DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter) {
+    if (position < 1 || position > LibraryCount()) throw std::out_of_range("No player at this library position");
+    records_.erase(records_.begin() + (position - 1));
+    SavePlayerLibrary();
+    LoadPlayerLibrary(list, filter);
+}
+
+int PlayerLibrary::FindLibraryPlayer(std::string_view name) const {
+    const auto found =
+        std::ranges::find_if(records_, [&](const TPlayerRecord& record) { return record.Name.Text() == name; });
+    return found == records_.end() ? 0 : static_cast<int>(found - records_.begin()) + 1;
+}
+
+void PlayerLibrary::MergeGamePlayers(std::span<const TPlayerRecord> gamePlayers) {
+    for (const TPlayerRecord& gamePlayer : gamePlayers) {
+        for (TPlayerRecord& record : records_) {
+            if (record.Name.Text() == gamePlayer.Name.Text()) CopyCounters(gamePlayer, record);
+        }
+    }
+}
+
+const TPlayerRecord& PlayerLibrary::Player(int position) const {
+    if (position < 1 || position > LibraryCount()) throw std::out_of_range("No player at this library position");
+    return records_[static_cast<std::size_t>(position - 1)];
+}
+
+TPlayerRecord& PlayerLibrary::Player(int position) {
+    return const_cast<TPlayerRecord&>(std::as_const(*this).Player(position));
+}
+
+}  // namespace velmora

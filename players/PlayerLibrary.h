@@ -1,0 +1,69 @@
+#pragma once
+// The player library: the table of every known player and the operations on velmora.dat in the
+// program folder. The file is the authority; the table is re-read whenever a window needs it.
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "players/PlayerRecord.h"
+
+namespace velmora {
+
+// Which records a window lists.
+enum class LibraryFilter {
+    AllPlayers,             // every player; computer players marked " (computer)"
+    HumansWithoutPassword,  // humans whose password is empty
+    HumansWithPassword,     // humans with a password
+};
+
+// What the Add New Player window hands over for a new player.
+struct NewPlayerFields {
+    std::string Name;
+    std::string Password;
+    bool PasswordOn = false;
+    bool IsHuman = true;
+    int IQ = 5;
+};
+
+class PlayerLibrary {
+public:
+    static constexpr int MaxLibraryPlayers = 100;
+
+    explicit PlayerLibrary(std::filesystem::path programFolder);
+
+    // Re-reads the whole file into the table and fills list with the lines of the records that
+    // pass filter. A damaged end raises EReadError after the whole records were taken in.
+    void LoadPlayerLibrary(std::vector<std::string>& list, LibraryFilter filter);
+    // Rewrites velmora.dat from the table; a failure raises EInOutError and keeps the old file.
+    void SavePlayerLibrary();
+    // Appends a new player to the file, unless its name is taken (letter case ignored) or the
+    // library is full: then the message to show is returned and nothing changes.
+    std::string AppendPlayer(const NewPlayerFields& player);
+    // Removes position (1-based), saves, and reloads list as LoadPlayerLibrary does.
+    void DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter);
+
+    // The 1-based position of the first player whose name is exactly this, 0 when none.
+    int FindLibraryPlayer(std::string_view name) const;
+    // Takes over the six counters of every game player found by exact name.
+    void MergeGamePlayers(std::span<const TPlayerRecord> gamePlayers);
+
+    int LibraryCount() const { return static_cast<int>(records_.size()); }
+    // 1-based positions, as the windows pass them.
+    const TPlayerRecord& Player(int position) const;
+    TPlayerRecord& Player(int position);
+    std::filesystem::path FilePath() const;
+
+private:
+    std::filesystem::path folder_;
+    // Grows with the file: a library written elsewhere with more than 100 players still loads whole.
+    std::vector<TPlayerRecord> records_;
+};
+
+// The line a list shows for a record under a filter, or nothing when the record is not listed.
+bool PassesFilter(const TPlayerRecord& record, LibraryFilter filter);
+std::string LibraryLine(const TPlayerRecord& record, LibraryFilter filter);
+
+}  // namespace velmora
