@@ -16,15 +16,6 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return UpperAsciiLetter(x) == UpperAsciiLetter(y); });
 }
 
-void CopyCounters(const TPlayerRecord& from, TPlayerRecord& to) {
-    to.GamePoints = from.GamePoints;
-    to.TotalFlips = from.TotalFlips;
-    to.SuccessfulFlips = from.SuccessfulFlips;
-    to.GamePairs = from.GamePairs;
-    to.GamesPlayed = from.GamesPlayed;
-    to.GamesWon = from.GamesWon;
-}
-
 std::string RefusalFor(std::span<const TPlayerRecord> existing, std::string_view name) {
     // Every record is compared, as the file is read to its end anyway.
     const bool taken = std::ranges::any_of(
