@@ -72,8 +72,16 @@ std::string PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
 
 void PlayerLibrary::DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter) {
     if (position < 1 || position > LibraryCount()) throw std::out_of_range("No player at this library position");
-    records_.erase(records_.begin() + (position - 1));
-    SavePlayerLibrary();
+    const auto at = records_.begin() + (position - 1);
+    const TPlayerRecord removed = *at;
+    records_.erase(at);
+    try {
+        SavePlayerLibrary();
+    } catch (...) {
+        // The file still holds the player: so must the table, or list lines and positions part.
+        records_.insert(records_.begin() + (position - 1), removed);
+        throw;
+    }
     LoadPlayerLibrary(list, filter);
 }
 

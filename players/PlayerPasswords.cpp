@@ -3,8 +3,8 @@
 namespace velmora {
 namespace {
 
-constexpr const char* NoPlayer = "No player selected for this operation.";
-constexpr const char* Unverified = "Unable to verify your new password ! Please try again.";
+const PasswordResult NoPlayer{PasswordOutcome::NoPlayer, "No player selected for this operation."};
+const PasswordResult Unverified{PasswordOutcome::Unverified, "Unable to verify your new password ! Please try again."};
 
 TPlayerRecord* FindPlayer(PlayerLibrary& library, std::string_view name) {
     const int position = library.FindLibraryPlayer(name);
@@ -26,6 +26,11 @@ void SavePassword(PlayerLibrary& library, TPlayerRecord& record, std::string_vie
 
 }  // namespace
 
+bool PasswordResult::Saved() const {
+    return Outcome == PasswordOutcome::Added || Outcome == PasswordOutcome::Changed ||
+           Outcome == PasswordOutcome::Deleted;
+}
+
 bool AsksForPassword(const TPlayerRecord& record) { return record.IsHuman == 1 && record.PasswordOn != 0; }
 
 bool PasswordMatches(const TPlayerRecord& record, std::string_view entered) {
@@ -34,21 +39,22 @@ bool PasswordMatches(const TPlayerRecord& record, std::string_view entered) {
 
 PasswordResult AddPassword(PlayerLibrary& library, std::string_view name, std::string_view password,
                            std::string_view repetition) {
-    if (password != repetition || password.empty()) return {false, Unverified};
+    if (password != repetition || password.empty()) return Unverified;
     TPlayerRecord* record = FindPlayer(library, name);
-    if (record == nullptr) return {false, NoPlayer};
+    if (record == nullptr) return NoPlayer;
     SavePassword(library, *record, password);
-    return {true, "Password successfully added !"};
+    return {PasswordOutcome::Added, "Password successfully added !"};
 }
 
 PasswordResult ChangeOrDeletePassword(PlayerLibrary& library, std::string_view name, std::string_view current,
                                       std::string_view password, std::string_view repetition) {
     TPlayerRecord* record = FindPlayer(library, name);
-    if (record == nullptr) return {false, NoPlayer};
-    if (!PasswordMatches(*record, current)) return {false, "Incorrect current password!"};
-    if (password != repetition) return {false, Unverified};
+    if (record == nullptr) return NoPlayer;
+    if (!PasswordMatches(*record, current)) return {PasswordOutcome::IncorrectCurrent, "Incorrect current password!"};
+    if (password != repetition) return Unverified;
     SavePassword(library, *record, password);
-    return {true, password.empty() ? "Password successfully deleted !" : "Password successfully changed !"};
+    if (password.empty()) return {PasswordOutcome::Deleted, "Password successfully deleted !"};
+    return {PasswordOutcome::Changed, "Password successfully changed !"};
 }
 
 }  // namespace velmora

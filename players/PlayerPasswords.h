@@ -13,10 +13,14 @@ bool AsksForPassword(const TPlayerRecord& record);
 // Exact comparison: letter case matters.
 bool PasswordMatches(const TPlayerRecord& record, std::string_view entered);
 
-// The outcome of a password operation: the message to show and whether the change was saved.
+enum class PasswordOutcome { Added, Changed, Deleted, NoPlayer, Unverified, IncorrectCurrent };
+
+// The outcome of a password operation and the message to show for it.
 struct PasswordResult {
-    bool Saved = false;
+    PasswordOutcome Outcome = PasswordOutcome::NoPlayer;
     std::string Message;
+
+    bool Saved() const;
 };
 
 // Gives the player of this exact name the password, once typed twice alike; saves velmora.dat.

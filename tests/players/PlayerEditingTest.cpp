@@ -77,7 +77,7 @@ TEST_F(PasswordTest, AddingNeedsTheSamePasswordTwiceAndSaves) {
     EXPECT_EQ(ReadBytes(library.FilePath()), before);
 
     const PasswordResult added = AddPassword(library, "Ann", "pw", "pw");
-    EXPECT_TRUE(added.Saved);
+    EXPECT_TRUE(added.Saved());
     EXPECT_EQ(added.Message, "Password successfully added !");
     EXPECT_EQ(Stored("Ann").Password.Text(), "pw");
     EXPECT_EQ(Stored("Ann").PasswordOn, 1);
@@ -86,7 +86,10 @@ TEST_F(PasswordTest, AddingNeedsTheSamePasswordTwiceAndSaves) {
 
 TEST_F(PasswordTest, ChangingChecksTheCurrentPasswordFirst) {
     const auto before = ReadBytes(library.FilePath());
-    EXPECT_EQ(ChangeOrDeletePassword(library, "Bob", "secret", "a", "b").Message, "Incorrect current password!");
+    const PasswordResult wrong = ChangeOrDeletePassword(library, "Bob", "secret", "a", "b");
+    EXPECT_EQ(wrong.Message, "Incorrect current password!");
+    EXPECT_EQ(wrong.Outcome, PasswordOutcome::IncorrectCurrent);
+    EXPECT_FALSE(wrong.Saved());
     EXPECT_EQ(ChangeOrDeletePassword(library, "Bob", "Secret", "a", "b").Message,
               "Unable to verify your new password ! Please try again.");
     EXPECT_EQ(ReadBytes(library.FilePath()), before);
@@ -98,7 +101,7 @@ TEST_F(PasswordTest, ChangingChecksTheCurrentPasswordFirst) {
     EXPECT_EQ(Stored("Bob").PasswordOn, 0);
 
     // Unprotected with a password text: changing it turns the protection on.
-    EXPECT_TRUE(ChangeOrDeletePassword(library, "Cleo", "typed", "x", "x").Saved);
+    EXPECT_TRUE(ChangeOrDeletePassword(library, "Cleo", "typed", "x", "x").Saved());
     EXPECT_EQ(Stored("Cleo").PasswordOn, 1);
 }
 
