@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-Game::Game(GameView& view, PlayerLibrary& library, Clock& clock) : view_(view), library_(library), random_(clock) {}
+Game::Game(GameView& view, GameRecords& records, Clock& clock) : view_(view), records_(records), random_(clock) {}
 
 void Game::SetGamePlayers(std::span<const TPlayerRecord> players) {
     if (players.size() < 2 || players.size() > MaxGamePlayers) throw std::invalid_argument("A game has 2 to 9 players");

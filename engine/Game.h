@@ -12,9 +12,9 @@
 #include "engine/BoardCursor.h"
 #include "engine/BoardInput.h"
 #include "engine/ComputerMemory.h"
+#include "engine/GameRecords.h"
 #include "engine/GameView.h"
 #include "engine/RandomSource.h"
-#include "players/PlayerLibrary.h"
 #include "players/PlayerRecord.h"
 
 namespace velmora {
@@ -30,7 +30,7 @@ class Game {
 public:
     static constexpr int MaxGamePlayers = 9;
 
-    Game(GameView& view, PlayerLibrary& library, Clock& clock);
+    Game(GameView& view, GameRecords& records, Clock& clock);
 
     // Setting up, before StartGame: players in turn order, format, card size of the loaded set.
     void SetGamePlayers(std::span<const TPlayerRecord> players);
@@ -108,7 +108,7 @@ private:
     void BringCursorOntoBoard();
 
     GameView& view_;
-    PlayerLibrary& library_;
+    GameRecords& records_;
     RandomSource random_;
     Board board_;
     std::array<TPlayerRecord, MaxGamePlayers> players_{};

@@ -8,6 +8,7 @@ namespace velmora {
 
 void Game::StartGame() {
     if (playerCount_ < 2 || board_.Cols() == 0) throw std::logic_error("StartGame on a game that is not set up");
+    if (delayRunning_) StopDelay();  // a delay of another game must not act on this one
     view_.EnableMenu(GameMenu::Edit, false);
     view_.EnableMenu(GameMenu::RestartGame, false);
     view_.EnableMenu(GameMenu::NewGame, false);

@@ -43,12 +43,14 @@ protected:
         game.MouseDown(x, y);
         game.MouseUp(x, y);
     }
-    // Ticks until the running delay ends; returns the number of ticks it took.
+    // Ticks until the running delay ends (a computer player may start the next one on that tick);
+    // returns the number of ticks it took.
     int RunDelay(int limit = 1000) {
         int ticks = 0;
         while (game.DelayRunning() && ticks < limit) {
             game.Timer1Timer();
             ++ticks;
+            if (game.TickCount() == 0) break;
         }
         return ticks;
     }
@@ -88,9 +90,10 @@ protected:
 
     TempFolder folder;
     PlayerLibrary library{folder.Path()};
+    LibraryRecords records{library};
     FixedClock clock;
     RecordingView view;
-    Game game{view, library, clock};
+    Game game{view, records, clock};
 };
 
 }  // namespace velmora::testing

@@ -1,0 +1,112 @@
+#include "cardsets/CardSetWriter.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "cardsets/ByteReader.h"
+#include "cardsets/CardSetError.h"
+#include "cardsets/CardSetFolder.h"
+#include "cardsets/CardSetFormats.h"
+#include "cardsets/PayloadContainer.h"
+#include "cardsets/PayloadReader.h"
+#include "cardsets/PayloadWriter.h"
+#include "compression/Stream.h"
+
+namespace velmora {
+
+namespace {
+
+bool HasSize(const Picture& picture, std::int32_t width, std::int32_t height) {
+    return picture.Width == width && picture.Height == height &&
+           picture.Pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
+void CheckText(const std::string& text, const std::string& what, const std::string& fileName) {
+    if (text.size() > static_cast<std::size_t>(MaxTextLength)) {
+        ThrowUnwritableCardSet(fileName, what + " is longer than " + std::to_string(MaxTextLength) + " bytes");
+    }
+}
+
+void CheckCards(const CardSetDescription& set, const std::string& fileName) {
+    if (set.CardNames.size() != set.CardPictures.size()) {
+        ThrowUnwritableCardSet(fileName, "there are " + std::to_string(set.CardPictures.size()) + " cards but " +
+                                             std::to_string(set.CardNames.size()) + " card names");
+    }
+    for (std::size_t card = 0; card < set.CardPictures.size(); ++card) {
+        CheckText(set.CardNames[card], "the name of card " + std::to_string(card), fileName);
+        if (!HasSize(set.CardPictures[card], set.CardWidth, set.CardHeight)) {
+            ThrowUnwritableCardSet(fileName, "the picture of card " + std::to_string(card) + " is not " +
+                                                 std::to_string(set.CardWidth) + " x " +
+                                                 std::to_string(set.CardHeight) + " pixels");
+        }
+    }
+}
+
+void CheckBackground(const CardSetDescription& set, const std::string& fileName) {
+    if (!set.Background) return;
+    const Picture& background = *set.Background;
+    const bool sideOk = background.Width >= 1 && background.Height >= 1 && background.Width <= MaxBackgroundSide &&
+                        background.Height <= MaxBackgroundSide;
+    if (!sideOk || !HasSize(background, background.Width, background.Height)) {
+        ThrowUnwritableCardSet(fileName, "the background picture is not a picture of 1 x 1 to " +
+                                             std::to_string(MaxBackgroundSide) + " x " +
+                                             std::to_string(MaxBackgroundSide) + " pixels");
+    }
+}
+
+CardSetPrefix PrefixOf(const CardSetDescription& set) {
+    return {static_cast<std::int32_t>(set.CardPictures.size()), set.CardWidth, set.CardHeight, set.Details};
+}
+
+void WriteFile(const std::filesystem::path& path, const std::filesystem::path& target,
+               const CardSetDescription& set, ProgressSession& progress) {
+    std::unique_ptr<FileStream> file;
+    try {
+        file = std::make_unique<FileStream>(path, FileStream::Mode::Create);
+    } catch (const EFCreateError&) {
+        throw EFCreateError("Cannot create file " + target.string());
+    }
+    const std::vector<std::uint8_t> prefix = EncodeCardSetPrefix(PrefixOf(set));
+    file->WriteBuffer(prefix.data(), static_cast<std::int64_t>(prefix.size()));
+    PackPayload(BuildCardSetPayload(set, progress), *file, progress);
+    file->Close();
+}
+
+}  // namespace
+
+void CheckCardSetDescription(const CardSetDescription& set, const std::string& fileName) {
+    const auto count = static_cast<std::int32_t>(std::min<std::size_t>(set.CardPictures.size(), 1000));
+    if (!IsValidCardSetHeader(count, set.CardWidth, set.CardHeight)) {
+        ThrowUnwritableCardSet(fileName, std::to_string(set.CardPictures.size()) + " cards of " +
+                                             std::to_string(set.CardWidth) + " x " + std::to_string(set.CardHeight) +
+                                             " pixels do not make a set of any format");
+    }
+    CheckCards(set, fileName);
+    const CardSetDetails& d = set.Details;
+    CheckText(d.Author, "the author", fileName);
+    CheckText(d.Email, "the e-mail address", fileName);
+    CheckText(d.Web, "the web address", fileName);
+    CheckText(d.Notes, "the notes text", fileName);
+    CheckText(d.Language, "the language", fileName);
+    CheckBackground(set, fileName);
+}
+
+void WriteCardSet(const std::filesystem::path& target, const CardSetDescription& set, CardSetProgress* progress) {
+    const std::string fileName = target.filename().string();
+    CheckCardSetDescription(set, fileName);
+    const std::filesystem::path temporary = TemporaryCardSetPath(target);
+    ProgressSession session(progress);
+    try {
+        WriteFile(temporary, target, set, session);
+        std::filesystem::rename(temporary, target);
+    } catch (const EFCreateError&) {
+        throw;
+    } catch (const std::exception& e) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        ThrowUnwritableCardSet(fileName, e.what());
+    }
+    session.Close();
+}
+
+}  // namespace velmora

@@ -1,0 +1,104 @@
+#include "cardsets/PayloadReader.h"
+
+#include "cardsets/ByteReader.h"
+#include "cardsets/PixelRun.h"
+#include "cardsets/SystemColours.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t PaletteSize = 3 * 256;
+constexpr std::size_t MarkerSize = 7;
+
+std::int64_t CardRecordsSize(const CardSetPrefix& prefix, std::int64_t nameLength) {
+    return prefix.CardCount * (4 + nameLength + PixelRunSize(prefix.CardWidth, prefix.CardHeight));
+}
+
+ColourTable ReadPalette(ByteReader& reader) {
+    const auto bytes = reader.ReadBytes(PaletteSize, "the palette");
+    ColourTable palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        palette[i] = std::uint32_t{bytes[3 * i]} << 16 | std::uint32_t{bytes[3 * i + 1]} << 8 | bytes[3 * i + 2];
+    }
+    return palette;
+}
+
+void ReadCards(ByteReader& reader, const CardSetPrefix& prefix, CardSetPayload& payload, ProgressSession& progress) {
+    progress.SetStepFor(prefix.CardCount);
+    Picture work(prefix.CardWidth, prefix.CardHeight);
+    work.Palette = payload.Palette;
+    for (std::int32_t card = 0; card < prefix.CardCount; ++card) {
+        progress.StepIt();
+        const std::string what = "card " + std::to_string(card);
+        payload.CardNames.push_back(reader.ReadCountedString("the name of " + what));
+        ReadPixelRun(reader, work, "the picture of " + what);
+        payload.CardPictures.push_back(work);
+    }
+}
+
+Picture ColourTile(std::uint32_t stored, const ColourTable& palette) {
+    Picture tile(ColourTileSize, ColourTileSize, ResolveColour(stored));
+    tile.Palette = palette;
+    return tile;
+}
+
+void ReadBackgroundPicture(ByteReader& reader, CardSetPayload& payload) {
+    const std::int32_t width = reader.ReadInt32("the background size");
+    const std::int32_t height = reader.ReadInt32("the background size");
+    if (width < 1 || height < 1 || width > MaxBackgroundSide || height > MaxBackgroundSide) {
+        reader.Fail("the background size " + std::to_string(width) + " x " + std::to_string(height) +
+                    " is not within 1 x 1 to " + std::to_string(MaxBackgroundSide) + " x " +
+                    std::to_string(MaxBackgroundSide));
+    }
+    // Checked before the picture is made, so a cut payload allocates nothing.
+    reader.Need(static_cast<std::size_t>(PixelRunSize(width, height)), "the background picture");
+    payload.BackgroundTile = Picture(width, height);
+    payload.BackgroundTile.Palette = payload.Palette;
+    ReadPixelRun(reader, payload.BackgroundTile, "the background picture");
+}
+
+void ReadBackground(ByteReader& reader, CardSetPayload& payload) {
+    const auto markerBytes = reader.ReadBytes(MarkerSize, "the background");
+    const std::string marker(markerBytes.begin(), markerBytes.end());
+    if (marker == "Picture") {
+        payload.Background = BackgroundKind::Picture;
+        ReadBackgroundPicture(reader, payload);
+    } else if (marker == "Color__") {
+        payload.Background = BackgroundKind::Colour;
+        payload.BackgroundColour = static_cast<std::uint32_t>(reader.ReadInt32("the background colour"));
+        payload.BackgroundTile = ColourTile(payload.BackgroundColour, payload.Palette);
+    } else {
+        payload.Background = BackgroundKind::Unknown;
+        payload.BackgroundTile = ColourTile(ButtonFaceColour, payload.Palette);
+    }
+}
+
+}  // namespace
+
+std::int64_t SmallestPayloadSize(const CardSetPrefix& prefix) {
+    return static_cast<std::int64_t>(PaletteSize) + CardRecordsSize(prefix, 0);
+}
+
+std::int64_t LargestPayloadSize(const CardSetPrefix& prefix) {
+    const std::int64_t background = 8 + PixelRunSize(MaxBackgroundSide, MaxBackgroundSide);
+    return static_cast<std::int64_t>(PaletteSize) + CardRecordsSize(prefix, MaxTextLength) +
+           static_cast<std::int64_t>(MarkerSize) + background;
+}
+
+CardSetPayload ReadCardSetPayload(std::span<const std::uint8_t> bytes, const CardSetPrefix& prefix,
+                                  bool withBackground, const std::string& fileName, ProgressSession& progress) {
+    ByteReader reader(bytes, fileName);
+    CardSetPayload payload;
+    payload.PayloadSize = bytes.size();
+    payload.Palette = ReadPalette(reader);
+    // A payload too short for its cards fails here, before the card pictures are allocated.
+    if (static_cast<std::int64_t>(reader.Remaining()) < CardRecordsSize(prefix, 0)) {
+        reader.Fail("the payload is shorter than its " + std::to_string(prefix.CardCount) + " cards need");
+    }
+    ReadCards(reader, prefix, payload, progress);
+    if (withBackground) ReadBackground(reader, payload);
+    return payload;
+}
+
+}  // namespace velmora

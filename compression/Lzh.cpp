@@ -1,0 +1,187 @@
+#include "compression/Lzh.h"
+
+#include <algorithm>
+#include <memory>
+#include <new>
+
+#include "compression/LzhBits.h"
+#include "compression/LzhHuffman.h"
+#include "compression/LzhMatchTrees.h"
+#include "compression/LzhPositionCode.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr unsigned WindowSize = LzhMatchTrees::WindowSize;
+constexpr unsigned WindowMask = WindowSize - 1;
+constexpr unsigned MaxMatch = LzhMatchTrees::MaxMatch;
+constexpr unsigned MinMatch = LzhMatchTrees::MinMatch;
+constexpr unsigned FirstFill = WindowSize - MaxMatch;  // where the first input byte goes
+constexpr unsigned LiteralSymbols = 256;
+constexpr unsigned MatchSymbolBase = LiteralSymbols - MinMatch;  // symbol of a match of length L
+constexpr std::uint8_t Blank = 0x20;
+
+struct EncoderTables {
+    LzhHuffman huffman;
+    LzhMatchTrees trees;
+};
+
+struct DecoderTables {
+    LzhHuffman huffman;
+    std::uint8_t window[WindowSize];
+};
+
+// Value-initialised, so every byte the codec may look at before setting it is 0.
+template <class Tables>
+std::unique_ptr<Tables> AllocateTables() {
+    try {
+        return std::make_unique<Tables>();
+    } catch (const std::bad_alloc&) {
+        throw ElzhException("LZH : Cannot get memory for dictionary tables");
+    }
+}
+
+void PutSymbol(LzhBitWriter& writer, LzhHuffman& huffman, unsigned symbol) {
+    const LzhHuffman::Code code = huffman.CodeOf(symbol);
+    writer.Put(code.bits, code.length);
+    huffman.Count(symbol);
+}
+
+unsigned GetSymbol(LzhBitReader& reader, LzhHuffman& huffman) {
+    unsigned k = huffman.Child(LzhHuffman::Root);
+    while (k < LzhHuffman::Leaf) k = huffman.Child(k + reader.Bit());
+    const unsigned symbol = k - LzhHuffman::Leaf;
+    huffman.Count(symbol);
+    return symbol;
+}
+
+class Encoder {
+public:
+    Encoder(LzhSink& sink, LzhSource& source, EncoderTables& tables)
+        : source_(source), writer_(sink), huffman_(tables.huffman), trees_(tables.trees) {}
+
+    std::int32_t Run() {
+        huffman_.Reset();
+        trees_.Reset();
+        std::fill_n(trees_.Window(), FirstFill, Blank);
+        std::uint32_t coded = FillLookAhead();
+        // The blanks before the first byte are in the trees, so the input may start with a match.
+        for (unsigned i = 1; i <= MaxMatch; ++i) trees_.Add(r_ - i);
+        trees_.Add(r_);
+        do {
+            const unsigned length = PutItem();
+            coded += Advance(length);
+        } while (ahead_ > 0);
+        writer_.Flush();
+        return static_cast<std::int32_t>(coded);
+    }
+
+private:
+    std::uint32_t FillLookAhead() {
+        std::uint8_t byte = 0;
+        while (ahead_ < static_cast<int>(MaxMatch) && source_.Next(byte)) trees_.Window()[r_ + ahead_++] = byte;
+        return static_cast<std::uint32_t>(ahead_);
+    }
+
+    // Codes what starts at r as a literal or a match; returns the number of bytes it covers.
+    unsigned PutItem() {
+        const unsigned length = std::min(trees_.MatchLength(), static_cast<unsigned>(std::max(ahead_, 0)));
+        if (length < MinMatch) {
+            PutSymbol(writer_, huffman_, trees_.Window()[r_]);
+            return 1;
+        }
+        PutSymbol(writer_, huffman_, MatchSymbolBase + length);
+        PutPosition(writer_, trees_.MatchPosition());
+        return length;
+    }
+
+    // Slides the window by count bytes, taking new input while there is some; returns the number
+    // of input bytes taken.
+    std::uint32_t Advance(unsigned count) {
+        unsigned i = 0;
+        std::uint8_t byte = 0;
+        while (i < count && source_.Next(byte)) {
+            Slide(byte);
+            trees_.Add(r_);
+            ++i;
+        }
+        const unsigned taken = i;
+        // The input is used up: the look-ahead shrinks instead.
+        for (; i < count; ++i) {
+            trees_.Remove(s_);
+            s_ = (s_ + 1) & WindowMask;
+            r_ = (r_ + 1) & WindowMask;
+            if (--ahead_ != 0) trees_.Add(r_);
+        }
+        return taken;
+    }
+
+    void Slide(std::uint8_t byte) {
+        trees_.Remove(s_);
+        trees_.Store(s_, byte);
+        s_ = (s_ + 1) & WindowMask;
+        r_ = (r_ + 1) & WindowMask;
+    }
+
+    LzhSource& source_;
+    LzhBitWriter writer_;
+    LzhHuffman& huffman_;
+    LzhMatchTrees& trees_;
+    unsigned s_ = 0;          // the oldest window position, the next to be replaced
+    unsigned r_ = FirstFill;  // the position being coded
+    // Bytes from r on that are still to be coded; an empty input codes one literal and ends at -1.
+    int ahead_ = 0;
+};
+
+class Decoder {
+public:
+    Decoder(LzhSink& sink, LzhSource& source, DecoderTables& tables)
+        : sink_(sink), reader_(source), huffman_(tables.huffman), window_(tables.window) {}
+
+    void Run(std::int32_t size) {
+        huffman_.Reset();
+        std::fill_n(window_, FirstFill, Blank);
+        std::int64_t count = 0;
+        while (count < size) {
+            const unsigned symbol = GetSymbol(reader_, huffman_);
+            if (symbol < LiteralSymbols) {
+                Emit(static_cast<std::uint8_t>(symbol));
+                ++count;
+            } else {
+                const unsigned from = r_ - GetPosition(reader_) - 1;
+                const unsigned length = symbol - MatchSymbolBase;
+                for (unsigned k = 0; k < length; ++k) Emit(window_[(from + k) & WindowMask]);
+                count += length;
+            }
+        }
+    }
+
+private:
+    void Emit(std::uint8_t byte) {
+        sink_.Put(byte);
+        window_[r_] = byte;
+        r_ = (r_ + 1) & WindowMask;
+    }
+
+    LzhSink& sink_;
+    LzhBitReader reader_;
+    LzhHuffman& huffman_;
+    std::uint8_t* window_;
+    unsigned r_ = FirstFill;
+};
+
+}  // namespace
+
+std::int32_t TLZH::EncodeStream(LzhSink& sink, LzhSource& source) {
+    const auto tables = AllocateTables<EncoderTables>();
+    return Encoder(sink, source, *tables).Run();
+}
+
+void TLZH::DecodeStream(std::int32_t size, LzhSink& sink, LzhSource& source) {
+    if (size <= 0) return;
+    const auto tables = AllocateTables<DecoderTables>();
+    Decoder(sink, source, *tables).Run(size);
+}
+
+}  // namespace velmora

@@ -1,0 +1,70 @@
+#pragma once
+// The bit stream of the LZH codec: bits packed most significant first, each byte handed on as
+// soon as it is complete.
+
+#include <cstdint>
+
+#include "compression/Lzh.h"
+
+namespace velmora {
+
+class LzhBitWriter {
+public:
+    explicit LzhBitWriter(LzhSink& sink) : sink_(sink) {}
+
+    // Appends the low count bits of value (count up to 32), the highest of them first.
+    void Put(std::uint32_t value, unsigned count) {
+        pending_ = pending_ << count | (value & ((std::uint64_t{1} << count) - 1));
+        held_ += count;
+        while (held_ >= 8) {
+            held_ -= 8;
+            sink_.Put(static_cast<std::uint8_t>(pending_ >> held_));
+        }
+    }
+
+    // Sends a last, partly filled byte with its low bits 0; sends nothing when no bit is pending.
+    void Flush() {
+        if (held_ > 0) sink_.Put(static_cast<std::uint8_t>(pending_ << (8 - held_)));
+        held_ = 0;
+    }
+
+private:
+    LzhSink& sink_;
+    std::uint64_t pending_ = 0;
+    unsigned held_ = 0;
+};
+
+// Reads past the end of the input as 0 bits. Before every read it tops its buffer up to at least 9
+// bits, one byte at a time, so it never asks for more than two bytes beyond the last one it uses.
+class LzhBitReader {
+public:
+    explicit LzhBitReader(LzhSource& source) : source_(source) {}
+
+    unsigned Bit() {
+        if (held_ < 9) TopUp();
+        --held_;
+        return (buffer_ >> held_) & 1u;
+    }
+
+    unsigned EightBits() {
+        if (held_ < 9) TopUp();
+        held_ -= 8;
+        return (buffer_ >> held_) & 0xFFu;
+    }
+
+private:
+    void TopUp() {
+        while (held_ < 9) {
+            std::uint8_t byte = 0;
+            source_.Next(byte);
+            buffer_ = buffer_ << 8 | byte;
+            held_ += 8;
+        }
+    }
+
+    LzhSource& source_;
+    std::uint32_t buffer_ = 0;
+    unsigned held_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+#pragma once
+// The LZH coder's sliding window and the binary search trees over it that find, for each new
+// position, the longest earlier string sharing its start (the nearest of equally long ones).
+// One tree per first byte; a position's node is keyed by the 60 bytes that start there.
+
+#include <cstdint>
+
+namespace velmora {
+
+class LzhMatchTrees {
+public:
+    static constexpr unsigned WindowSize = 4096;
+    static constexpr unsigned MaxMatch = 60;
+    static constexpr unsigned MinMatch = 3;
+    static constexpr unsigned Nil = WindowSize;  // the empty link
+
+    // The ring of window bytes; positions 0 to 58 are mirrored after it so that a string starting
+    // near the end of the ring can be compared without wrapping.
+    std::uint8_t* Window() { return window_; }
+
+    // Stores byte at ring position s, and in its mirror too.
+    void Store(unsigned s, std::uint8_t byte) {
+        window_[s] = byte;
+        if (s < MaxMatch - 1) window_[s + WindowSize] = byte;
+    }
+
+    // Empties the 256 trees and takes every position out of them.
+    void Reset();
+
+    // Enters position r and sets MatchLength (0 or 3 to 60) and MatchPosition (distance - 1).
+    void Add(unsigned r);
+
+    // Takes position p out of its tree, if it is in one.
+    void Remove(unsigned p);
+
+    unsigned MatchLength() const { return matchLength_; }
+    unsigned MatchPosition() const { return matchPosition_; }
+
+private:
+    static constexpr unsigned FirstRoot = WindowSize + 1;  // the root of byte b is at FirstRoot + b
+
+    void Note(unsigned length, unsigned r, unsigned p);
+    void TakePlace(unsigned r, unsigned p);
+    void Relink(unsigned p, unsigned q);
+
+    // Zeroed so that bytes the coder compares before it has set them have a fixed value.
+    std::uint8_t window_[WindowSize + MaxMatch - 1] = {};
+    std::uint16_t left_[WindowSize + 1];
+    std::uint16_t right_[FirstRoot + 256];
+    std::uint16_t parent_[WindowSize + 1];  // entry Nil takes the writes made through empty links
+    unsigned matchLength_ = 0;
+    unsigned matchPosition_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,35 @@
+#pragma once
+// Where a finished game's statistics go. The program keeps them in the player library; a
+// simulation of many games keeps them nowhere.
+
+#include <span>
+#include <string>
+
+#include "players/PlayerLibrary.h"
+#include "players/PlayerRecord.h"
+
+namespace velmora {
+
+class GameRecords {
+public:
+    virtual ~GameRecords() = default;
+    // The 1-based library position of the player of exactly this name, 0 when there is none.
+    virtual int LibraryPosition(const std::string& name) const = 0;
+    // Takes over the counters of the game's players and stores them.
+    virtual void StoreFinishedGame(std::span<const TPlayerRecord> players) = 0;
+};
+
+class LibraryRecords : public GameRecords {
+public:
+    explicit LibraryRecords(PlayerLibrary& library) : library_(library) {}
+    int LibraryPosition(const std::string& name) const override { return library_.FindLibraryPlayer(name); }
+    void StoreFinishedGame(std::span<const TPlayerRecord> players) override {
+        library_.MergeGamePlayers(players);
+        library_.SavePlayerLibrary();
+    }
+
+private:
+    PlayerLibrary& library_;
+};
+
+}  // namespace velmora

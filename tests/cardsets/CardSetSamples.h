@@ -1,0 +1,54 @@
+#pragma once
+// Sample card sets and scratch folders shared by the card-set tests.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cardsets/CardSetDescription.h"
+#include "cardsets/CardSetProgress.h"
+
+namespace velmora::testing {
+
+// A fresh, empty folder under the temporary folder, removed with everything in it at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    std::vector<std::uint8_t> ReadFile(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// A picture whose every pixel differs from its neighbours and from the same pixel of any other seed.
+Picture PatternPicture(std::int32_t width, std::int32_t height, std::uint32_t seed);
+
+// count cards of width x height named "card<i>", with patterned pictures, an ascending palette and
+// the given details; a colour background unless withPicture (then a 540 x 374 patterned picture).
+CardSetDescription SampleSet(std::int32_t count, std::int32_t width, std::int32_t height, bool withPicture = false);
+
+std::vector<std::uint8_t> Int32Bytes(std::int32_t value);
+
+// Records what a card-set read or write asked of the Please Wait window.
+class RecordingProgress : public CardSetProgress {
+public:
+    void ShowProgress() override { ++shows; positions.clear(); }
+    void SetProgressPosition(int position) override { positions.push_back(position); }
+    void ProcessEvents() override { ++eventPumps; }
+    void CloseProgress() override { ++closes; }
+
+    int shows = 0;
+    int closes = 0;
+    int eventPumps = 0;
+    std::vector<int> positions;
+};
+
+}  // namespace velmora::testing
