@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QTreeWidget>
 
+#include "engine/GameRecords.h"
 #include "players/ui/TableOfPlayers.h"
 #include "players/ui/stats.h"
 #include "tests/engine/RecordingView.h"
@@ -53,7 +54,8 @@ protected:
 
     velmora::testing::FixedClock clock;
     velmora::testing::RecordingView view;
-    Game game{view, library, clock};
+    LibraryRecords records{library};
+    Game game{view, records, clock};
     Stats stats{library, game, help};
     TableOfPlayers scoreboard{library, stats, help};
 };
