@@ -73,7 +73,7 @@ NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& 
     layout->addLayout(steps);
     layout->addWidget(BuildButtons(help));
     ShowStep(1);
-    resize(500, 340);
+    resize(500, 370);
 }
 
 QGroupBox* NewGameDialog::BuildStep1() {

@@ -56,11 +56,11 @@ Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* p
     totalFlips_ = AddRow("Label6", "Total Flips :", "Edit5");
     successfulFlips_ = AddRow("Label7", "Successful Flips :", "Edit6", flipsGauge_);
 
-    QPushButton* close = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
-    close->setDefault(true);
+    closeButton_ = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
+    closeButton_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(closeButton_);
     buttons->addWidget(MakeHelpButton(this, "Button1", "&Help", help, "stats_w"));
 
     auto* layout = new QVBoxLayout(this);
@@ -85,6 +85,7 @@ void Stats::ShowPlayerStatistics(int position) {
     library_.MergeGamePlayers(game_.GamePlayers());
     if (position < 1 || position > library_.LibraryCount()) return;
     Fill(library_.Player(position));
+    closeButton_->setFocus();
     RunModal(*this);
 }
 

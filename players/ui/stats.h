@@ -10,6 +10,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 
 namespace velmora {
 
@@ -40,6 +41,7 @@ private:
     QProgressBar* winsGauge_;
     QProgressBar* flipsGauge_;
     QGridLayout* rows_;
+    QPushButton* closeButton_;
 };
 
 }  // namespace velmora
