@@ -1,10 +1,18 @@
+#include <QDir>
+#include <filesystem>
+
 #include "app/ui/CommandGuard.h"
+#include "app/ui/HelpWindow.h"
 #include "app/ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     velmora::VelmoraApplication app(argc, argv);
     velmora::VelmoraApplication::setApplicationName("Velmora");
-    velmora::MainWindow window;
+    // Card sets, the player library and the sounds are named relative to the program folder.
+    const QString folder = velmora::VelmoraApplication::applicationDirPath();
+    QDir::setCurrent(folder);
+    velmora::InstallHelpKey();
+    velmora::MainWindow window{std::filesystem::path(folder.toStdString())};
     window.show();
     return velmora::VelmoraApplication::exec();
 }

@@ -9,7 +9,7 @@ packages=(
   libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core
 )
 

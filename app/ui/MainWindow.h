@@ -1,14 +1,120 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "app/ui/BoardPainter.h"
+#include "app/ui/MainMenu.h"
+#include "cardsets/LoadedCardSet.h"
+#include "engine/Clock.h"
+#include "engine/Game.h"
+#include "engine/GameRecords.h"
+#include "engine/GameView.h"
+#include "players/PlayerLibrary.h"
+
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QTimer;
+class QTreeWidget;
 
 namespace velmora {
 
-// The main window: the board, the players list, the status bar and the menu.
-class MainWindow : public QMainWindow {
+class BoardView;
+class SoundPlayer;
+class GameOver;
+class TExitForm;
+class TInitScreen;
+
+// The main window: the board, the players list, the status bar and the menu. It draws and
+// forwards input; the game itself decides everything.
+class MainWindow : public QMainWindow, public GameView {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // programFolder holds the settings file, the card sets, the player library and the sounds.
+    explicit MainWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
+
+    const Settings& settings() const { return settings_; }
+    // The New Game dialog records the set and format of the game it starts here.
+    Settings& settings() { return settings_; }
+    const MainMenu& menu() const { return menu_; }
+    Game& game() { return game_; }
+    PlayerLibrary& library() { return library_; }
+    const QImage& BoardBuffer() const { return painter_.Buffer(); }
+    QString StatusText() const;
+
+    LoadedCardSet& cardSet() { return cardSet_; }
+    // Reads file (a set of the program folder) in full with its background, shows its pictures on
+    // the board and returns its card size. The set read before stays when the file fails.
+    CardSize LoadGameCardSet(const std::string& file);
+
+    // GameView
+    void DrawBoard() override;
+    void DrawCell(int col, int row, bool highlighted) override;
+    void InvertCell(int col, int row) override;
+    void ShowBoard() override;
+    void RefreshPlayerList() override;
+    void PlaySoundFile(const std::string& name) override;
+    void SetStatusText(const std::string& text) override;
+    void EnableMenu(GameMenu item, bool enabled) override;
+    void StartTimer() override;
+    void StopTimer() override;
+    bool MainWindowActive() const override;
+    bool Confirm(const std::string& question) override;
+    void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override;
+    CardSize RestoreGameCardSet() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildSidePanel(QWidget* client);
+    void ConnectMenu();
+    void ConnectBoardInput();
+    void FormCreate();
+    void FormShow();
+    void ReadSettings();
+    void RegisterFileType();
+    void SetTopMenusEnabled(bool enabled);
+    QRect CellRect(int col, int row) const;
+    // Routes a key of the window or the players list to the board; true when the board took it.
+    bool BoardKeyEvent(QKeyEvent* event);
+
+    void ShowLoadedPictures();
+    void CurrentVelmoraSetInfo1Click();
+    void CardSetCheck1Click();
+    void About1Click();
+
+    std::filesystem::path folder_;
+    Settings settings_;
+    SystemClock clock_;
+    PlayerLibrary library_;
+    LibraryRecords records_;
+    Game game_;
+    BoardPainter painter_;
+    MainMenu menu_{};
+
+    BoardView* paintBox_ = nullptr;
+    QTreeWidget* listView_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QLabel* status_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
+    TInitScreen* splash_ = nullptr;
+    TExitForm* about_ = nullptr;
+    GameOver* gameOver_ = nullptr;
+
+    LoadedCardSet cardSet_;
+    bool shown_ = false;
 };
 
 }  // namespace velmora

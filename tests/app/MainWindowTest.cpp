@@ -1,9 +1,244 @@
-#include <gtest/gtest.h>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
 
-#include "app/ui/MainWindow.h"
+#include "app/CardSetFileType.h"
+#include "app/ui/Artwork.h"
+#include "app/ui/ExitUnit.h"
+#include "app/ui/InitUnit.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
 
-TEST(MainWindow, IsNamedAndTitledForTheProgram) {
-    velmora::MainWindow window;
-    EXPECT_EQ(window.objectName(), "TForm1");
-    EXPECT_EQ(window.windowTitle(), "Velmora");
+using namespace velmora;
+using velmora::testing::AppTest;
+
+namespace {
+
+struct Entry {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+};
+
+// Captions of one menu in order, separators as "-".
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
+    return captions;
+}
+
+}  // namespace
+
+using MainWindowTest = AppTest;
+
+TEST_F(MainWindowTest, HasTheLayoutOfTheBoardPanelAndStatusBar) {
+    MainWindow& w = Open();
+    EXPECT_EQ(w.objectName(), "TForm1");
+    EXPECT_EQ(w.windowTitle(), "Velmora");
+    EXPECT_EQ(w.centralWidget()->size(), QSize(651, 376));
+    EXPECT_EQ(w.statusBar()->objectName(), "sb");
+    EXPECT_EQ(w.statusBar()->height(), 22);
+    EXPECT_EQ(w.centralWidget()->height() + w.statusBar()->height(), 398);
+    EXPECT_EQ(w.findChild<QFrame*>("Bevel1")->geometry(), QRect(0, 0, 542, 376));
+    EXPECT_EQ(w.findChild<QWidget*>("PaintBox1")->geometry(), QRect(1, 1, 540, 374));
+    EXPECT_EQ(w.findChild<QFrame*>("Panel2")->geometry(), QRect(543, 0, 108, 376));
+    EXPECT_EQ(w.findChild<QLabel*>("Image2")->geometry(), QRect(19, 310, 60, 50));
+    EXPECT_TRUE(w.findChild<QLabel*>("Image1")->isHidden());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    auto* list = w.findChild<QTreeWidget*>("ListView1");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->height(), 168);
+    EXPECT_EQ(list->headerItem()->text(0), "Player");
+    EXPECT_EQ(list->headerItem()->text(1), "Sc.");
+    EXPECT_EQ(list->columnWidth(0), 53);
+    EXPECT_EQ(list->columnWidth(1), 29);
+    EXPECT_TRUE(list->isHeaderHidden());
+    EXPECT_EQ(list->toolTip(), "List of currently playing players.");
+
+    auto* timer = w.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 75);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(w.StatusText(), "Select Game -> New Game or press F2 to start a new game.");
+}
+
+TEST_F(MainWindowTest, MenusHoldEveryItemWithCaptionShortcutAndSeparators) {
+    MainWindow& w = Open();
+    const QList<QAction*> top = w.menuBar()->actions();
+    ASSERT_EQ(top.size(), 4);
+    EXPECT_EQ(top[0]->text(), "&Game");
+    EXPECT_EQ(top[1]->text(), "&Edit");
+    EXPECT_EQ(top[2]->text(), "&Options");
+    EXPECT_EQ(top[3]->text(), "&Help");
+    EXPECT_EQ(Captions(w.menu().game), QStringList({"&New Game", "-", "&Restart Game", "&End Game", "-",
+                                                    "&Scoreboard", "-", "E&xit"}));
+    EXPECT_EQ(Captions(w.menu().edit),
+              QStringList({"&Add New Player", "&Delete Player", "-", "Add Pass&word", "Chan&ge/Delete Password",
+                           "-", "&Create New Velmora Set", "-", "&View Velmora Set", "Current Velmora Set &Info"}));
+    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Card Set Check"}));
+    EXPECT_EQ(Captions(w.menu().Delay1),
+              QStringList({"&1. Shortest", "&2. Short", "&3. Normal", "&4. Long", "&5. Longest"}));
+    EXPECT_EQ(Captions(w.menu().help),
+              QStringList({"&Contents", "&Search Help", "&Quick Intro", "-", "&How to Contact Halvik",
+                           "&Halvik Web Site", "Email Halvik S&ales", "Email Halvik Su&pport", "-",
+                           "About &Velmora"}));
+
+    const Entry shortcuts[] = {
+        {"New1", "&New Game", Qt::Key_F2},        {"Restart1", "&Restart Game", Qt::Key_F3},
+        {"EndGame1", "&End Game", Qt::Key_F4},    {"Seebestplayers1", "&Scoreboard", Qt::Key_F6},
+        {"Exit1", "E&xit", QKeySequence("Ctrl+X")}, {"Sound1", "&Sound On/Off", QKeySequence("Ctrl+S")},
+        {"Contents1", "&Contents", Qt::Key_F1},   {"CardSetCheck1", "&Card Set Check", {}},
+    };
+    for (const Entry& e : shortcuts) {
+        QAction* action = Action(e.name);
+        ASSERT_NE(action, nullptr) << e.name;
+        EXPECT_EQ(action->text(), e.caption);
+        EXPECT_EQ(action->shortcut(), e.shortcut) << e.name;
+    }
+    // Without a game: a new one can be started, none restarted or ended.
+    EXPECT_TRUE(Action("New1")->isEnabled());
+    EXPECT_FALSE(Action("Restart1")->isEnabled());
+    EXPECT_FALSE(Action("EndGame1")->isEnabled());
+    EXPECT_TRUE(Action("Seebestplayers1")->isEnabled());
+    EXPECT_TRUE(Action("Exit1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheEmptyBoardShowsTheDefaultBackground) {
+    MainWindow& w = Open();
+    const QImage expected = artwork::DefaultBackground();
+    ASSERT_EQ(w.BoardBuffer().size(), QSize(540, 374));
+    for (const QPoint p : {QPoint(0, 0), QPoint(270, 187), QPoint(539, 373)})
+        EXPECT_EQ(w.BoardBuffer().pixel(p), expected.pixel(p));
+}
+
+TEST_F(MainWindowTest, OptionsFollowTheSettingsFileAndChangesAreWrittenAtClose) {
+    std::ofstream(folder.Path() / "velmora.ini") << "[inivalues]\nFlipDelay=7\nSoundOn=0\n";
+    MainWindow& w = Open();
+    EXPECT_TRUE(Action("Normal1")->isChecked());
+    EXPECT_FALSE(Action("Sound1")->isChecked());
+
+    Action("Longest1")->trigger();
+    EXPECT_TRUE(Action("Longest1")->isChecked());
+    EXPECT_FALSE(Action("Normal1")->isChecked());
+    EXPECT_EQ(w.settings().FlipDelay, 32);
+    Action("Sound1")->trigger();
+    EXPECT_TRUE(w.settings().SoundOn);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "velmora.ini.tmp"));
+
+    fakes::ScriptedMessages messages;
+    messages.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(w.close());
+    const Settings written = Settings::Read(folder.Path());
+    EXPECT_EQ(written.FlipDelay, 32);
+    EXPECT_TRUE(written.SoundOn);
+}
+
+TEST_F(MainWindowTest, CloseWritesTheSettingsThenAsksAndOkCloses) {
+    MainWindow& w = Open();
+    w.show();
+    fakes::ScriptedMessages messages;
+    messages.Answer(MessageAnswer::Cancel);
+    messages.Answer(MessageAnswer::Ok);
+
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::OkCancel);
+    EXPECT_EQ(messages.shown[0].text, "Are you sure you want to exit Velmora?");
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "velmora.ini"));
+
+    Action("Exit1")->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpenWithoutAsking) {
+    MainWindow& w = Open();
+    w.show();
+    std::filesystem::create_directories(folder.Path() / "velmora.ini" / "blocker");
+    fakes::ScriptedMessages messages;
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages.shown[0].text,
+              QString::fromStdString("Unable to write to " + (folder.Path() / "velmora.ini").string()));
+    std::filesystem::remove_all(folder.Path() / "velmora.ini");
+    messages.Answer(MessageAnswer::Ok);
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(MainWindowTest, TheSplashRunsWithTheTopMenusDisabled) {
+    fakes::ScriptedModal modal;
+    bool menusDisabledMeanwhile = false;
+    MainWindow& w = Open();
+    modal.Then([&](QDialog&) {
+        menusDisabledMeanwhile = !w.menu().game->menuAction()->isEnabled() &&
+                                 !w.menu().edit->menuAction()->isEnabled() &&
+                                 !w.menu().options->menuAction()->isEnabled() &&
+                                 !w.menu().help->menuAction()->isEnabled();
+    });
+    w.show();
+    QApplication::processEvents();
+    ASSERT_EQ(modal.opened, std::vector<QString>({"TInitScreen"}));
+    EXPECT_TRUE(menusDisabledMeanwhile);
+    EXPECT_TRUE(w.menu().game->menuAction()->isEnabled());
+    EXPECT_TRUE(w.menu().help->menuAction()->isEnabled());
+
+    // Shown once per run.
+    w.hide();
+    w.show();
+    QApplication::processEvents();
+    EXPECT_EQ(modal.opened.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TheLogoAndHelpAboutOpenTheAboutWindow) {
+    fakes::ScriptedModal modal;
+    MainWindow& w = Open();
+    auto* logo = w.findChild<QLabel*>("Image2");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(logo, &press);
+    QApplication::sendEvent(logo, &release);
+    Action("About1")->trigger();
+    EXPECT_EQ(modal.opened, std::vector<QString>({"TExitForm", "TExitForm"}));
+}
+
+TEST_F(MainWindowTest, SetInfoWithoutALoadedSetSaysSo) {
+    Open();
+    fakes::ScriptedMessages messages;
+    Action("CurrentVelmoraSetInfo1")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages.shown[0].text, "No Velmora set selected.");
+}
+
+TEST_F(MainWindowTest, StartUpRegistersTheCardSetFileTypeOnce) {
+    Open();
+    ASSERT_TRUE(std::filesystem::exists(CardSetMimeEntry(data.Path())));
+    ASSERT_TRUE(std::filesystem::exists(CardSetIconFile(data.Path())));
+    EXPECT_FALSE(QImage(QString::fromStdString(CardSetIconFile(data.Path()).string())).isNull());
+    const auto written = std::filesystem::last_write_time(CardSetMimeEntry(data.Path()));
+    window.reset();
+    Open();
+    EXPECT_EQ(std::filesystem::last_write_time(CardSetMimeEntry(data.Path())), written);
+}
+
+TEST_F(MainWindowTest, AFailedRegistrationIsReportedAndStartUpGoesOn) {
+    std::ofstream(data.Path() / "mime") << "a file where a folder belongs";
+    fakes::ScriptedMessages messages;
+    MainWindow& w = Open();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages.shown[0].text,
+              QString::fromStdString("Failed to set data for '" + CardSetMimeEntry(data.Path()).string() + "'"));
+    EXPECT_EQ(w.BoardBuffer().size(), QSize(540, 374));
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The About window: the program's name, version and the maker's addresses. It closes only
+// through its Close button.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace velmora {
+
+class TExitForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TExitForm(QWidget* parent = nullptr);
+
+    QLabel* webLink() const { return link_; }
+    QPushButton* closeButton() const { return close_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* link_;
+    QPushButton* close_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,273 @@
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+#include <map>
+
+#include "cardsets/CardSetWriter.h"
+#include "tests/support/ScriptedModal.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/ScriptedMessages.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr QRgb kBack = 0xFF0000C8;
+constexpr CardSize kCard{100, 90};  // Junior: the board starts at (20, 7)
+
+QRgb Face(int picture) { return qRgb((picture * 23) % 256, 255 - picture * 9, 60); }
+
+constexpr std::uint32_t kBackgroundStored = 0x00204060;  // 0x00BBGGRR
+constexpr QRgb kBackground = 0xFF604020;
+
+// A Junior set of plain colours: the back and ten faces, on a background colour.
+void WriteTestSet(const std::filesystem::path& file, QRgb back = kBack) {
+    CardSetDescription set;
+    set.CardWidth = kCard.Width;
+    set.CardHeight = kCard.Height;
+    for (int i = 0; i <= 10; ++i) {
+        set.CardNames.push_back("card " + std::to_string(i));
+        set.CardPictures.emplace_back(kCard.Width, kCard.Height, (i == 0 ? back : Face(i)) & 0x00FFFFFFu);
+    }
+    set.BackgroundColour = kBackgroundStored;
+    WriteCardSet(file, set);
+}
+
+bool Near(QRgb actual, QRgb expected, int tolerance = 3) {
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance &&
+           std::abs(qGreen(actual) - qGreen(expected)) <= tolerance &&
+           std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+class BoardTest : public velmora::testing::AppTest {
+protected:
+    void Start() {
+        WriteTestSet(folder.Path() / "Plain Colours.cst");
+        Open();
+        const CardSize card = window->LoadGameCardSet("plain colours.cst");  // letter case need not match
+        ASSERT_EQ(card.Width, kCard.Width);
+        window->cardSet().GameSetFile = "Plain Colours.cst";
+        const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
+                                         MakePlayerRecord("Bob", "", false, true, 5)};
+        Game& game = window->game();
+        game.SetGamePlayers(players);
+        game.SetFormat(0);
+        game.ComputeBoardOrigin(card);
+        game.StartGame();
+    }
+
+    QPoint Centre(CellPosition cell) const {
+        return {window->game().BoardLeft() + (cell.Col - 1) * kCard.Width + kCard.Width / 2,
+                window->game().BoardTop() + (cell.Row - 1) * kCard.Height + kCard.Height / 2};
+    }
+    QRgb PixelOf(CellPosition cell) const { return window->BoardBuffer().pixel(Centre(cell)); }
+    QRgb OutlineOf(CellPosition cell) const { return window->BoardBuffer().pixel(Centre(cell) - QPoint(50, 45)); }
+    int PictureOf(CellPosition cell) const { return window->game().GetBoard().Cell(cell.Col, cell.Row).Picture; }
+
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(window->findChild<QWidget*>("PaintBox1"), &event);
+    }
+    void Click(CellPosition cell) {
+        Mouse(QEvent::MouseButtonPress, Centre(cell), Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, Centre(cell), Qt::NoButton);
+    }
+    void Key(QEvent::Type type, int key, QObject* target = nullptr) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QApplication::sendEvent(target ? target : window.get(), &event);
+    }
+    // Runs the flip delay through the window's timer, as the running program does.
+    void RunDelay() {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        auto* timer = window->findChild<QTimer*>("Timer1");
+        for (int i = 0; i < 200 && timer->isActive(); ++i) QMetaObject::invokeMethod(timer, "timeout");
+    }
+    // The cells of each picture.
+    std::map<int, std::vector<CellPosition>> Pairs() const {
+        std::map<int, std::vector<CellPosition>> pairs;
+        for (int col = 1; col <= 5; ++col)
+            for (int row = 1; row <= 4; ++row) pairs[PictureOf({col, row})].push_back({col, row});
+        return pairs;
+    }
+};
+
+}  // namespace
+
+TEST_F(BoardTest, StartingAGameDrawsBacksWithTheCursorHighlightAndSwitchesTheMenus) {
+    Start();
+    EXPECT_EQ(window->BoardBuffer().pixel(10, 100), kBackground);  // left margin: the set's background
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+    EXPECT_EQ(PixelOf({5, 4}), kBack);
+    const QRgb highlighted = PixelOf({1, 1});
+    const QColor highlight = window->palette().color(QPalette::Highlight);
+    EXPECT_TRUE(Near(highlighted, qRgb((qRed(kBack) + highlight.red()) / 2, (qGreen(kBack) + highlight.green()) / 2,
+                                       (qBlue(kBack) + highlight.blue()) / 2)))
+        << std::hex << highlighted;
+
+    EXPECT_FALSE(Action("New1")->isEnabled());
+    EXPECT_FALSE(Action("Restart1")->isEnabled());
+    EXPECT_TRUE(Action("EndGame1")->isEnabled());
+    EXPECT_FALSE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_TRUE(window->StatusText().contains("Ann"));
+    auto* list = window->findChild<QTreeWidget*>("ListView1");
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "Ann");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "0");
+}
+
+TEST_F(BoardTest, PressingInvertsTheCardDraggingMovesThePressedLookAndReleasingTurnsIt) {
+    Start();
+    Mouse(QEvent::MouseButtonPress, Centre({2, 1}), Qt::LeftButton);
+    EXPECT_EQ(PixelOf({2, 1}), kBack ^ 0x00FFFFFFu);
+    EXPECT_EQ(OutlineOf({2, 1}), kBack);  // the outline is not inverted
+
+    Mouse(QEvent::MouseMove, Centre({3, 2}), Qt::LeftButton);
+    EXPECT_EQ(PixelOf({2, 1}), kBack);  // undone
+    EXPECT_NE(PixelOf({3, 2}), kBack);
+    EXPECT_NE(PixelOf({3, 2}), kBack ^ 0x00FFFFFFu);  // highlighted and inverted
+
+    Mouse(QEvent::MouseButtonRelease, Centre({3, 2}), Qt::NoButton);
+    EXPECT_EQ(PixelOf({3, 2}), Face(PictureOf({3, 2})));
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+    EXPECT_EQ(window->game().CardsTurned(), 1);
+}
+
+TEST_F(BoardTest, ClicksInTheMarginsOrOnATurnedCardTurnNothing) {
+    Start();
+    Mouse(QEvent::MouseButtonPress, QPoint(10, 100), Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, QPoint(10, 100), Qt::NoButton);
+    Mouse(QEvent::MouseButtonPress, QPoint(100, 3), Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, QPoint(100, 3), Qt::NoButton);
+    EXPECT_EQ(window->game().CardsTurned(), 0);
+    Click({4, 3});
+    Click({4, 3});
+    EXPECT_EQ(window->game().CardsTurned(), 1);
+    EXPECT_EQ(PixelOf({4, 3}), Face(PictureOf({4, 3})));
+}
+
+TEST_F(BoardTest, SpaceInvertsWhileHeldAndTurnsTheCursorCardOnRelease) {
+    Start();
+    Key(QEvent::KeyPress, Qt::Key_Right);
+    EXPECT_EQ(PixelOf({1, 1}), kBack);
+    EXPECT_NE(PixelOf({2, 1}), kBack);  // the cursor moved there
+    // The players list passes its keys to the board too.
+    Key(QEvent::KeyPress, Qt::Key_Space, window->findChild<QTreeWidget*>("ListView1"));
+    const QRgb pressed = PixelOf({2, 1});
+    Key(QEvent::KeyRelease, Qt::Key_Space, window->findChild<QTreeWidget*>("ListView1"));
+    EXPECT_NE(pressed, PixelOf({2, 1}));
+    EXPECT_EQ(PixelOf({2, 1}), Face(PictureOf({2, 1})));
+    EXPECT_EQ(window->game().CardsTurned(), 1);
+}
+
+TEST_F(BoardTest, AMatchLeavesTheBackgroundAndAMissTurnsTheCardsBack) {
+    Start();
+    const auto pairs = Pairs();
+    const std::vector<CellPosition>& first = pairs.at(1);
+    Click(first[0]);
+    Click(first[1]);
+    EXPECT_TRUE(window->findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_EQ(PixelOf(first[1]), Face(1));
+    RunDelay();
+    EXPECT_FALSE(window->findChild<QTimer*>("Timer1")->isActive());
+    for (const CellPosition& cell : first) EXPECT_EQ(PixelOf(cell), kBackground) << cell.Col;
+    EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "1");
+
+    const CellPosition a = pairs.at(2)[0];
+    const CellPosition b = pairs.at(3)[0];
+    Click(a);
+    Click(b);
+    RunDelay();
+    EXPECT_EQ(window->game().CurrentPlayer(), 2);
+    EXPECT_TRUE(window->StatusText().contains("Bob"));
+    for (const CellPosition& cell : {a, b})
+        EXPECT_TRUE(PixelOf(cell) == kBack || window->game().CellHighlighted(cell.Col, cell.Row));
+}
+
+TEST_F(BoardTest, EndGameAskedAndConfirmedRestoresTheMenus) {
+    Start();
+    Click({2, 2});
+    fakes::ScriptedMessages messages;
+    messages.Answer(MessageAnswer::No);
+    Action("EndGame1")->trigger();
+    EXPECT_TRUE(Action("EndGame1")->isEnabled());
+    Action("EndGame1")->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::YesNo);
+    EXPECT_TRUE(Action("New1")->isEnabled());
+    EXPECT_TRUE(Action("Restart1")->isEnabled());
+    EXPECT_FALSE(Action("EndGame1")->isEnabled());
+    EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
+    // The board is drawn once more with every card face down and no cursor.
+    Click({2, 2});
+    EXPECT_EQ(PixelOf({1, 1}), kBack);
+    EXPECT_EQ(PixelOf({2, 2}), kBack);
+}
+
+TEST_F(BoardTest, TheLastPairEndsTheGameWithTheMenusOfNoGameAndTheWinnerWindow) {
+    Start();
+    velmora::fakes::ScriptedModal modal;
+    QString winner;
+    const auto readWinner = [&](QDialog& dialog) {
+        if (dialog.objectName() == "TForm11") winner = dialog.findChild<QLabel*>("Label2")->text();
+    };
+    modal.Then(readWinner);
+    modal.Then(readWinner);
+    for (const auto& [picture, cells] : Pairs()) {
+        Click(cells[0]);
+        Click(cells[1]);
+        RunDelay();
+    }
+    // The window was first shown during the game, so its splash came up too.
+    ASSERT_EQ(std::count(modal.opened.begin(), modal.opened.end(), "TForm11"), 1);
+    EXPECT_TRUE(winner.contains("Ann"));
+    EXPECT_TRUE(window->StatusText().contains("Ann"));
+    EXPECT_TRUE(Action("New1")->isEnabled());
+    EXPECT_TRUE(Action("Restart1")->isEnabled());
+    EXPECT_FALSE(Action("EndGame1")->isEnabled());
+    EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "10");
+    // Every cell shows the background again.
+    EXPECT_EQ(PixelOf({3, 3}), kBackground);
+}
+
+TEST_F(BoardTest, RestartReadsTheGamesSetAgainWhenAnotherWasReadMeanwhile) {
+    Start();
+    fakes::ScriptedMessages messages;  // answers Yes to End Game and to Restart Game
+    Action("EndGame1")->trigger();
+    WriteTestSet(folder.Path() / "Other.cst", 0xFF00C800);
+    window->LoadGameCardSet("Other.cst");
+    Action("Restart1")->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "Are you sure you want to play again?");
+    EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+}
+
+TEST_F(BoardTest, ADamagedSetIsRefusedWithItsErrorAndTheBoardKeepsItsPictures) {
+    Start();
+    const auto damaged = folder.Path() / "Damaged.cst";
+    std::filesystem::copy_file(folder.Path() / "Plain Colours.cst", damaged);
+    std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) / 2);
+    EXPECT_THROW(window->LoadGameCardSet("Damaged.cst"), std::exception);
+    EXPECT_EQ(window->cardSet().PicturedSetFile, "plain colours.cst");
+    window->DrawBoard();
+    EXPECT_EQ(PixelOf({2, 1}), kBack);
+}
+
+TEST_F(BoardTest, TheCardSetCheckNamesLostSetsAtStartUpAndOnRequest) {
+    WriteTestSet(folder.Path() / "Lost");
+    Open();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Lost.cst"));
+    WriteTestSet(folder.Path() / "Found later");
+    fakes::ScriptedMessages messages;
+    Action("CardSetCheck1")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Found later.cst"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages.shown[0].text, "Card set check completed!");
+}

@@ -1,0 +1,125 @@
+// Start-up and board drawing of the main window. Prints, besides the benchmark table, the time
+// from this process's start to its first main window shown (the splash left out).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <time.h>
+#include <unistd.h>
+
+#include "app/CardSetFileType.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/Modal.h"
+#include "tools/cardart/ShippedSets.h"
+
+namespace {
+
+// Leaves the splash out of the figures.
+class NoSplash : public velmora::ModalRunner {
+public:
+    int Run(QDialog&) override { return QDialog::Rejected; }
+};
+
+struct Folder {
+    Folder() {
+        path = std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path / "data");
+        setenv("XDG_DATA_HOME", (path / "data").c_str(), 1);
+    }
+    ~Folder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+// Milliseconds since this process started, from its start time in /proc.
+double MillisecondsSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string field;
+    for (int i = 0; i < 22 && stat >> field; ++i) {
+    }
+    const double startSeconds = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return (static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - startSeconds) * 1000.0;
+}
+
+void ShowAndSettle(velmora::MainWindow& window) {
+    window.show();
+    QApplication::processEvents();
+}
+
+// A start after the first: the file type is registered already.
+void BM_MainWindowShown(benchmark::State& state) {
+    Folder folder;
+    { velmora::MainWindow first{folder.path}; }
+    for (auto _ : state) {
+        velmora::MainWindow window{folder.path};
+        ShowAndSettle(window);
+        state.PauseTiming();
+        window.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
+
+// A window over a folder holding the shipped sets, with two players set up for a Fanatic game.
+struct FanaticSetUp {
+    FanaticSetUp() : window(folder.path) {
+        velmora::cardart::WriteShippedSets(folder.path);
+        const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
+                                                  velmora::MakePlayerRecord("Bob", "", false, true, 5)};
+        window.game().SetGamePlayers(players);
+        window.game().SetFormat(3);
+    }
+    void LoadDefaultSet() { window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst")); }
+    Folder folder;
+    velmora::MainWindow window;
+};
+
+// Reading Default.cst in full with its background, then drawing the board with it.
+void BM_LoadDefaultSetAndDraw(benchmark::State& state) {
+    FanaticSetUp setUp;
+    for (auto _ : state) {
+        setUp.LoadDefaultSet();
+        setUp.window.DrawBoard();
+        benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
+    }
+}
+BENCHMARK(BM_LoadDefaultSetAndDraw)->Unit(benchmark::kMillisecond);
+
+void BM_DrawFanaticBoard(benchmark::State& state) {
+    FanaticSetUp setUp;
+    setUp.LoadDefaultSet();
+    setUp.window.game().StartGame();
+    for (auto _ : state) {
+        setUp.window.DrawBoard();
+        benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
+    }
+}
+BENCHMARK(BM_DrawFanaticBoard)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    NoSplash noSplash;
+    velmora::ModalRunner::Install(&noSplash);
+    {
+        // As at every start after the first: the file type is registered already.
+        Folder folder;
+        velmora::RegisterCardSetFileType(velmora::UserDataFolder(), "icon");
+        velmora::MainWindow window{folder.path};
+        ShowAndSettle(window);
+        std::printf("process start to main window shown: %.1f ms\n", MillisecondsSinceProcessStart());
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    velmora::ModalRunner::Install(nullptr);
+    return 0;
+}
