@@ -34,6 +34,32 @@ private:
     std::int64_t cap_;
 };
 
+// The LZH stream has no end mark and its decoder reads past the end of the input as zero bits, so a
+// stream cut short decodes into plausible garbage. A whole stream makes the decoder ask for at most
+// two bytes past its end (its bit reader tops itself up to 9 bits), and the container reads the file
+// again for each byte asked once the file is used up; more empty reads than that mean bits are missing.
+class EndWatchingStream : public Stream {
+public:
+    static constexpr int MostEmptyReadsOfAWholeStream = 2;
+
+    explicit EndWatchingStream(Stream& file) : file_(file) {}
+    std::int64_t Read(void* buffer, std::int64_t count) override {
+        const std::int64_t n = file_.Read(buffer, count);
+        if (n == 0 && count > 0) ++emptyReads_;
+        return n;
+    }
+    std::int64_t Write(const void* buffer, std::int64_t count) override { return file_.Write(buffer, count); }
+    std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override { return file_.Seek(offset, origin); }
+    std::int64_t Size() override { return file_.Size(); }
+    std::int64_t Position() override { return file_.Position(); }
+
+    bool ReadPastTheEnd() const { return emptyReads_ > MostEmptyReadsOfAWholeStream; }
+
+private:
+    Stream& file_;
+    int emptyReads_ = 0;
+};
+
 struct ContainerHeader {
     std::array<char, 4> Magic{};
     std::int32_t UncompressedSize = 0;
@@ -80,10 +106,11 @@ std::vector<std::uint8_t> UnpackPayload(Stream& file, const CardSetPrefix& prefi
     const std::int64_t size = CheckedPayloadSize(file, prefix, fileName);
     CappedMemoryStream payload(size);
     payload.Reserve(static_cast<std::size_t>(size));
+    EndWatchingStream input(file);
     Tlzrw1 lzrw;
     lzrw.UseStream = true;
     lzrw.Visible = false;
-    lzrw.InputStream = &file;
+    lzrw.InputStream = &input;
     lzrw.OutputStream = &payload;
     lzrw.ProcessEvents = [&progress] { progress.ProcessEvents(); };
     try {
@@ -91,6 +118,7 @@ std::vector<std::uint8_t> UnpackPayload(Stream& file, const CardSetPrefix& prefi
     } catch (const std::exception& e) {
         throw ECardSetError(fileName + ": " + e.what());
     }
+    if (input.ReadPastTheEnd()) ThrowDamagedCardSet(fileName, "the compressed pictures are cut short");
     return payload.TakeData();
 }
 

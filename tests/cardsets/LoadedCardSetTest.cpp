@@ -10,6 +10,9 @@
 #include "cardsets/CardSetPrefix.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
+#include "cardsets/PayloadWriter.h"
+#include "compression/Lzrw1.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace velmora {
 namespace {
@@ -17,6 +20,7 @@ namespace {
 using testing::Int32Bytes;
 using testing::RecordingProgress;
 using testing::SampleSet;
+using testing::FileSizeLimit;
 using testing::ScratchFolder;
 
 void ExpectLoadedAs(const LoadedCardSet& loaded, const CardSetDescription& set) {
@@ -187,10 +191,50 @@ std::vector<std::uint8_t> Patched(std::vector<std::uint8_t> bytes, std::size_t o
 TEST(CardSetFile, ACutFileIsRefusedAndTheSetBeforeStays) {
     LoadedBefore f;
     const std::size_t prefixSize = 12 + 5 * 4 + 3 + 15 + 7 + 18 + 7;
-    for (std::size_t length = 0; length < f.good.size(); length += length < prefixSize + 16 ? 1 : 97) {
+    // Every cut in the prefix, the container header and the last bytes; a sample in between.
+    const auto nextCut = [&](std::size_t length) {
+        const bool dense = length < prefixSize + 16 || length + 64 >= f.good.size();
+        return length + (dense ? 1 : 97);
+    };
+    for (std::size_t length = 0; length < f.good.size(); length = nextCut(length)) {
         const std::vector<std::uint8_t> cut(f.good.begin(), f.good.begin() + length);
         f.ExpectRefused(cut, "cut at " + std::to_string(length), length < prefixSize);
     }
+}
+
+TEST(CardSetFile, WholeSetsOfManySizesAreNeverTakenForCutOnes) {
+    ScratchFolder folder;
+    for (std::int32_t side = 1; side <= 37; side += 2) {
+        CardSetDescription set = SampleSet(51, side, 38 - side);
+        set.CardNames[static_cast<std::size_t>(side)] = std::string(static_cast<std::size_t>(side * 13), 'n');
+        WriteCardSet(folder / "Size.cst", set);
+        LoadedCardSet loaded;
+        EXPECT_NO_THROW(loaded.LoadCardSet(folder.Path(), "Size.cst", true, false)) << side;
+        EXPECT_EQ(loaded.CardPictures, set.CardPictures) << side;
+    }
+}
+
+TEST(CardSetFile, AContainerInTheFastModeIsReadToo) {
+    ScratchFolder folder;
+    const CardSetDescription set = SampleSet(11, 30, 20, true);
+    const CardSetPrefix prefix{11, 30, 20, set.Details};
+    ProgressSession none(nullptr);
+    MemoryStream payload(BuildCardSetPayload(set, none));
+    const auto prefixBytes = EncodeCardSetPrefix(prefix);
+    {
+        FileStream file(folder / "Fast.cst", FileStream::Mode::Create);
+        file.WriteBuffer(prefixBytes.data(), static_cast<std::int64_t>(prefixBytes.size()));
+        Tlzrw1 lzrw;
+        lzrw.UseStream = true;
+        lzrw.CompressMode = TCompressMode::Fast;
+        lzrw.InputStream = &payload;
+        lzrw.OutputStream = &file;
+        lzrw.Compress();
+    }
+    ASSERT_EQ(folder.ReadFile("Fast.cst")[prefixBytes.size()], 'W');  // magic "WRZL"
+    LoadedCardSet loaded;
+    loaded.LoadCardSet(folder.Path(), "Fast.cst", true, false);
+    ExpectLoadedAs(loaded, set);
 }
 
 TEST(CardSetFile, HostileNumbersAreRefusedAndTheSetBeforeStays) {
@@ -240,6 +284,23 @@ TEST(CardSetWriter, AFailedWriteLeavesTheOldSetWhole) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file " + (folder / "Set.cst").string());
     }
     EXPECT_EQ(folder.ReadFile("Set.cst"), old);
+}
+
+TEST(CardSetWriter, AWriteThatRunsOutOfDiskLeavesTheOldSetWholeAndNoTemporaryFile) {
+    ScratchFolder folder;
+    WriteCardSet(folder / "Set.cst", SampleSet(11, 10, 10));
+    const std::vector<std::uint8_t> old = folder.ReadFile("Set.cst");
+    RecordingProgress progress;
+    try {
+        const FileSizeLimit limit(20000);
+        WriteCardSet(folder / "Set.cst", SampleSet(51, 54, 37, true), &progress);
+        ADD_FAILURE() << "wrote past the file size limit";
+    } catch (const ECardSetError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot write card set Set.cst: ", 0), 0u) << e.what();
+    }
+    EXPECT_EQ(folder.ReadFile("Set.cst"), old);
+    EXPECT_FALSE(std::filesystem::exists(TemporaryCardSetPath(folder / "Set.cst")));
+    EXPECT_EQ(progress.shows, progress.closes);
 }
 
 TEST(CardSetWriter, RefusesWhatDoesNotMakeASet) {

@@ -1,0 +1,86 @@
+// Reading and writing whole card sets of the largest sizes, as a game start and the wizard do.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "cardsets/CardSetFormats.h"
+#include "cardsets/CardSetWriter.h"
+#include "cardsets/LoadedCardSet.h"
+
+namespace {
+
+using velmora::CardSetDescription;
+using velmora::Picture;
+
+// Photo-like pictures: smooth gradients with a little noise, which is what sets hold.
+Picture NaturalPicture(std::int32_t width, std::int32_t height, std::uint32_t seed) {
+    Picture picture(width, height);
+    std::uint32_t noise = seed * 2654435761u + 1;
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const auto jitter = (noise >> 28) & 0x7;
+            const auto r = static_cast<std::uint32_t>(x * 255 / width + seed * 37) & 0xFF;
+            const auto g = static_cast<std::uint32_t>(y * 255 / height + seed * 11) & 0xFF;
+            const auto b = static_cast<std::uint32_t>((x + y) * 128 / (width + height) + jitter) & 0xFF;
+            picture.At(x, y) = r << 16 | g << 8 | b;
+        }
+    }
+    return picture;
+}
+
+CardSetDescription LargestSet(std::size_t formatIndex) {
+    const auto& format = velmora::CardSetFormats[formatIndex];
+    CardSetDescription set;
+    set.CardWidth = format.MaxCardWidth;
+    set.CardHeight = format.MaxCardHeight;
+    for (std::int32_t card = 0; card < format.CardCount; ++card) {
+        set.CardNames.push_back("Card " + std::to_string(card));
+        set.CardPictures.push_back(NaturalPicture(set.CardWidth, set.CardHeight, static_cast<std::uint32_t>(card)));
+    }
+    set.Background = NaturalPicture(540, 374, 999);
+    return set;
+}
+
+std::filesystem::path BenchFolder() {
+    auto folder = std::filesystem::temp_directory_path() / ("velmora-cardset-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+void WriteLargestSet(benchmark::State& state) {
+    const auto folder = BenchFolder();
+    const CardSetDescription set = LargestSet(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) velmora::WriteCardSet(folder / "Bench.cst", set);
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(folder / "Bench.cst"));
+    std::filesystem::remove_all(folder);
+}
+
+void LoadLargestSet(benchmark::State& state) {
+    const auto folder = BenchFolder();
+    velmora::WriteCardSet(folder / "Bench.cst", LargestSet(static_cast<std::size_t>(state.range(0))));
+    velmora::LoadedCardSet loaded;
+    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", true, false);
+    state.counters["cards"] = loaded.CardCount;
+    std::filesystem::remove_all(folder);
+}
+
+void ReadPrefixOnly(benchmark::State& state) {
+    const auto folder = BenchFolder();
+    velmora::WriteCardSet(folder / "Bench.cst", LargestSet(3));
+    velmora::LoadedCardSet loaded;
+    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", false, true);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+BENCHMARK(WriteLargestSet)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadLargestSet)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadPrefixOnly)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
