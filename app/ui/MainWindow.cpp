@@ -103,6 +103,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     gameOver_ = new GameOver(this);
     SetHelpContext(gameOver_, 116);
     gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
+    gameOver_->onStats = [this](int position) {
+        if (showPlayerStatistics) showPlayerStatistics(position);
+    };
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
@@ -158,6 +161,8 @@ void MainWindow::BuildSidePanel(QWidget* client) {
     listFont.setPixelSize(12);
     listView_->setFont(listFont);
     listView_->installEventFilter(this);
+    connect(listView_, &QTreeWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { ListView1DblClick(); }); });
 
     logo_ = new QLabel(panel);
     logo_->setObjectName("Image2");
@@ -293,6 +298,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::CurrentVelmoraSetInfo1Click() {
     if (cardSet_.LoadedSetFile.empty()) ShowError(this, "No Velmora set selected.");
+}
+
+void MainWindow::ListView1DblClick() {
+    const QTreeWidgetItem* row = listView_->currentItem();
+    if (row == nullptr || !showPlayerStatistics) return;
+    const auto name = ToAnsi(row->text(0));
+    const int position = name ? library_.FindLibraryPlayer(*name) : 0;
+    if (position > 0) showPlayerStatistics(position);
 }
 
 void MainWindow::CardSetCheck1Click() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
     QString StatusText() const;
 
     LoadedCardSet& cardSet() { return cardSet_; }
+    // Opens the statistics window for a library position; the players' windows fill it in.
+    std::function<void(int libraryPosition)> showPlayerStatistics;
     // Reads file (a set of the program folder) in full with its background, shows its pictures on
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
@@ -89,6 +92,7 @@ private:
     bool BoardKeyEvent(QKeyEvent* event);
 
     void ShowLoadedPictures();
+    void ListView1DblClick();
     void CurrentVelmoraSetInfo1Click();
     void CardSetCheck1Click();
     void About1Click();
