@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,15 @@
 #include "engine/GameRecords.h"
 #include "engine/GameView.h"
 #include "players/PlayerLibrary.h"
+#include "players/ui/NewGameHost.h"
+#include "players/ui/PlayersWindows.h"
 
 class QFrame;
 class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace velmora {
 
@@ -31,7 +35,7 @@ class TInitScreen;
 
 // The main window: the board, the players list, the status bar and the menu. It draws and
 // forwards input; the game itself decides everything.
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow : public QMainWindow, public GameView, public NewGameHost {
     Q_OBJECT
 public:
     // programFolder holds the settings file, the card sets, the player library and the sounds.
@@ -67,6 +71,17 @@ public:
     void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override;
     CardSize RestoreGameCardSet() override;
 
+    // NewGameHost
+    std::string LastSet() const override { return settings_.LastSet; }
+    int LastFormat() const override { return settings_.LastFormat; }
+    void RememberChoice(const std::string& set, int format) override;
+    CardSetProgress* LoadProgress() override { return nullptr; }
+    void CardSetLoaded() override { ShowLoadedPictures(); }
+    void ViewCardSet(const std::string& setFile) override;
+    void OpenWebAddress(const std::string& address) override;
+
+    PlayersWindows& playersWindows() { return *players_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +104,7 @@ private:
     bool BoardKeyEvent(QKeyEvent* event);
 
     void ShowLoadedPictures();
+    void ListView1DblClick(QTreeWidgetItem* item);
     void CurrentVelmoraSetInfo1Click();
     void CardSetCheck1Click();
     void About1Click();
@@ -114,6 +130,7 @@ private:
     GameOver* gameOver_ = nullptr;
 
     LoadedCardSet cardSet_;
+    std::unique_ptr<PlayersWindows> players_;
     bool shown_ = false;
 };
 
