@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
+#include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
 #include "engine/GameRecords.h"
@@ -47,6 +49,7 @@ public:
     QString StatusText() const;
 
     LoadedCardSet& cardSet() { return cardSet_; }
+    CardSetWindows& cardSetWindows() { return *cardWindows_; }
     // Reads file (a set of the program folder) in full with its background, shows its pictures on
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
@@ -114,6 +117,7 @@ private:
     GameOver* gameOver_ = nullptr;
 
     LoadedCardSet cardSet_;
+    std::unique_ptr<CardSetWindows> cardWindows_;
     bool shown_ = false;
 };
 
