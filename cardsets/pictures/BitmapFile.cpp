@@ -1,6 +1,7 @@
 // Bitmaps are read through QImage, which knows every variant of the format; the colour table of an
 // indexed picture is kept, since the card back's becomes the set's palette.
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
@@ -23,16 +24,37 @@ ColourTable PaletteOf(const QImage& image) {
     return palette;
 }
 
+std::uint32_t Number(const QByteArray& bytes, int at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+}
+
+// QImage fills the rows missing from a file cut short and calls the picture good; a file without
+// all the rows its header promises is damaged. Only uncompressed rows have a size known beforehand.
+bool HoldsItsRows(QFile& file) {
+    constexpr int kHeaderBytes = 54;
+    const QByteArray header = file.peek(kHeaderBytes);
+    if (header.size() < kHeaderBytes) return true;  // too short for the check; the reader refuses it
+    const std::uint32_t compression = Number(header, 30, 4);
+    if (compression != 0 && compression != 3) return true;
+    const std::int64_t width = static_cast<std::int32_t>(Number(header, 18, 4));
+    const std::int64_t height = static_cast<std::int32_t>(Number(header, 22, 4));
+    const std::int64_t bits = Number(header, 28, 2);
+    const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
+    const std::int64_t needed = Number(header, 10, 4) + rowBytes * (height < 0 ? -height : height);
+    return file.size() >= needed;
+}
+
 }  // namespace
 
 Picture ReadBitmapFile(const std::filesystem::path& path) {
+    QFile file(QFile::decodeName(path.string().c_str()));
+    if (!file.open(QIODevice::ReadOnly)) throw EPictureError("Cannot open file " + path.string());
     // The content must be a bitmap whatever else Qt could read, as the extension promised.
-    QImageReader reader(QString::fromStdString(path.string()), "bmp");
+    QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
-    if (!reader.canRead()) {
-        if (reader.error() == QImageReader::FileNotFoundError) throw EPictureError("Cannot open file " + path.string());
-        ThrowNotValid();
-    }
+    if (!reader.canRead() || !HoldsItsRows(file)) ThrowNotValid();
     const QSize size = reader.size();
     if (!size.isValid()) ThrowNotValid();
     CheckPictureSize(path, size.width(), size.height());
