@@ -107,6 +107,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
                                                 [](const char* topic) { OpenHelpTopic(topic); }, this);
     showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
+    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
@@ -194,6 +195,10 @@ void MainWindow::ConnectMenu() {
     OnTriggered(menu_.Restart1, this, [this] { game_.Restart1Click(); });
     OnTriggered(menu_.EndGame1, this, [this] { game_.EndGame1Click(); });
     OnTriggered(menu_.Exit1, this, [this] { close(); });
+    OnTriggered(menu_.CreateNewVelmoraSet1, this, [this] { cardWindows_->CreateNewSet(); });
+    OnTriggered(menu_.ViewVelmoraSet1, this, [this] {
+        if (menu_.New1->isEnabled()) cardWindows_->SelectAndView(); else cardWindows_->ViewCardSet();
+    });
     OnTriggered(menu_.CurrentVelmoraSetInfo1, this, [this] { CurrentVelmoraSetInfo1Click(); });
     OnTriggered(menu_.CardSetCheck1, this, [this] { CardSetCheck1Click(); });
     OnTriggered(menu_.Contents1, this, [] { OpenHelpTopic("help_system"); });
@@ -306,6 +311,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::CurrentVelmoraSetInfo1Click() {
     if (cardSet_.LoadedSetFile.empty()) ShowError(this, "No Velmora set selected.");
+    else cardWindows_->ShowCurrentInfo();
 }
 
 void MainWindow::CardSetCheck1Click() {
@@ -318,7 +324,7 @@ void MainWindow::About1Click() { RunModal(*about_); }
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
-    cardSet_.LoadCardSet(folder_, file, true, false);
+    cardSet_.LoadCardSet(folder_, file, true, false, &cardWindows_->Progress());
     ShowLoadedPictures();
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }

@@ -11,6 +11,7 @@
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
+#include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
 #include "engine/GameRecords.h"
@@ -54,6 +55,7 @@ public:
     LoadedCardSet& cardSet() { return cardSet_; }
     // Opens the statistics window for a library position (the players' windows; tests replace it).
     std::function<void(int libraryPosition)> showPlayerStatistics;
+    CardSetWindows& cardSetWindows() { return *cardWindows_; }
     // Reads file (a set of the program folder) in full with its background, shows its pictures on
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
@@ -134,6 +136,7 @@ private:
 
     LoadedCardSet cardSet_;
     std::unique_ptr<PlayersWindows> players_;
+    std::unique_ptr<CardSetWindows> cardWindows_;
     bool shown_ = false;
 };
 
