@@ -6,6 +6,7 @@
 
 #include "CompressionTestSupport.h"
 #include "compression/Lzrw1kh.h"
+#include "tests/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {
@@ -210,16 +211,9 @@ TEST(Lzrw1StreamFailures, ComponentWorksAgainAfterAFailure) {
 // A folder of its own for the file-mode tests, removed afterwards.
 class Lzrw1FileFailures : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-lzrw1-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        lzrw.UseStream = false;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { lzrw.UseStream = false; }
 
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return (dir_.Path() / name).string(); }
     std::string Write(const std::string& name, const Bytes& bytes) const {
         std::ofstream(PathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                              static_cast<std::streamsize>(bytes.size()));
@@ -231,12 +225,12 @@ protected:
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir_.Path())) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
-    fs::path dir_;
+    TempFolder dir_;
     Tlzrw1 lzrw;
 };
 
@@ -269,7 +263,7 @@ TEST_F(Lzrw1FileFailures, MissingInputIsNamed) {
 
 TEST_F(Lzrw1FileFailures, UnwritableOutputIsNamed) {
     lzrw.InputFile = Write("in.txt", TextSample(100));
-    for (const std::string& output : {PathOf("no-such-folder/out.bin"), dir_.string(), std::string()}) {
+    for (const std::string& output : {PathOf("no-such-folder/out.bin"), dir_.Path().string(), std::string()}) {
         lzrw.OutputFile = output;
         EXPECT_EQ(FailureOf([&] { lzrw.Compress(); }), "Lzrw1 (de)compression : Failed to open output file : " + output);
     }

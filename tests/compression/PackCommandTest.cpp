@@ -6,6 +6,7 @@
 
 #include "CompressionTestSupport.h"
 #include "PackCommand.h"
+#include "tests/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {
@@ -14,14 +15,8 @@ namespace fs = std::filesystem;
 
 class PackCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / "velmora-pack-test";
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    // A folder of its own, so that test runs side by side (plain and sanitizer builds) never meet.
+    std::string PathOf(const std::string& name) const { return (dir_.Path() / name).string(); }
 
     int Run(const std::vector<std::string>& args) {
         out_.str("");
@@ -34,7 +29,7 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(file), {});
     }
 
-    fs::path dir_;
+    TempFolder dir_;
     std::ostringstream out_;
     std::ostringstream err_;
 };
