@@ -83,7 +83,7 @@ report() {
 }
 
 declare -A pids=()
-failed=0
+crashed=0
 finish_one() {
   local done_pid name status=0
   wait -n -p done_pid "${pids[@]}" || status=$?
@@ -91,7 +91,7 @@ finish_one() {
     if [ "${pids[$name]}" = "$done_pid" ]; then
       unset "pids[$name]"
       report "$name" "$status"
-      [ "$status" -eq 0 ] || failed=1
+      [ "$status" -eq 0 ] || crashed=$((crashed + 1))
     fi
   done
 }
@@ -105,8 +105,9 @@ for entry in "${chosen[@]}"; do
 done
 while [ ${#pids[@]} -gt 0 ]; do finish_one; done
 
-if [ "$failed" -ne 0 ]; then
-  echo "fuzz.sh: a fuzz target crashed; the inputs are in $build/fuzz-artifacts/"
+passed=$((${#chosen[@]} - crashed))
+echo "fuzz: $passed passed, $crashed failed"
+if [ "$crashed" -ne 0 ]; then
+  echo "fuzz.sh: the inputs that crashed are in $build/fuzz-artifacts/"
   exit 1
 fi
-echo "fuzz.sh: no crash in ${#chosen[@]} targets"
