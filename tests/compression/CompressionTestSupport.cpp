@@ -60,6 +60,28 @@ void UseStreams(Tlzrw1& lzrw, Stream& in, Stream& out, TCompressMode mode) {
     lzrw.OutputStream = &out;
 }
 
+Bytes PictureSample(std::size_t size) {
+    std::mt19937 random(13);
+    Bytes bytes;
+    for (std::size_t row = 0; bytes.size() < size; ++row) {
+        for (std::size_t x = 0; x < 540; ++x) {
+            const bool flat = row % 40 < 25;
+            for (std::size_t channel = 0; channel < 3; ++channel) {
+                const std::size_t shade = flat ? (x / 60 + channel * 70) : (x / 4 + row + channel * 30 + random() % 5);
+                bytes.push_back(static_cast<std::uint8_t>(shade));
+            }
+        }
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+std::uint64_t Digest(const Bytes& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const std::uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
+    return hash;
+}
+
 Bytes Compressed(const Bytes& input, TCompressMode mode) {
     MemoryStream in(input);
     MemoryStream out;

@@ -21,6 +21,11 @@ Bytes FromHex(std::string_view hex);  // "57 52 5A 4C"
 Bytes TextSample(std::size_t size);
 Bytes RunSample(std::size_t size);
 Bytes RandomSample(std::size_t size, std::uint32_t seed);
+// Rows of pixels in flat colours and in soft gradients with a little noise, as pictures hold.
+Bytes PictureSample(std::size_t size);
+
+// A 64-bit FNV-1a digest, to pin down long outputs in a line.
+std::uint64_t Digest(const Bytes& bytes);
 
 // Sets the component up for stream mode on in and out.
 void UseStreams(Tlzrw1& lzrw, Stream& in, Stream& out, TCompressMode mode = TCompressMode::Good);
