@@ -323,6 +323,12 @@ TEST(CardSetWriter, RefusesWhatDoesNotMakeASet) {
     CardSetDescription longNotes = SampleSet(11, 10, 10);
     longNotes.Details.Notes = std::string(501, 'x');
     refused(longNotes, "the notes text is longer than 500 bytes");
+    CardSetDescription zeroInName = SampleSet(11, 10, 10);
+    zeroInName.CardNames[2] = std::string("ab\0cd", 5);
+    refused(zeroInName, "the name of card 2 holds a zero byte");
+    CardSetDescription zeroInAuthor = SampleSet(11, 10, 10);
+    zeroInAuthor.Details.Author.push_back('\0');
+    refused(zeroInAuthor, "the author holds a zero byte");
     CardSetDescription wrongPicture = SampleSet(11, 10, 10);
     wrongPicture.CardPictures[5] = Picture(10, 11);
     refused(wrongPicture, "the picture of card 5 is not 10 x 10 pixels");

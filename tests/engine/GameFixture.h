@@ -21,7 +21,7 @@ protected:
     GameFixture() { view.game = &game; }
 
     // Sets up as the New Game dialog does, with cards of 100 x 90 (or the format's largest).
-    void Setup(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
+    void SetUpGame(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
         game.SetGamePlayers(players);
         game.SetFormat(format);
         const TFormat& f = Formats.at(static_cast<std::size_t>(format));
@@ -29,7 +29,7 @@ protected:
         game.SetFlipDelay(flipDelay);
     }
     void Start(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
-        Setup(std::move(players), format, flipDelay);
+        SetUpGame(std::move(players), format, flipDelay);
         game.StartGame();
     }
 
