@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/Formats.h"
@@ -66,9 +67,11 @@ protected:
         return pairs;
     }
     std::pair<CellPosition, CellPosition> SomePair() const {
-        const auto pairs = PairsOnBoard();
-        const auto& cells = pairs.begin()->second;
-        return {cells[0], cells[1]};
+        // A picture with one card already turned has a single face-down cell left: skip it.
+        for (const auto& [picture, cells] : PairsOnBoard()) {
+            if (cells.size() >= 2) return {cells[0], cells[1]};
+        }
+        throw std::logic_error("no face-down pair left on the board");
     }
     // Two face-down cards with different pictures.
     std::pair<CellPosition, CellPosition> SomeMiss() const {
