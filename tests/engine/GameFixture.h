@@ -13,6 +13,10 @@
 
 namespace velmora::testing {
 
+// The menus once a game has ended, by End Game or by its last pair.
+inline const std::map<GameMenu, bool> MenusWithoutGame{
+    {GameMenu::NewGame, true}, {GameMenu::RestartGame, true}, {GameMenu::EndGame, false}, {GameMenu::Edit, true}};
+
 inline TPlayerRecord Human(const std::string& name) { return MakePlayerRecord(name, "", false, true, 5); }
 inline TPlayerRecord Computer(const std::string& name, int iq) { return MakePlayerRecord(name, "", false, false, iq); }
 
@@ -65,10 +69,13 @@ protected:
         }
         return pairs;
     }
+    // Two face-down cards with the same picture.
     std::pair<CellPosition, CellPosition> SomePair() const {
-        const auto pairs = PairsOnBoard();
-        const auto& cells = pairs.begin()->second;
-        return {cells[0], cells[1]};
+        for (const auto& [picture, cells] : PairsOnBoard()) {
+            if (cells.size() == 2) return {cells[0], cells[1]};
+        }
+        ADD_FAILURE() << "no pair is face down";
+        return {};
     }
     // Two face-down cards with different pictures.
     std::pair<CellPosition, CellPosition> SomeMiss() const {
