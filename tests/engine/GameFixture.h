@@ -14,6 +14,10 @@
 
 namespace velmora::testing {
 
+// The menus once a game has ended, by End Game or by its last pair.
+inline const std::map<GameMenu, bool> MenusWithoutGame{
+    {GameMenu::NewGame, true}, {GameMenu::RestartGame, true}, {GameMenu::EndGame, false}, {GameMenu::Edit, true}};
+
 inline TPlayerRecord Human(const std::string& name) { return MakePlayerRecord(name, "", false, true, 5); }
 inline TPlayerRecord Computer(const std::string& name, int iq) { return MakePlayerRecord(name, "", false, false, iq); }
 
@@ -66,6 +70,7 @@ protected:
         }
         return pairs;
     }
+    // Two face-down cards with the same picture.
     std::pair<CellPosition, CellPosition> SomePair() const {
         // A picture with one card already turned has a single face-down cell left: skip it.
         for (const auto& [picture, cells] : PairsOnBoard()) {

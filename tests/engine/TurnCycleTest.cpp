@@ -176,10 +176,7 @@ TEST_F(TurnCycle, EndGameDuringADelayShowsEveryCardFaceDownAndCountsNothing) {
     EXPECT_FALSE(game.InputReady());
     EXPECT_EQ(view.facesShownAtDrawBoard, (std::vector<int>{0}));
     EXPECT_EQ(view.Status(), "Game Over.");
-    EXPECT_EQ(view.menus, (std::map<GameMenu, bool>{{GameMenu::NewGame, true},
-                                                   {GameMenu::RestartGame, true},
-                                                   {GameMenu::EndGame, false},
-                                                   {GameMenu::Edit, true}}));
+    EXPECT_EQ(view.menus, testing::MenusWithoutGame);
     EXPECT_FALSE(std::filesystem::exists(library.FilePath()));
     const int ticks = game.TickCount();
     game.Timer1Timer();  // a late tick finds no delay
