@@ -62,7 +62,7 @@ shot help-search
 # from the pictures of Default.cst, on its background picture.
 pics="$run/pictures"
 "$bin"/velmora-cardset extract "$run/Default.cst" "$pics" >/dev/null
-wizard() { xdotool search --sync --onlyvisible --name '^Create New Velmora Set$' | head -1; }
+wizard() { timeout 10 xdotool search --sync --onlyvisible --name '^Create New Velmora Set$' | head -1; }
 focus_wizard() { xdotool windowfocus --sync "$(wizard)"; }
 focus_main
 xdotool key --clearmodifiers alt+e
@@ -106,7 +106,7 @@ sleep 0.4
 shot wizard-5-finish
 xdotool key alt+f  # &Finish
 sleep 1.2
-xdotool type --delay 15 "$run/Shapes by me.cst"
+xdotool type --delay 15 "Shapes by me.cst"   # the dialog starts in the program folder
 xdotool key Return
 sleep 1.5
 shot wizard-5-saved
@@ -120,7 +120,7 @@ sleep 0.4
 xdotool key v      # &View Velmora Set: no game, so Select Card Set
 sleep 1.0
 shot select-set
-xdotool mousemove --window "$(xdotool search --sync --onlyvisible --name '^Select Card Set - Velmora$' | head -1)" 118 117 click 1
+xdotool mousemove --window "$(timeout 10 xdotool search --sync --onlyvisible --name '^Select Card Set - Velmora$' | head -1)" 118 117 click 1
 sleep 1.5
 shot view-set
 xdotool key Escape
