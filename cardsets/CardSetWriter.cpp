@@ -25,6 +25,8 @@ void CheckText(const std::string& text, const std::string& what, const std::stri
     if (text.size() > static_cast<std::size_t>(MaxTextLength)) {
         ThrowUnwritableCardSet(fileName, what + " is longer than " + std::to_string(MaxTextLength) + " bytes");
     }
+    // Readers end a text at its first zero byte, so such a text would not read back as written.
+    if (text.find('\0') != std::string::npos) ThrowUnwritableCardSet(fileName, what + " holds a zero byte");
 }
 
 void CheckCards(const CardSetDescription& set, const std::string& fileName) {

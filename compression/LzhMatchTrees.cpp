@@ -1,55 +1,130 @@
 #include "compression/LzhMatchTrees.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace velmora {
 
+namespace {
+
+constexpr bool little = std::endian::native == std::endian::little;
+
+// The length of the common start of the 60-byte strings a and b, whose first bytes are equal.
+// Compares 8 bytes at a time.
+unsigned CommonLength(const std::uint8_t* a, const std::uint8_t* b) {
+    constexpr unsigned Limit = LzhMatchTrees::MaxMatch;
+    if constexpr (little) {
+        for (unsigned i = 1; i < Limit; i += 8) {
+            std::uint64_t x;
+            std::uint64_t y;
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y) return std::min(i + static_cast<unsigned>(std::countr_zero(x ^ y)) / 8, Limit);
+        }
+        return Limit;
+    } else {
+        unsigned i = 1;
+        while (i < Limit && a[i] == b[i]) ++i;
+        return i;
+    }
+}
+
+}  // namespace
+
 void LzhMatchTrees::Reset() {
-    std::fill(right_ + FirstRoot, right_ + FirstRoot + 256, Nil);
+    for (unsigned root = FirstRoot; root < FirstRoot + 256; ++root) Right(root) = Nil;
     std::fill(parent_, parent_ + WindowSize + 1, Nil);
 }
 
-void LzhMatchTrees::Note(unsigned length, unsigned r, unsigned p) {
-    if (length < MinMatch) return;
-    const unsigned distance = ((r - p) & (WindowSize - 1)) - 1;
-    if (length > matchLength_) {
-        matchPosition_ = distance;
-        matchLength_ = length;
-    } else if (length == matchLength_ && distance < matchPosition_) {
-        matchPosition_ = distance;
-    }
+namespace {
+
+std::uint64_t Load64(const std::uint8_t* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    return word;
 }
 
+// a when pick is false, b when it is true, without a branch.
+template <class T>
+T Select(bool pick, T a, T b) {
+    return a ^ ((a ^ b) & (T{0} - static_cast<T>(pick)));
+}
+
+// Among equally long matches the nearest wins.
+void Weigh(unsigned i, unsigned distance, unsigned& length, unsigned& position) {
+    if (i > length || (i == length && distance < position)) position = distance;
+    length = std::max(length, i);
+}
+
+}  // namespace
+
 void LzhMatchTrees::Add(unsigned r) {
-    const std::uint8_t* key = window_ + r;
-    int cmp = 1;
+    const std::uint8_t* const key = window_ + r;
     unsigned p = FirstRoot + key[0];
-    right_[r] = left_[r] = Nil;
-    matchLength_ = 0;
-    while (matchLength_ < MaxMatch) {
-        std::uint16_t* link = cmp >= 0 ? &right_[p] : &left_[p];
-        if (*link == Nil) {
-            *link = static_cast<std::uint16_t>(r);
-            parent_[r] = static_cast<std::uint16_t>(p);
-            return;
-        }
-        p = *link;
-        const std::uint8_t* other = window_ + p;
-        unsigned i = 1;
-        while (i < MaxMatch && key[i] == other[i]) ++i;
-        if (i < MaxMatch) cmp = key[i] - other[i];
-        Note(i, r, p);
+    Right(r) = Left(r) = Nil;
+    unsigned length = 0;
+    unsigned position = matchPosition_;
+    unsigned next = Right(p);
+    if (next == Nil) {
+        Right(p) = static_cast<std::uint16_t>(r);
+        parent_[r] = static_cast<std::uint16_t>(p);
+        matchLength_ = 0;
+        return;
     }
-    TakePlace(r, p);
+    // Where the strings differ within their first 8 bytes (most nodes of varied data), which way
+    // the walk goes is as good as random, so it does not branch on it: it loads both children and
+    // the first bytes of both their strings, then picks one pair, and the loads overlap with the
+    // comparison. Where they agree longer (pictures in flat colours), the way is predictable and a
+    // branch lets the next node be fetched before the comparison ends.
+    const std::uint64_t keyWord = little ? Load64(key + 1) : 0;
+    std::uint64_t word = Load64(window_ + next + 1);
+    bool goRight = true;
+    for (;;) {
+        p = next;
+        const std::uint8_t* const other = window_ + p;
+        if (little && word != keyWord) {
+            const unsigned bit = static_cast<unsigned>(std::countr_zero(word ^ keyWord)) & ~7u;
+            const unsigned i = 1 + bit / 8;
+            goRight = ((keyWord >> bit) & 0xFF) > ((word >> bit) & 0xFF);
+            if (i >= MinMatch) Weigh(i, ((r - p) & (WindowSize - 1)) - 1, length, position);
+            const unsigned leftChild = Left(p);
+            const unsigned rightChild = Right(p);
+            next = Select(goRight, leftChild, rightChild);
+            if (next == Nil) break;
+            word = Select<std::uint64_t>(goRight, Load64(window_ + leftChild + 1), Load64(window_ + rightChild + 1));
+        } else {
+            const unsigned i = CommonLength(key, other);
+            if (i >= MinMatch) Weigh(i, ((r - p) & (WindowSize - 1)) - 1, length, position);
+            if (i == MaxMatch) {
+                TakePlace(r, p);
+                matchLength_ = length;
+                matchPosition_ = position;
+                return;
+            }
+            goRight = key[i] > other[i];
+            if (goRight) {
+                next = Right(p);
+            } else {
+                next = Left(p);
+            }
+            if (next == Nil) break;
+            word = Load64(window_ + next + 1);
+        }
+    }
+    child_[p][goRight ? RightSide : LeftSide] = static_cast<std::uint16_t>(r);
+    parent_[r] = static_cast<std::uint16_t>(p);
+    matchLength_ = length;
+    matchPosition_ = position;
 }
 
 // p holds the same 60 bytes as r: r takes p's node and p leaves the tree.
 void LzhMatchTrees::TakePlace(unsigned r, unsigned p) {
     parent_[r] = parent_[p];
-    left_[r] = left_[p];
-    right_[r] = right_[p];
-    parent_[left_[p]] = static_cast<std::uint16_t>(r);
-    parent_[right_[p]] = static_cast<std::uint16_t>(r);
+    Left(r) = Left(p);
+    Right(r) = Right(p);
+    parent_[Left(p)] = static_cast<std::uint16_t>(r);
+    parent_[Right(p)] = static_cast<std::uint16_t>(r);
     Relink(p, r);
 }
 
@@ -57,10 +132,10 @@ void LzhMatchTrees::TakePlace(unsigned r, unsigned p) {
 void LzhMatchTrees::Relink(unsigned p, unsigned q) {
     const unsigned above = parent_[p];
     parent_[q] = static_cast<std::uint16_t>(above);
-    if (right_[above] == p) {
-        right_[above] = static_cast<std::uint16_t>(q);
+    if (Right(above) == p) {
+        Right(above) = static_cast<std::uint16_t>(q);
     } else {
-        left_[above] = static_cast<std::uint16_t>(q);
+        Left(above) = static_cast<std::uint16_t>(q);
     }
     parent_[p] = Nil;
 }
@@ -68,23 +143,23 @@ void LzhMatchTrees::Relink(unsigned p, unsigned q) {
 void LzhMatchTrees::Remove(unsigned p) {
     if (parent_[p] == Nil) return;
     unsigned q;
-    if (right_[p] == Nil) {
-        q = left_[p];
-    } else if (left_[p] == Nil) {
-        q = right_[p];
+    if (Right(p) == Nil) {
+        q = Left(p);
+    } else if (Left(p) == Nil) {
+        q = Right(p);
     } else {
         // Both children: the rightmost node of the left subtree takes p's place.
-        q = left_[p];
-        if (right_[q] != Nil) {
-            do q = right_[q];
-            while (right_[q] != Nil);
-            right_[parent_[q]] = left_[q];
-            parent_[left_[q]] = parent_[q];
-            left_[q] = left_[p];
-            parent_[left_[p]] = static_cast<std::uint16_t>(q);
+        q = Left(p);
+        if (Right(q) != Nil) {
+            do q = Right(q);
+            while (Right(q) != Nil);
+            Right(parent_[q]) = Left(q);
+            parent_[Left(q)] = parent_[q];
+            Left(q) = Left(p);
+            parent_[Left(p)] = static_cast<std::uint16_t>(q);
         }
-        right_[q] = right_[p];
-        parent_[right_[p]] = static_cast<std::uint16_t>(q);
+        Right(q) = Right(p);
+        parent_[Right(p)] = static_cast<std::uint16_t>(q);
     }
     Relink(p, q);
 }

@@ -39,14 +39,19 @@ public:
 private:
     static constexpr unsigned FirstRoot = WindowSize + 1;  // the root of byte b is at FirstRoot + b
 
-    void Note(unsigned length, unsigned r, unsigned p);
     void TakePlace(unsigned r, unsigned p);
     void Relink(unsigned p, unsigned q);
 
-    // Zeroed so that bytes the coder compares before it has set them have a fixed value.
-    std::uint8_t window_[WindowSize + MaxMatch - 1] = {};
-    std::uint16_t left_[WindowSize + 1];
-    std::uint16_t right_[FirstRoot + 256];
+    // Zeroed so that bytes the coder compares before it has set them have a fixed value. The last
+    // 8 bytes only let a comparison read whole words; what they hold never counts.
+    std::uint8_t window_[WindowSize + MaxMatch - 1 + 8] = {};
+    enum Side { LeftSide = 0, RightSide = 1 };
+    std::uint16_t& Left(unsigned node) { return child_[node][LeftSide]; }
+    std::uint16_t& Right(unsigned node) { return child_[node][RightSide]; }
+
+    // The two children of each node side by side, so that the walk picks one by index. Entries
+    // FirstRoot to FirstRoot + 255 are the roots, which only use their right child.
+    std::uint16_t child_[FirstRoot + 256][2];
     std::uint16_t parent_[WindowSize + 1];  // entry Nil takes the writes made through empty links
     unsigned matchLength_ = 0;
     unsigned matchPosition_ = 0;

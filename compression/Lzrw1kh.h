@@ -39,9 +39,11 @@ private:
         std::uint32_t position;
         std::uint32_t length;
     };
-    // Looks up the three bytes at x, records x as their latest position and returns the match found
-    // there (length 0 when there is none).
-    Match FindMatch(const std::uint8_t* src, std::uint32_t n, std::uint32_t x);
+    // Looks up the three bytes at x in table, records x as their latest position and returns the
+    // match found there (length 0 when there is none).
+    static Match FindMatch(std::int16_t* table, const std::uint8_t* src, std::uint32_t n, std::uint32_t x);
+    static Match FindMatchInWords(std::int16_t* table, const std::uint8_t* src, std::uint32_t n, std::uint32_t x,
+                                  std::uint64_t first, std::uint64_t second);
 
     std::unique_ptr<std::int16_t[]> positionTable_;
 };

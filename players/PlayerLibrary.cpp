@@ -16,15 +16,6 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return UpperAsciiLetter(x) == UpperAsciiLetter(y); });
 }
 
-void CopyCounters(const TPlayerRecord& from, TPlayerRecord& to) {
-    to.GamePoints = from.GamePoints;
-    to.TotalFlips = from.TotalFlips;
-    to.SuccessfulFlips = from.SuccessfulFlips;
-    to.GamePairs = from.GamePairs;
-    to.GamesPlayed = from.GamesPlayed;
-    to.GamesWon = from.GamesWon;
-}
-
 std::string RefusalFor(std::span<const TPlayerRecord> existing, std::string_view name) {
     // Every record is compared, as the file is read to its end anyway.
     const bool taken = std::ranges::any_of(
@@ -81,8 +72,16 @@ std::string PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
 
 void PlayerLibrary::DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter) {
     if (position < 1 || position > LibraryCount()) throw std::out_of_range("No player at this library position");
-    records_.erase(records_.begin() + (position - 1));
-    SavePlayerLibrary();
+    const auto at = records_.begin() + (position - 1);
+    const TPlayerRecord removed = *at;
+    records_.erase(at);
+    try {
+        SavePlayerLibrary();
+    } catch (...) {
+        // The file still holds the player: so must the table, or list lines and positions part.
+        records_.insert(records_.begin() + (position - 1), removed);
+        throw;
+    }
     LoadPlayerLibrary(list, filter);
 }
 

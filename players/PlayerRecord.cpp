@@ -95,4 +95,13 @@ TPlayerRecord MakePlayerRecord(std::string_view name, std::string_view password,
     return record;
 }
 
+void CopyCounters(const TPlayerRecord& from, TPlayerRecord& to) {
+    to.GamePoints = from.GamePoints;
+    to.TotalFlips = from.TotalFlips;
+    to.SuccessfulFlips = from.SuccessfulFlips;
+    to.GamePairs = from.GamePairs;
+    to.GamesPlayed = from.GamesPlayed;
+    to.GamesWon = from.GamesWon;
+}
+
 }  // namespace velmora

@@ -67,6 +67,9 @@ std::string UnscrambleText(std::string_view text);
 PlayerRecordBytes EncodePlayerRecord(const TPlayerRecord& record);
 TPlayerRecord DecodePlayerRecord(const PlayerRecordBytes& bytes);
 
+// Copies the six counters (points, flips, pairs, games played and won); nothing else.
+void CopyCounters(const TPlayerRecord& from, TPlayerRecord& to);
+
 // A new player's record: all counters zero.
 TPlayerRecord MakePlayerRecord(std::string_view name, std::string_view password, bool passwordOn, bool isHuman,
                                int iq);

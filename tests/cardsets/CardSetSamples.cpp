@@ -1,38 +1,6 @@
 #include "CardSetSamples.h"
 
-#include <atomic>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
-#include <unistd.h>
-
 namespace velmora::testing {
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("velmora-cardsets-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void ScratchFolder::WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + name);
-}
-
-std::vector<std::uint8_t> ScratchFolder::ReadFile(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + name);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 Picture PatternPicture(std::int32_t width, std::int32_t height, std::uint32_t seed) {
     Picture picture(width, height);

@@ -8,24 +8,22 @@
 
 #include "cardsets/CardSetDescription.h"
 #include "cardsets/CardSetProgress.h"
+#include "tests/support/TempFolder.h"
 
 namespace velmora::testing {
 
-// A fresh, empty folder under the temporary folder, removed with everything in it at the end.
+// A test folder addressed by file name, as the program folder is.
 class ScratchFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-    std::vector<std::uint8_t> ReadFile(const std::string& name) const;
+    const std::filesystem::path& Path() const { return folder_.Path(); }
+    std::filesystem::path operator/(const std::string& name) const { return Path() / name; }
+    void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+        WriteBytes(Path() / name, bytes);
+    }
+    std::vector<std::uint8_t> ReadFile(const std::string& name) const { return ReadBytes(Path() / name); }
 
 private:
-    std::filesystem::path path_;
+    TempFolder folder_;
 };
 
 // A picture whose every pixel differs from its neighbours and from the same pixel of any other seed.

@@ -12,6 +12,7 @@
 #include "cardsets/LoadedCardSet.h"
 #include "cardsets/PayloadWriter.h"
 #include "compression/Lzrw1.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace velmora {
 namespace {
@@ -19,6 +20,7 @@ namespace {
 using testing::Int32Bytes;
 using testing::RecordingProgress;
 using testing::SampleSet;
+using testing::FileSizeLimit;
 using testing::ScratchFolder;
 
 void ExpectLoadedAs(const LoadedCardSet& loaded, const CardSetDescription& set) {
@@ -284,6 +286,23 @@ TEST(CardSetWriter, AFailedWriteLeavesTheOldSetWhole) {
     EXPECT_EQ(folder.ReadFile("Set.cst"), old);
 }
 
+TEST(CardSetWriter, AWriteThatRunsOutOfDiskLeavesTheOldSetWholeAndNoTemporaryFile) {
+    ScratchFolder folder;
+    WriteCardSet(folder / "Set.cst", SampleSet(11, 10, 10));
+    const std::vector<std::uint8_t> old = folder.ReadFile("Set.cst");
+    RecordingProgress progress;
+    try {
+        const FileSizeLimit limit(20000);
+        WriteCardSet(folder / "Set.cst", SampleSet(51, 54, 37, true), &progress);
+        ADD_FAILURE() << "wrote past the file size limit";
+    } catch (const ECardSetError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot write card set Set.cst: ", 0), 0u) << e.what();
+    }
+    EXPECT_EQ(folder.ReadFile("Set.cst"), old);
+    EXPECT_FALSE(std::filesystem::exists(TemporaryCardSetPath(folder / "Set.cst")));
+    EXPECT_EQ(progress.shows, progress.closes);
+}
+
 TEST(CardSetWriter, RefusesWhatDoesNotMakeASet) {
     ScratchFolder folder;
     const auto refused = [&](CardSetDescription set, const std::string& expected) {
@@ -304,6 +323,12 @@ TEST(CardSetWriter, RefusesWhatDoesNotMakeASet) {
     CardSetDescription longNotes = SampleSet(11, 10, 10);
     longNotes.Details.Notes = std::string(501, 'x');
     refused(longNotes, "the notes text is longer than 500 bytes");
+    CardSetDescription zeroInName = SampleSet(11, 10, 10);
+    zeroInName.CardNames[2] = std::string("ab\0cd", 5);
+    refused(zeroInName, "the name of card 2 holds a zero byte");
+    CardSetDescription zeroInAuthor = SampleSet(11, 10, 10);
+    zeroInAuthor.Details.Author.push_back('\0');
+    refused(zeroInAuthor, "the author holds a zero byte");
     CardSetDescription wrongPicture = SampleSet(11, 10, 10);
     wrongPicture.CardPictures[5] = Picture(10, 11);
     refused(wrongPicture, "the picture of card 5 is not 10 x 10 pixels");

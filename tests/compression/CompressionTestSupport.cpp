@@ -4,6 +4,9 @@
 #include <cstring>
 #include <random>
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 namespace velmora::testing {
 
 Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
@@ -58,6 +61,28 @@ void UseStreams(Tlzrw1& lzrw, Stream& in, Stream& out, TCompressMode mode) {
     lzrw.CompressMode = mode;
     lzrw.InputStream = &in;
     lzrw.OutputStream = &out;
+}
+
+Bytes PictureSample(std::size_t size) {
+    std::mt19937 random(13);
+    Bytes bytes;
+    for (std::size_t row = 0; bytes.size() < size; ++row) {
+        for (std::size_t x = 0; x < 540; ++x) {
+            const bool flat = row % 40 < 25;
+            for (std::size_t channel = 0; channel < 3; ++channel) {
+                const std::size_t shade = flat ? (x / 60 + channel * 70) : (x / 4 + row + channel * 30 + random() % 5);
+                bytes.push_back(static_cast<std::uint8_t>(shade));
+            }
+        }
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+std::uint64_t Digest(const Bytes& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const std::uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
+    return hash;
 }
 
 Bytes Compressed(const Bytes& input, TCompressMode mode) {
@@ -116,6 +141,12 @@ void VectorSink::Drain() {
 Bytes VectorSink::Take() {
     Drain();
     return std::move(bytes_);
+}
+
+std::filesystem::path TestFolder(const std::string& prefix) {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::filesystem::temp_directory_path() /
+           (prefix + "-" + test->name() + "-" + std::to_string(static_cast<long>(::getpid())));
 }
 
 Bytes LzhEncoded(const Bytes& input) {

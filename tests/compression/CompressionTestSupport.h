@@ -2,6 +2,7 @@
 // Inputs, streams and codec ends shared by the compression tests.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,11 @@ Bytes FromHex(std::string_view hex);  // "57 52 5A 4C"
 Bytes TextSample(std::size_t size);
 Bytes RunSample(std::size_t size);
 Bytes RandomSample(std::size_t size, std::uint32_t seed);
+// Rows of pixels in flat colours and in soft gradients with a little noise, as pictures hold.
+Bytes PictureSample(std::size_t size);
+
+// A 64-bit FNV-1a digest, to pin down long outputs in a line.
+std::uint64_t Digest(const Bytes& bytes);
 
 // Sets the component up for stream mode on in and out.
 void UseStreams(Tlzrw1& lzrw, Stream& in, Stream& out, TCompressMode mode = TCompressMode::Good);
@@ -81,6 +87,10 @@ private:
     std::uint8_t buffer_[5];
     Bytes bytes_;
 };
+
+// A folder name of the running test's own under the temporary folder, so that tests running at
+// the same time (in this or another build) never share one.
+std::filesystem::path TestFolder(const std::string& prefix);
 
 Bytes LzhEncoded(const Bytes& input);
 Bytes LzhDecoded(const Bytes& coded, std::int32_t size);

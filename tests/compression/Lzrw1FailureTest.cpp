@@ -211,8 +211,7 @@ TEST(Lzrw1StreamFailures, ComponentWorksAgainAfterAFailure) {
 class Lzrw1FileFailures : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("velmora-lzrw1-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir_ = TestFolder("velmora-lzrw1");
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         lzrw.UseStream = false;

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 class PackCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "velmora-pack-test";
+        dir_ = TestFolder("velmora-pack");
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "compression/Stream.h"
+#include "tests/support/TempFolder.h"
 
 using velmora::FileStream;
 using velmora::MemoryStream;
@@ -32,8 +33,8 @@ TEST(MemoryStream, WritingPastTheEndGrowsTheStream) {
 }
 
 TEST(FileStream, MissingFileGivesCannotOpenWithItsName) {
-    const auto path = std::filesystem::temp_directory_path() / "velmora-no-such-file.bin";
-    std::filesystem::remove(path);
+    velmora::testing::TempFolder folder;
+    const auto path = folder.Path() / "no-such-file.bin";
     try {
         FileStream f(path, FileStream::Mode::Read);
         FAIL() << "opened a missing file";
@@ -43,7 +44,8 @@ TEST(FileStream, MissingFileGivesCannotOpenWithItsName) {
 }
 
 TEST(FileStream, RoundTripsBytesAndKnowsItsSize) {
-    const auto path = std::filesystem::temp_directory_path() / "velmora-stream-test.bin";
+    velmora::testing::TempFolder folder;
+    const auto path = folder.Path() / "stream.bin";
     {
         FileStream f(path, FileStream::Mode::Create);
         f.WriteBuffer("hello", 5);
@@ -56,5 +58,4 @@ TEST(FileStream, RoundTripsBytesAndKnowsItsSize) {
     EXPECT_EQ(std::string(out, 5), "hello");
     EXPECT_EQ(f.Position(), 5);
     EXPECT_THROW(f.ReadBuffer(out, 1), velmora::EReadError);
-    std::filesystem::remove(path);
 }

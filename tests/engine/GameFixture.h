@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/Formats.h"
@@ -21,7 +22,7 @@ protected:
     GameFixture() { view.game = &game; }
 
     // Sets up as the New Game dialog does, with cards of 100 x 90 (or the format's largest).
-    void Setup(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
+    void SetUpGame(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
         game.SetGamePlayers(players);
         game.SetFormat(format);
         const TFormat& f = Formats.at(static_cast<std::size_t>(format));
@@ -29,7 +30,7 @@ protected:
         game.SetFlipDelay(flipDelay);
     }
     void Start(std::vector<TPlayerRecord> players, int format = 0, int flipDelay = 20) {
-        Setup(std::move(players), format, flipDelay);
+        SetUpGame(std::move(players), format, flipDelay);
         game.StartGame();
     }
 
@@ -66,9 +67,11 @@ protected:
         return pairs;
     }
     std::pair<CellPosition, CellPosition> SomePair() const {
-        const auto pairs = PairsOnBoard();
-        const auto& cells = pairs.begin()->second;
-        return {cells[0], cells[1]};
+        // A picture with one card already turned has a single face-down cell left: skip it.
+        for (const auto& [picture, cells] : PairsOnBoard()) {
+            if (cells.size() >= 2) return {cells[0], cells[1]};
+        }
+        throw std::logic_error("no face-down pair left on the board");
     }
     // Two face-down cards with different pictures.
     std::pair<CellPosition, CellPosition> SomeMiss() const {

@@ -121,6 +121,23 @@ TEST_F(PlayerLibraryTest, DeletingMovesTheLaterPlayersUpAndRewritesTheFile) {
     EXPECT_THROW(library.DeletePlayer(3, lines, LibraryFilter::AllPlayers), std::out_of_range);
 }
 
+TEST_F(PlayerLibraryTest, ADeletionThatCannotBeSavedKeepsThePlayerInTableAndFile) {
+    Add("Ann");
+    Add("Bob");
+    Add("Cid");
+    std::vector<std::string> lines = Load();
+    const auto bytes = ReadBytes(File());
+    {
+        testing::FileSizeLimit full(200);
+        EXPECT_THROW(library.DeletePlayer(2, lines, LibraryFilter::AllPlayers), EInOutError);
+    }
+    EXPECT_EQ(ReadBytes(File()), bytes);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Ann", "Bob", "Cid"}));
+    ASSERT_EQ(library.LibraryCount(), 3);
+    EXPECT_EQ(library.Player(2).Name.Text(), "Bob");
+    EXPECT_EQ(library.Player(3).Name.Text(), "Cid");
+}
+
 TEST_F(PlayerLibraryTest, FindComparesNamesExactlyAndMergeCarriesTheSixCounters) {
     Add("Ann");
     Add("Bob", true, "pw");

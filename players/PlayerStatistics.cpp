@@ -1,0 +1,37 @@
+#include "players/PlayerStatistics.h"
+
+#include "players/Percentage.h"
+
+namespace velmora {
+namespace {
+
+// The password text, not PasswordOn, says whether a player has one here: a password typed with
+// the protection box cleared still shows as on.
+std::string DetailsOf(const TPlayerRecord& record) {
+    if (record.IsHuman == 0) return "IQ : " + std::to_string(record.IQ);
+    return record.Password.Length != 0 ? "Password On" : "Password Off";
+}
+
+}  // namespace
+
+int GameWinsPercent(const TPlayerRecord& record) { return Percentage(record.GamesWon, record.GamesPlayed); }
+
+int SuccessfulFlipsPercent(const TPlayerRecord& record) {
+    return Percentage(record.SuccessfulFlips, record.TotalFlips);
+}
+
+PlayerStatistics DescribePlayer(const TPlayerRecord& record) {
+    return {
+        .Name = record.Name.Text(),
+        .PlayerType = record.IsHuman != 0 ? "Human" : "Computer",
+        .Details = DetailsOf(record),
+        .GamesPlayed = std::to_string(record.GamesPlayed),
+        .GamesWon = std::to_string(record.GamesWon),
+        .GameWinsPercent = GameWinsPercent(record),
+        .TotalFlips = std::to_string(record.TotalFlips),
+        .SuccessfulFlips = std::to_string(record.SuccessfulFlips),
+        .SuccessfulFlipsPercent = SuccessfulFlipsPercent(record),
+    };
+}
+
+}  // namespace velmora

@@ -1,0 +1,215 @@
+#include "players/ui/ChngPassword.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/CommandGuard.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "players/PlayerPasswords.h"
+#include "players/ui/DeletePlayer.h"
+#include "players/ui/WindowParts.h"
+
+namespace velmora {
+namespace {
+
+QLabel* MakeWrappedText(QWidget* parent, const char* objectName, const QString& text) {
+    QLabel* label = MakeLabel(parent, objectName, text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* MakeHeading(QWidget* parent, const char* objectName, const QString& text) {
+    QLabel* label = MakeLabel(parent, objectName, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+void EmptyBoxes(std::initializer_list<QLineEdit*> boxes) {
+    for (QLineEdit* box : boxes) box->clear();
+}
+
+}  // namespace
+
+ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* parent)
+    : QDialog(parent), library_(library) {
+    setObjectName("TfrmPassword");
+    setWindowTitle("Password - Velmora");
+
+    auto* playerGroup = new QGroupBox(" Select Player ", this);
+    players_ = new QListWidget(playerGroup);
+    players_->setObjectName("lbPlayers");
+    (new QVBoxLayout(playerGroup))->addWidget(players_);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildOperationGroup());
+    left->addWidget(playerGroup);
+    auto* panels = new QVBoxLayout;
+    panels->addWidget(BuildAddPanel());
+    panels->addWidget(BuildModifyPanel());
+    panels->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(panels, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(MakeButton(this, "Button1", "&OK", [this] { OkClick(); }));
+    buttons->addWidget(MakeButton(this, "Button2", "&Cancel", [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "Button3", "&Help", help, "password_w"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+    resize(520, 300);
+}
+
+QWidget* ChngPassword::BuildOperationGroup() {
+    auto* group = new QGroupBox(" Operation ", this);
+    addOperation_ = new QRadioButton("Add Password", group);
+    addOperation_->setObjectName("RadioButton1");
+    changeOperation_ = new QRadioButton("Change/Delete Password", group);
+    changeOperation_->setObjectName("RadioButton2");
+    auto* column = new QVBoxLayout(group);
+    column->addWidget(addOperation_);
+    column->addWidget(changeOperation_);
+    // Clicks by the user only: the menu commands choose the operation themselves.
+    connect(addOperation_, &QRadioButton::clicked, this, [this] { RunGuarded(this, [this] { ShowOperation(true); }); });
+    connect(changeOperation_, &QRadioButton::clicked, this,
+            [this] { RunGuarded(this, [this] { ShowOperation(false); }); });
+    return group;
+}
+
+QWidget* ChngPassword::BuildAddPanel() {
+    addPanel_ = new QWidget(this);
+    addPanel_->setObjectName("pnlAdd");
+    newPassword_ = MakeTextBox(addPanel_, "Edit1", true);
+    newRepeated_ = MakeTextBox(addPanel_, "Edit2", true);
+    auto* column = new QVBoxLayout(addPanel_);
+    column->addWidget(MakeHeading(addPanel_, "Label1", "Adding Password"));
+    column->addWidget(MakeWrappedText(
+        addPanel_, "Label2", "Type your password in the first box and then type it again in the second box."));
+    column->addWidget(newPassword_);
+    column->addWidget(newRepeated_);
+    column->addWidget(
+        MakeWrappedText(addPanel_, "Label3", "Click OK when ready or Cancel. Be sure to remember your password!"));
+    return addPanel_;
+}
+
+QWidget* ChngPassword::BuildModifyPanel() {
+    modifyPanel_ = new QWidget(this);
+    modifyPanel_->setObjectName("pnlModify");
+    currentPassword_ = MakeTextBox(modifyPanel_, "Edit5", true);
+    changedPassword_ = MakeTextBox(modifyPanel_, "Edit3", true);
+    changedRepeated_ = MakeTextBox(modifyPanel_, "Edit4", true);
+    auto* column = new QVBoxLayout(modifyPanel_);
+    column->addWidget(MakeHeading(modifyPanel_, "Label4", "Modify Password"));
+    column->addWidget(MakeLabel(modifyPanel_, "Label5", "Current password?"));
+    column->addWidget(currentPassword_);
+    column->addWidget(MakeLabel(modifyPanel_, "Label6", "New Password ..."));
+    column->addWidget(changedPassword_);
+    column->addWidget(MakeLabel(modifyPanel_, "Label7", "Verify New Password ..."));
+    column->addWidget(changedRepeated_);
+    column->addWidget(MakeWrappedText(
+        modifyPanel_, "Label8", "Click OK when ready or Cancel. Leave New Password empty if you wish to delete."));
+    return modifyPanel_;
+}
+
+void ChngPassword::ExecuteAdd() { Execute(true); }
+
+void ChngPassword::ExecuteChange() { Execute(false); }
+
+void ChngPassword::Execute(bool add) {
+    (add ? addOperation_ : changeOperation_)->setChecked(true);
+    addPanel_->setVisible(add);
+    modifyPanel_->setVisible(!add);
+    bool listed = false;
+    if (!RunGuarded(this, [this, &listed] { listed = ReloadList(); })) return;
+    if (!listed) {
+        ShowError(this, "No players available for this operation.");
+        return;
+    }
+    RunModal(*this);
+}
+
+void ChngPassword::ShowOperation(bool add) {
+    addPanel_->setVisible(add);
+    modifyPanel_->setVisible(!add);
+    ReloadList();
+}
+
+bool ChngPassword::ReloadList() {
+    lines_.clear();
+    players_->clear();
+    const LibraryFilter filter =
+        addOperation_->isChecked() ? LibraryFilter::HumansWithoutPassword : LibraryFilter::HumansWithPassword;
+    library_.LoadPlayerLibrary(lines_, filter);
+    ShowLines(*players_, lines_);
+    return !lines_.empty();
+}
+
+void ChngPassword::OkClick() {
+    QListWidgetItem* selected = players_->currentItem();
+    if (selected == nullptr || !selected->isSelected()) {
+        ShowError(this, "No player selected for this operation.");
+        return;
+    }
+    const std::string& name = lines_.at(static_cast<std::size_t>(players_->row(selected)));
+    if (addOperation_->isChecked()) {
+        AddOk(name);
+    } else {
+        ChangeOk(name);
+    }
+}
+
+void ChngPassword::AddOk(const std::string& name) {
+    const auto password = AnsiTextOf(newPassword_, "password");
+    if (!password) return;
+    const auto repeated = AnsiTextOf(newRepeated_, "password");
+    if (!repeated) return;
+    const PasswordResult result = AddPassword(library_, name, *password, *repeated);
+    if (result.Outcome != PasswordOutcome::NoPlayer) EmptyBoxes({newPassword_, newRepeated_});
+    Report(result);
+}
+
+void ChngPassword::ChangeOk(const std::string& name) {
+    // A current password Windows-1252 cannot hold is in no record: it is simply wrong.
+    const std::optional<std::string> current = ToAnsi(currentPassword_->text());
+    if (!current) {
+        currentPassword_->clear();
+        ShowError(this, "Incorrect current password!");
+        return;
+    }
+    const auto password = AnsiTextOf(changedPassword_, "new password");
+    if (!password) return;
+    const auto repeated = AnsiTextOf(changedRepeated_, "new password");
+    if (!repeated) return;
+    const PasswordResult result = ChangeOrDeletePassword(library_, name, *current, *password, *repeated);
+    if (result.Outcome == PasswordOutcome::IncorrectCurrent) {
+        currentPassword_->clear();
+    } else if (result.Outcome == PasswordOutcome::Unverified) {
+        EmptyBoxes({changedPassword_, changedRepeated_});
+    } else if (result.Saved()) {
+        EmptyBoxes({changedPassword_, changedRepeated_, currentPassword_});
+    }
+    Report(result);
+}
+
+void ChngPassword::Report(const PasswordResult& result) {
+    if (!result.Saved()) {
+        ShowError(this, FromAnsi(result.Message));
+        return;
+    }
+    ShowInformation(this, FromAnsi(result.Message));
+    accept();
+}
+
+}  // namespace velmora

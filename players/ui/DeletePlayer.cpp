@@ -1,0 +1,71 @@
+#include "players/ui/DeletePlayer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/CommandGuard.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "players/PlayerPasswords.h"
+#include "players/ui/Password.h"
+#include "players/ui/WindowParts.h"
+
+namespace velmora {
+
+void ShowLines(QListWidget& list, const std::vector<std::string>& lines) {
+    list.clear();
+    for (const std::string& line : lines) list.addItem(FromAnsi(line));
+}
+
+DeletePlayer::DeletePlayer(PlayerLibrary& library, Password& prompt, HelpHook help, QWidget* parent)
+    : QDialog(parent), library_(library), prompt_(prompt) {
+    setObjectName("TForm14");
+    setWindowTitle("Delete Player - Velmora");
+    list_ = new QListWidget(this);
+    list_->setObjectName("ListBox2");
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(MakeButton(this, "BitBtn1", "&Delete", [this] { DeleteClick(); }));
+    buttons->addWidget(MakeButton(this, "BitBtn2", "&Close", [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "BitBtn3", "&Help", help, "deleteplayer_w"));
+    buttons->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addWidget(list_);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeLabel(this, "Label1", "Select player from the list and click Delete button."));
+    layout->addLayout(body);
+    resize(360, 260);
+}
+
+void DeletePlayer::Execute() {
+    // A damaged file still shows the players read before the damage.
+    RunGuarded(this, [this] { library_.LoadPlayerLibrary(lines_, LibraryFilter::AllPlayers); });
+    ShowLines(*list_, lines_);
+    list_->setFocus();
+    RunModal(*this);
+}
+
+void DeletePlayer::DeleteClick() {
+    QListWidgetItem* selected = list_->currentItem();
+    if (list_->count() == 0 || selected == nullptr || !selected->isSelected()) return;
+    const int position = list_->row(selected) + 1;
+    const TPlayerRecord& player = library_.Player(position);
+    if (AsksForPassword(player)) {
+        const PromptAnswer answer = prompt_.AskFor(player, Password::StandardTitle,
+                                                   "Please enter the password for " + FromAnsi(player.Name.Text()));
+        if (answer == PromptAnswer::Cancelled) return;
+        if (answer == PromptAnswer::Wrong) {
+            ShowError(this, "Incorrect password.");
+            return;
+        }
+    }
+    library_.DeletePlayer(position, lines_, LibraryFilter::AllPlayers);
+    ShowLines(*list_, lines_);
+}
+
+}  // namespace velmora

@@ -1,0 +1,379 @@
+#include "players/ui/NewGameDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <stdexcept>
+#include <utility>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/CommandGuard.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "cardsets/CardSetFolder.h"
+#include "cardsets/LoadedCardSet.h"
+#include "engine/Formats.h"
+#include "engine/Game.h"
+#include "players/NewGameChoices.h"
+#include "players/PlayerPasswords.h"
+#include "players/ui/DeletePlayer.h"
+#include "players/ui/NewGameHost.h"
+#include "players/ui/NewPlayer.h"
+#include "players/ui/Password.h"
+#include "players/ui/WindowParts.h"
+#include "players/ui/stats.h"
+
+namespace velmora {
+namespace {
+
+QListWidget* MakeList(QWidget* parent, const char* objectName) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(objectName);
+    return list;
+}
+
+QLineEdit* MakeDetailBox(QWidget* parent, const char* objectName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    return box;
+}
+
+bool IsSelected(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return list.count() > 0 && item != nullptr && item->isSelected();
+}
+
+}  // namespace
+
+NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, std::filesystem::path folder,
+                             NewGameHost& host, PlayerWindows windows, HelpHook help, QWidget* parent)
+    : QDialog(parent),
+      library_(library),
+      game_(game),
+      cardSet_(cardSet),
+      folder_(std::move(folder)),
+      host_(host),
+      windows_(windows) {
+    setObjectName("TForm2");
+    setWindowTitle("New Game - Velmora");
+    auto* steps = new QGridLayout;
+    steps->addWidget(BuildStep1(), 0, 0);
+    steps->addWidget(BuildStep2(), 0, 0);  // in the same place: one of the two shows
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(steps);
+    layout->addWidget(BuildButtons(help));
+    ShowStep(1);
+    resize(500, 370);
+}
+
+QGroupBox* NewGameDialog::BuildStep1() {
+    step1_ = new QGroupBox("Step 1 : Select At Least Two Players ", this);
+    step1_->setObjectName("GroupBox1");
+    playersToPlay_ = MakeList(step1_, "ListBox1");
+    libraryList_ = MakeList(step1_, "ListBox2");
+    connect(playersToPlay_, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { RemovePlayerFromGame(); }); });
+    connect(libraryList_, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { AddPlayerToGame(); }); });
+
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(MakeButton(this, "BitBtn3", "<", [this] { AddPlayerToGame(); }));
+    moves->addWidget(MakeButton(this, "BitBtn4", ">", [this] { RemovePlayerFromGame(); }));
+    moves->addWidget(MakeButton(this, "BitBtn8", ">>", [this] { RemoveAllPlayers(); }));
+    moves->addStretch();
+
+    auto* grid = new QGridLayout(step1_);
+    grid->addWidget(MakeLabel(step1_, "Label1", "Players To Play :"), 0, 0);
+    grid->addWidget(MakeLabel(step1_, "Label2", "Library Of Players :"), 0, 2);
+    grid->addWidget(playersToPlay_, 1, 0);
+    grid->addLayout(moves, 1, 1);
+    grid->addWidget(libraryList_, 1, 2);
+    auto* libraryButtons = new QHBoxLayout;
+    libraryButtons->addWidget(MakeButton(this, "BitBtn6", "&Add Player...", [this] { AddPlayerClick(); }));
+    libraryButtons->addWidget(MakeButton(this, "BitBtn7", "&Delete Player", [this] { DeletePlayerClick(); }));
+    libraryButtons->addWidget(MakeButton(this, "BitBtn5", "&Stats", [this] { StatsClick(); }));
+    grid->addLayout(libraryButtons, 2, 0, 1, 3);
+    return step1_;
+}
+
+QGroupBox* NewGameDialog::BuildStep2() {
+    step2_ = new QGroupBox("Step 2 : Select Card-Set", this);
+    step2_->setObjectName("GroupBox2");
+    setList_ = new QComboBox(step2_);
+    setList_->setObjectName("ComboBox1");
+    sizeList_ = new QComboBox(step2_);
+    sizeList_->setObjectName("ComboBox2");
+    connect(setList_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { RunGuarded(this, [this, index] { ChooseSet(index); }); });
+
+    auto* choices = new QGridLayout;
+    choices->addWidget(MakeLabel(step2_, "Label3", "Select Set"), 0, 0);
+    choices->addWidget(setList_, 1, 0);
+    choices->addWidget(MakeLabel(step2_, "Label4", "Select Size"), 0, 1);
+    choices->addWidget(sizeList_, 1, 1);
+    choices->addWidget(MakeButton(this, "Button3", "View Velmora Set",
+                                  [this] {
+                                      if (setList_->currentIndex() < 0) return;
+                                      host_.ViewCardSet(sets_.at(static_cast<std::size_t>(setList_->currentIndex())) +
+                                                        ".cst");
+                                  }),
+                       1, 2);
+    auto* column = new QVBoxLayout(step2_);
+    column->addLayout(choices);
+    column->addWidget(BuildDetails());
+    return step2_;
+}
+
+QGroupBox* NewGameDialog::BuildDetails() {
+    auto* details = new QGroupBox(" Details ", step2_);
+    details->setObjectName("GroupBox3");
+    author_ = MakeDetailBox(details, "Edit1");
+    language_ = MakeDetailBox(details, "Edit4");
+    email_ = MakeDetailBox(details, "Edit2");
+    web_ = MakeDetailBox(details, "Edit3");
+    notes_ = new QPlainTextEdit(details);
+    notes_->setObjectName("Memo1");
+    notes_->setReadOnly(true);
+    auto* webRow = new QHBoxLayout;
+    webRow->addWidget(web_);
+    QPushButton* open = MakeButton(this, "Button1", "...", [this] {
+        if (!web_->text().isEmpty()) host_.OpenWebAddress(cardSet_.Web);
+    });
+    open->setFixedWidth(28);
+    webRow->addWidget(open);
+    auto* form = new QFormLayout(details);
+    form->addRow("Author :", author_);
+    form->addRow("Lang :", language_);
+    form->addRow("E-Mail :", email_);
+    form->addRow("Web :", webRow);
+    form->addRow("Notes :", notes_);
+    return details;
+}
+
+QWidget* NewGameDialog::BuildButtons(const HelpHook& help) {
+    auto* row = new QWidget(this);
+    back_ = MakeButton(this, "BitBtn10", "Back", [this] { ShowStep(1); });
+    next_ = MakeButton(this, "BitBtn11", "Next", [this] { NextClick(); });
+    start_ = MakeButton(this, "BitBtn1", "Start", [this] { StartClick(); });
+    start_->setDefault(true);
+    auto* nextOrStart = new QGridLayout;
+    nextOrStart->setContentsMargins(0, 0, 0, 0);
+    nextOrStart->addWidget(next_, 0, 0);
+    nextOrStart->addWidget(start_, 0, 0);  // exactly over Next
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch();
+    buttons->addWidget(back_);
+    buttons->addLayout(nextOrStart);
+    buttons->addWidget(MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "BitBtn9", "&Help", help, "newgame_w"));
+    return row;
+}
+
+void NewGameDialog::Execute() {
+    ShowStep(1);
+    bool ready = false;
+    RunGuarded(this, [this, &ready] { ready = PrepareSteps(); });
+    if (!ready) return;
+    RunModal(*this);
+    ShowStep(1);  // however it closed, the next opening is at step 1
+}
+
+// Returns false when there is no card set to play with.
+bool NewGameDialog::PrepareSteps() {
+    // The game's copies of its players are newer than the ones chosen for it.
+    lineup_.TakeCountersFrom(game_.GamePlayers());
+    ShowLineup();
+    RunGuarded(this, [this] { ReloadLibraryList(); });
+
+    const QSignalBlocker blockSets(setList_);
+    setList_->clear();
+    sizeList_->clear();
+    sets_ = ListCardSets(folder_);
+    if (sets_.empty()) {
+        ShowError(this, "No Velmora card set found.");
+        return false;
+    }
+    for (const std::string& set : sets_) setList_->addItem(FromAnsi(set));
+    setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
+    RunGuarded(this, [this] {
+        cardSet_.LoadCardSet(folder_, sets_.at(static_cast<std::size_t>(setList_->currentIndex())) + ".cst", false,
+                             true);
+        ShowDetails();
+    });
+    FillSizes(host_.LastFormat());
+    return true;
+}
+
+void NewGameDialog::ReloadLibraryList() {
+    try {
+        library_.LoadPlayerLibrary(libraryLines_, LibraryFilter::AllPlayers);
+    } catch (...) {
+        ShowLines(*libraryList_, libraryLines_);  // the players read before the damage
+        throw;
+    }
+    ShowLines(*libraryList_, libraryLines_);
+}
+
+void NewGameDialog::ShowLineup() {
+    playersToPlay_->clear();
+    for (const std::string& line : lineup_.Lines()) playersToPlay_->addItem(FromAnsi(line));
+}
+
+void NewGameDialog::ShowStep(int step) {
+    step1_->setVisible(step == 1);
+    step2_->setVisible(step == 2);
+    back_->setEnabled(step == 2);
+    next_->setVisible(step == 1);
+    start_->setVisible(step == 2);
+}
+
+void NewGameDialog::done(int result) {
+    ShowStep(1);
+    QDialog::done(result);
+}
+
+void NewGameDialog::ChooseSet(int index) {
+    if (index < 0 || index >= static_cast<int>(sets_.size())) return;
+    cardSet_.LoadCardSet(folder_, sets_[static_cast<std::size_t>(index)] + ".cst", false, true);
+    FillSizes(0);
+    ShowDetails();
+}
+
+void NewGameDialog::ShowDetails() {
+    author_->setText(FromAnsi(cardSet_.Author));
+    language_->setText(FromAnsi(cardSet_.Language));
+    email_->setText(FromAnsi(cardSet_.Email));
+    web_->setText(FromAnsi(cardSet_.Web));
+    notes_->clear();
+    notes_->appendPlainText(FromAnsi(cardSet_.Notes));
+}
+
+void NewGameDialog::FillSizes(int preselected) {
+    sizeList_->clear();
+    formats_ = OfferedFormats(cardSet_.CardCount);
+    for (const int format : formats_) sizeList_->addItem(Formats[static_cast<std::size_t>(format)].Name);
+    sizeList_->setCurrentIndex(PreselectedFormat(preselected, static_cast<int>(formats_.size())));
+}
+
+int NewGameDialog::SelectedLibraryPosition() const {
+    return IsSelected(*libraryList_) ? libraryList_->currentRow() + 1 : 0;
+}
+
+void NewGameDialog::AddPlayerToGame() {
+    const int position = SelectedLibraryPosition();
+    if (position == 0) return;
+    const TPlayerRecord& player = library_.Player(position);
+    const std::string refusal = lineup_.RefusalToAdd(player);
+    if (!refusal.empty()) {
+        ShowError(this, FromAnsi(refusal));
+        return;
+    }
+    if (AsksForPassword(player)) {
+        const QString name = FromAnsi(player.Name.Text());
+        const PromptAnswer answer = windows_.prompt.AskFor(player, "Enter password " + name, Password::StandardLabel);
+        if (answer == PromptAnswer::Cancelled) return;
+        if (answer == PromptAnswer::Wrong) {
+            ShowPlainMessage(this, "Wrong password!");
+            return;
+        }
+    }
+    lineup_.Add(player);
+    ShowLineup();
+}
+
+void NewGameDialog::RemovePlayerFromGame() {
+    if (!IsSelected(*playersToPlay_)) return;
+    lineup_.Remove(playersToPlay_->currentRow() + 1);
+    ShowLineup();
+}
+
+void NewGameDialog::RemoveAllPlayers() {
+    lineup_.Clear();
+    ShowLineup();
+}
+
+void NewGameDialog::AddPlayerClick() {
+    if (windows_.addPlayer.Execute()) ReloadLibraryList();
+}
+
+void NewGameDialog::DeletePlayerClick() {
+    const int position = SelectedLibraryPosition();
+    if (position == 0) return;
+    const TPlayerRecord& player = library_.Player(position);
+    const QString name = FromAnsi(player.Name.Text());
+    const std::string refusal = lineup_.RefusalToDelete(player.Name.Text());
+    if (!refusal.empty()) {
+        ShowPlainMessage(this, FromAnsi(refusal));
+        return;
+    }
+    if (AsksForPassword(player)) {
+        const PromptAnswer answer =
+            windows_.prompt.AskFor(player, "Enter password for " + name, Password::StandardLabel);
+        if (answer == PromptAnswer::Cancelled) return;
+        if (answer == PromptAnswer::Wrong) {
+            ShowPlainMessage(this, "Wrong password!");
+            return;
+        }
+    }
+    library_.DeletePlayer(position, libraryLines_, LibraryFilter::AllPlayers);
+    ShowLines(*libraryList_, libraryLines_);
+}
+
+void NewGameDialog::StatsClick() {
+    const int position = SelectedLibraryPosition();
+    if (position != 0) windows_.stats.ShowPlayerStatistics(position);
+}
+
+void NewGameDialog::NextClick() {
+    if (!lineup_.CanStart()) {
+        ShowPlainMessage(this, "Please select at least 2 players.");
+        return;
+    }
+    ShowStep(2);
+}
+
+void NewGameDialog::StartClick() {
+    if (setList_->currentIndex() < 0 || sizeList_->currentIndex() < 0) return;
+    SetUpGame(formats_.at(static_cast<std::size_t>(sizeList_->currentIndex())),
+              sets_.at(static_cast<std::size_t>(setList_->currentIndex())));
+    accept();
+}
+
+void NewGameDialog::SetUpGame(int format, const std::string& set) {
+    const std::vector<TPlayerRecord> previousPlayers(game_.GamePlayers().begin(), game_.GamePlayers().end());
+    const int previousCols = game_.GetBoard().Cols();
+    const int previousRows = game_.GetBoard().Rows();
+    game_.SetGamePlayers(lineup_.Players());
+    game_.SetFormat(format);
+    try {
+        cardSet_.LoadCardSet(folder_, set + ".cst", true, false, host_.LoadProgress());
+        if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
+            throw std::runtime_error("The card set " + set + " holds too few cards for the " +
+                                     Formats[static_cast<std::size_t>(format)].Name + " board.");
+        }
+    } catch (...) {
+        // Restart Game must still find the last game's players and board with its set.
+        if (previousPlayers.size() >= 2) game_.SetGamePlayers(previousPlayers);
+        if (previousCols != 0) game_.GetBoard().SetSize(previousCols, previousRows);
+        throw;
+    }
+    cardSet_.GameSetFile = set + ".cst";
+    host_.RememberChoice(set, format);
+    host_.CardSetLoaded();
+    game_.ComputeBoardOrigin({cardSet_.CardWidth, cardSet_.CardHeight});
+    game_.StartGame();
+}
+
+}  // namespace velmora

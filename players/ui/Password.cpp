@@ -1,0 +1,61 @@
+#include "players/ui/Password.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/Modal.h"
+#include "players/PlayerPasswords.h"
+#include "players/ui/WindowParts.h"
+
+namespace velmora {
+
+Password::Password(HelpHook help, QWidget* parent) : QDialog(parent) {
+    setObjectName("TForm5");
+    setWindowTitle(StandardTitle);
+    label_ = MakeLabel(this, "Label1", StandardLabel);
+    passwordBox_ = MakeTextBox(this, "Edit1", true);
+    QPushButton* ok = MakeButton(this, "BitBtn1", "&OK", [this] { accept(); });
+    ok->setDefault(true);
+    QPushButton* cancel = MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); });
+    QPushButton* helpButton = MakeHelpButton(this, "BitBtn3", "&Help", help, "enterpassword_w");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(helpButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(passwordBox_);
+    layout->addLayout(buttons);
+    setFixedWidth(320);
+}
+
+void Password::showEvent(QShowEvent* event) {
+    passwordBox_->clear();
+    passwordBox_->setFocus();
+    QDialog::showEvent(event);
+}
+
+std::optional<QString> Password::Ask(const QString& title, const QString& label) {
+    setWindowTitle(title);
+    label_->setText(label);
+    const int result = RunModal(*this);
+    setWindowTitle(StandardTitle);
+    label_->setText(StandardLabel);
+    if (result != QDialog::Accepted) return std::nullopt;
+    return passwordBox_->text();
+}
+
+PromptAnswer Password::AskFor(const TPlayerRecord& player, const QString& title, const QString& label) {
+    const std::optional<QString> typed = Ask(title, label);
+    if (!typed) return PromptAnswer::Cancelled;
+    // A character Windows-1252 cannot hold is in no stored password.
+    const std::optional<std::string> bytes = ToAnsi(*typed);
+    return bytes && PasswordMatches(player, *bytes) ? PromptAnswer::Right : PromptAnswer::Wrong;
+}
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+#pragma once
+// The password prompt: asks for one protected player's password before the player is chosen for
+// a game or deleted.
+
+#include <QDialog>
+#include <optional>
+
+#include "players/PlayerRecord.h"
+#include "players/ui/HelpHook.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace velmora {
+
+enum class PromptAnswer { Cancelled, Wrong, Right };
+
+class Password : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr const char* StandardTitle = "Password - Velmora";
+    static constexpr const char* StandardLabel = "Please enter the password :";
+
+    explicit Password(HelpHook help, QWidget* parent = nullptr);
+
+    // Shows the prompt with this title and label and returns the text typed, or nothing when
+    // cancelled. The standard title and label are back afterwards, so no caller's text can stand
+    // when the other caller shows the prompt.
+    std::optional<QString> Ask(const QString& title, const QString& label);
+    // Asks for the player's password and compares it exactly with the stored one.
+    PromptAnswer AskFor(const TPlayerRecord& player, const QString& title, const QString& label);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* label_;
+    QLineEdit* passwordBox_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+#pragma once
+// Every players window, created once in the order the program creates its windows and kept for
+// the run. The main window holds one as a member and connects its menu commands to the methods
+// below; the windows are parented to it so that they open over it.
+
+#include <filesystem>
+#include <memory>
+
+#include "players/ui/HelpHook.h"
+
+class QWidget;
+
+namespace velmora {
+
+class ChngPassword;
+class DeletePlayer;
+class Game;
+class LoadedCardSet;
+class NewGameDialog;
+class NewGameHost;
+class NewPlayer;
+class Password;
+class PlayerLibrary;
+class Stats;
+class TableOfPlayers;
+
+class PlayersWindows {
+public:
+    PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, const std::filesystem::path& folder,
+                   NewGameHost& host, HelpHook help, QWidget* parent);
+    ~PlayersWindows();
+    PlayersWindows(const PlayersWindows&) = delete;
+    PlayersWindows& operator=(const PlayersWindows&) = delete;
+
+    void New1Click();  // Game > New Game
+    void Seebestplayers1Click();  // Game > Scoreboard
+    void AddNewPlayer1Click();  // Edit > Add New Player
+    void DeletePlayer1Click();  // Edit > Delete Player
+    void AddPassword1Click();  // Edit > Add Password
+    void ChangePassword1Click();  // Edit > Change/Delete Password
+    void ShowPlayerStatistics(int position);  // players list double-click, Game Over's Stats
+
+    NewGameDialog& NewGameWindow() { return *newGame_; }
+
+private:
+    std::unique_ptr<Password> prompt_;
+    std::unique_ptr<NewPlayer> addPlayer_;
+    std::unique_ptr<Stats> stats_;
+    std::unique_ptr<TableOfPlayers> scoreboard_;
+    std::unique_ptr<DeletePlayer> deletePlayer_;
+    std::unique_ptr<ChngPassword> password_;
+    std::unique_ptr<NewGameDialog> newGame_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,97 @@
+#include "players/ui/TableOfPlayers.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/CommandGuard.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "players/Percentage.h"
+#include "players/ui/WindowParts.h"
+#include "players/ui/stats.h"
+
+namespace velmora {
+
+TableOfPlayers::TableOfPlayers(PlayerLibrary& library, Stats& stats, HelpHook help, QWidget* parent)
+    : QDialog(parent), library_(library), stats_(stats) {
+    setObjectName("TForm9");
+    setWindowTitle("Velmora Scoreboard");
+
+    includeComputers_ = new QCheckBox("Include 'Computer' Players", this);
+    includeComputers_->setObjectName("CheckBox1");
+    connect(includeComputers_, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { FillScoreboard(); }); });
+
+    table_ = new QTreeWidget(this);
+    table_->setObjectName("ListView1");
+    table_->setColumnCount(3);
+    table_->setHeaderLabels({"Player", "Game Wins (%)", "Succesful Flips (%)"});
+    table_->setRootIsDecorated(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSortingEnabled(false);
+    table_->header()->setSectionsClickable(true);
+    table_->header()->setSectionsMovable(false);
+    table_->setColumnWidth(0, 150);
+    table_->setColumnWidth(1, 110);
+    connect(table_->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { RunGuarded(this, [this, column] { HeaderClick(column); }); });
+    connect(table_, &QTreeWidget::itemDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { StatsClick(false); }); });
+
+    QPushButton* close = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
+    close->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(MakeButton(this, "BitBtn5", "&Stats", [this] { StatsClick(true); }));
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(MakeHelpButton(this, "BitBtn2", "&Help", help, "scoreboard_w"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(includeComputers_);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+    resize(420, 340);
+}
+
+void TableOfPlayers::Execute() {
+    RunGuarded(this, [this] {
+        std::vector<std::string> lines;
+        library_.LoadPlayerLibrary(lines, LibraryFilter::AllPlayers);
+    });
+    FillScoreboard();
+    RunModal(*this);
+}
+
+void TableOfPlayers::FillScoreboard() {
+    rows_ = velmora::FillScoreboard(library_, includeComputers_->isChecked(), sort_);
+    table_->clear();
+    for (const ScoreRow& row : rows_) {
+        auto* item = new QTreeWidgetItem(table_);
+        item->setText(0, FromAnsi(row.Name));
+        item->setText(1, FromAnsi(PercentText(row.GameWinsPercent)));
+        item->setText(2, FromAnsi(PercentText(row.SuccessfulFlipsPercent)));
+    }
+}
+
+void TableOfPlayers::HeaderClick(int column) {
+    sort_.ClickColumn(column);
+    FillScoreboard();
+}
+
+void TableOfPlayers::StatsClick(bool complainWithoutSelection) {
+    QTreeWidgetItem* selected = table_->currentItem();
+    if (selected == nullptr || !selected->isSelected()) {
+        if (complainWithoutSelection) ShowError(this, "No player selected...");
+        return;
+    }
+    const ScoreRow& row = rows_.at(static_cast<std::size_t>(table_->indexOfTopLevelItem(selected)));
+    stats_.ShowPlayerStatistics(library_.FindLibraryPlayer(row.Name));
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+// Small pieces the players windows are built from: named buttons whose commands run guarded,
+// labels, password boxes, and text that must be stored as Windows-1252.
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "players/ui/HelpHook.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace velmora {
+
+// A button named objectName whose click runs command inside the command guard.
+QPushButton* MakeButton(QWidget* window, const char* objectName, const QString& caption,
+                        const std::function<void()>& command);
+// A button that opens the help topic.
+QPushButton* MakeHelpButton(QWidget* window, const char* objectName, const QString& caption, const HelpHook& help,
+                            const char* topic);
+QLabel* MakeLabel(QWidget* window, const char* objectName, const QString& text);
+// A text box of at most 60 characters; with secret, its characters show as "*".
+QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret);
+
+// The box's text as Windows-1252 bytes. A character those cannot hold is refused with an error
+// box naming what the box is for ("name", "password"), and the box gets the focus.
+std::optional<std::string> AnsiTextOf(QLineEdit* box, const QString& what);
+
+}  // namespace velmora

@@ -1,0 +1,105 @@
+#include "players/ui/stats.h"
+
+#include <QGridLayout>
+#include <algorithm>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/Modal.h"
+#include "engine/Game.h"
+#include "players/PlayerStatistics.h"
+#include "players/ui/WindowParts.h"
+
+namespace velmora {
+namespace {
+
+QProgressBar* MakeGauge(QWidget* parent, const char* objectName) {
+    auto* gauge = new QProgressBar(parent);
+    gauge->setObjectName(objectName);
+    gauge->setRange(0, 100);
+    gauge->setFormat("%p%");
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setStyleSheet(
+        "QProgressBar { background: black; color: white; border: 1px solid gray; }"
+        "QProgressBar::chunk { background: blue; }");
+    return gauge;
+}
+
+// Counters from a damaged file can give more than 100% or less than 0; the bar would ignore such
+// a value and keep the previous player's.
+int GaugeValue(int percent) { return std::clamp(percent, 0, 100); }
+
+}  // namespace
+
+Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* parent)
+    : QDialog(parent), library_(library), game_(game) {
+    setObjectName("TForm6");
+    setWindowTitle("Velmora - Statistics");
+    name_ = MakeLabel(this, "Label1", "");
+    QFont bold = name_->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    name_->setFont(bold);
+
+    rows_ = new QGridLayout;
+    winsGauge_ = MakeGauge(this, "Gauge1");
+    flipsGauge_ = MakeGauge(this, "Gauge2");
+    playerType_ = AddRow("Label2", "Player Type :", "Edit1");
+    details_ = AddRow("Label3", "Details :", "Edit2");
+    gamesPlayed_ = AddRow("Label4", "Games Played :", "Edit3");
+    gamesWon_ = AddRow("Label5", "Games Won:", "Edit4", winsGauge_);
+    totalFlips_ = AddRow("Label6", "Total Flips :", "Edit5");
+    successfulFlips_ = AddRow("Label7", "Successful Flips :", "Edit6", flipsGauge_);
+
+    closeButton_ = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
+    closeButton_->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton_);
+    buttons->addWidget(MakeHelpButton(this, "Button1", "&Help", help, "stats_w"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name_);
+    layout->addLayout(rows_);
+    layout->addLayout(buttons);
+    setFixedWidth(380);
+}
+
+QLineEdit* Stats::AddRow(const char* labelName, const QString& caption, const char* boxName, QProgressBar* gauge) {
+    const int row = rows_->rowCount();
+    auto* box = new QLineEdit(this);
+    box->setObjectName(boxName);
+    box->setReadOnly(true);
+    rows_->addWidget(MakeLabel(this, labelName, caption), row, 0);
+    rows_->addWidget(box, row, 1);
+    if (gauge != nullptr) rows_->addWidget(gauge, row, 2);
+    return box;
+}
+
+void Stats::ShowPlayerStatistics(int position) {
+    library_.MergeGamePlayers(game_.GamePlayers());
+    if (position < 1 || position > library_.LibraryCount()) return;
+    Fill(library_.Player(position));
+    closeButton_->setFocus();
+    RunModal(*this);
+}
+
+void Stats::Fill(const TPlayerRecord& player) {
+    const PlayerStatistics shown = DescribePlayer(player);
+    name_->setText(FromAnsi(shown.Name));
+    playerType_->setText(FromAnsi(shown.PlayerType));
+    details_->setText(FromAnsi(shown.Details));
+    gamesPlayed_->setText(FromAnsi(shown.GamesPlayed));
+    gamesWon_->setText(FromAnsi(shown.GamesWon));
+    winsGauge_->setValue(GaugeValue(shown.GameWinsPercent));
+    totalFlips_->setText(FromAnsi(shown.TotalFlips));
+    successfulFlips_->setText(FromAnsi(shown.SuccessfulFlips));
+    flipsGauge_->setValue(GaugeValue(shown.SuccessfulFlipsPercent));
+}
+
+}  // namespace velmora
