@@ -1,6 +1,7 @@
 // The Edit menu's card-set commands open the card-set windows of the main window.
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QProgressBar>
 
 #include "cardsets/CardSetWriter.h"
@@ -42,4 +43,18 @@ TEST_F(CardSetMenu, AGameSetIsReadWithThePleaseWaitWindow) {
     main.LoadGameCardSet("Default.cst");
     ASSERT_EQ(positions.size(), 23u);
     EXPECT_EQ(positions.back(), 22 * 45);
+}
+
+TEST_F(CardSetMenu, TheNewGameDialogsViewButtonShowsTheChosenSet) {
+    WriteCardSet(folder.Path() / "Default.cst", velmora::testing::SampleSet(11, 40, 40));
+    WriteCardSet(folder.Path() / "Other.cst", velmora::testing::SampleSet(22, 40, 40));
+    MainWindow& main = Open();
+    fakes::ScriptedModal modal;
+    main.cardSet().LoadCardSet(folder.Path(), "Default.cst", false, true);
+    modal.Then([&](QDialog& preview) {
+        EXPECT_EQ(preview.findChild<QListWidget*>("ListView1")->count(), 22);
+    });
+    static_cast<NewGameHost&>(main).ViewCardSet("Other.cst");
+    EXPECT_EQ(modal.opened, std::vector<QString>{"TForm7"});
+    EXPECT_EQ(main.cardSet().PicturedSetFile, "Other.cst");
 }
