@@ -412,8 +412,12 @@ void MainWindow::RememberChoice(const std::string& set, int format) {
     settings_.LastFormat = format;
 }
 
-// The View Card Set window comes with the card-set windows; until then the button shows nothing.
-void MainWindow::ViewCardSet(const std::string&) {}
+void MainWindow::ViewCardSet(const std::string& setFile) {
+    // The dialog has read the chosen set's prefix, unless that read failed: then it is read here,
+    // so that the viewer never shows another set than the one chosen.
+    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(folder_, setFile, false, true);
+    cardWindows_->ViewCardSet();
+}
 
 void MainWindow::OpenWebAddress(const std::string& address) { OpenAddress(FromAnsi(address)); }
 

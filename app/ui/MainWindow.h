@@ -80,7 +80,7 @@ public:
     std::string LastSet() const override { return settings_.LastSet; }
     int LastFormat() const override { return settings_.LastFormat; }
     void RememberChoice(const std::string& set, int format) override;
-    CardSetProgress* LoadProgress() override { return nullptr; }
+    CardSetProgress* LoadProgress() override { return &cardWindows_->Progress(); }
     void CardSetLoaded() override { ShowLoadedPictures(); }
     void ViewCardSet(const std::string& setFile) override;
     void OpenWebAddress(const std::string& address) override;

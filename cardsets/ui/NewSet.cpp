@@ -90,6 +90,7 @@ void NewSet::FormShow() {
     GoTo(0);
     finishButton_->setEnabled(true);
     congratulationsText_->hide();
+    readyText_->show();
     cancelButton_->setText("&Cancel");
     author_->clear();
     email_->clear();
@@ -356,6 +357,7 @@ void NewSet::FinishClick() {
     const QString file = FileDialogs::Current().SaveCardSet(this, TextOf(folder_));
     if (file.isEmpty()) return;
     WriteCardSet(PathOf(file), draft_.Describe(), &progress_);
+    readyText_->hide();
     congratulationsText_->show();
     cancelButton_->setText("&Close");
     nextButton_->setEnabled(false);

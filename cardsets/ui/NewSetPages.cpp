@@ -54,6 +54,14 @@ public:
     }
 };
 
+// The seven-line texts of the last page keep their own line breaks, so they must fit the page.
+void SmallText(QLabel* label) {
+    QFont font = label->font();
+    font.setPixelSize(11);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
 QWidget* NewPage(const char* name) {
     auto* page = new QWidget;
     page->setObjectName(name);
@@ -97,8 +105,12 @@ QSlider* MakeSlider(QWidget* parent, const char* name, Qt::Orientation orientati
 void NewSet::BuildButtons() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");
-    pages_->setGeometry(8, 8, ClientWidth - 16, 376);
+    pages_->setGeometry(8, 4, ClientWidth - 16, 382);
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    // All five titles stay in view, as the pages are not picked there but only shown.
+    pages_->tabBar()->setUsesScrollButtons(false);
+    pages_->tabBar()->setExpanding(false);
+    pages_->setStyleSheet("QTabBar::tab { padding: 4px 3px; font-size: 11px; }");
     pages_->tabBar()->installEventFilter(this);
     pages_->installEventFilter(this);
 
@@ -151,18 +163,18 @@ QWidget* NewSet::BuildSizePage() {
 
 QWidget* NewSet::BuildBackgroundPage() {
     QWidget* page = NewPage("TabSheet2");
-    backgroundLabel_ = MakeLabel(page, "Label8", "Color", {12, 6, 200, 18});
-    backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 26, 381, 241}, backgroundImage_);
+    backgroundLabel_ = MakeLabel(page, "Label8", "Color", {12, 2, 200, 18});
+    backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 20, 381, 241}, backgroundImage_);
     backgroundBox_->setAutoFillBackground(true);
     QLabel* text = MakeLabel(page, "Label9",
                              "Choose between bitmap file or single color background.\n"
                              "If you choose bitmap file to represent your background, its size must be exactly "
                              "540 (W) x 374 (H) pixels.",
-                             {12, 274, 262, 66});
+                             {12, 266, 268, 72});
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MakeButton(page, "Button1", "Select Bitmap...", [this] { SelectBitmapClick(); })->setGeometry(286, 276, 107, 25);
-    MakeButton(page, "Button2", "Select Color...", [this] { SelectColorClick(); })->setGeometry(286, 308, 107, 25);
+    MakeButton(page, "Button1", "Select Bitmap...", [this] { SelectBitmapClick(); })->setGeometry(286, 270, 107, 25);
+    MakeButton(page, "Button2", "Select Color...", [this] { SelectColorClick(); })->setGeometry(286, 302, 107, 25);
     return page;
 }
 
@@ -184,7 +196,7 @@ QWidget* NewSet::BuildCardsPage() {
     cardList_->setMovement(QListView::Static);
     cardList_->setResizeMode(QListView::Adjust);
     cardList_->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
-    cardList_->setGridSize(QSize(74, 58));
+    cardList_->setGridSize(QSize(76, 68));
     cardList_->setWordWrap(true);
     cardList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cardList_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
@@ -220,13 +232,11 @@ QWidget* NewSet::BuildFinishPage() {
     readyText_ = new QWidget(page);
     readyText_->setGeometry(0, 0, 410, 240);
     MakeBold(MakeLabel(readyText_, "Label14", "Ready to create your Velmora set !", {16, 16, 380, 20}));
-    MakeLabel(readyText_, "Label15", kReadyText, {16, 44, 390, 130})->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SmallText(MakeLabel(readyText_, "Label15", kReadyText, {16, 44, 390, 130}));
     congratulationsText_ = new QWidget(page);
     congratulationsText_->setGeometry(0, 0, 410, 240);
-    congratulationsText_->setAutoFillBackground(true);
     MakeBold(MakeLabel(congratulationsText_, "Label16", "Congratulations!", {16, 16, 380, 20}));
-    MakeLabel(congratulationsText_, "Label17", kCongratulationsText, {16, 44, 390, 130})
-        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SmallText(MakeLabel(congratulationsText_, "Label17", kCongratulationsText, {16, 44, 390, 130}));
     QLabel* logo = MakeLabel(page, "Image3", {}, {300, 240, 96, 80});
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
     return page;

@@ -143,6 +143,8 @@ void Preview::ShowDetails() {
     fileName_->setText(TextOf(context_.folder / "") + QFile::decodeName(set.LoadedSetFile.c_str()));
     fileSize_->setText(QString::number(CardSetFileSize(context_.folder, set.LoadedSetFile)) + " bytes");
     title_->setText(SetTitle(set.LoadedSetFile));
+    // Long texts show from their start, as a reader expects.
+    for (QLineEdit* field : {author_, language_, email_, web_, fileName_}) field->setCursorPosition(0);
 }
 
 void Preview::ShowCards() {

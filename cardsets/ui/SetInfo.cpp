@@ -77,6 +77,7 @@ void SetInfo::FormShow() {
     email_->setText(FromAnsi(set.Email));
     web_->setText(FromAnsi(set.Web));
     notes_->setPlainText(FromAnsi(set.Notes));
+    for (QLineEdit* field : {author_, language_, email_, web_}) field->setCursorPosition(0);
 }
 
 void SetInfo::WebClick() {

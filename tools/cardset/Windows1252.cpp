@@ -27,7 +27,41 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::optional<char> EncodeChar(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < HighControlRange.size(); ++i)
+        if (HighControlRange[i] == c) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+// The code point starting at text[at], advancing at past it; nothing for a malformed sequence.
+std::optional<char32_t> DecodeUtf8(const std::string& text, std::size_t& at) {
+    const auto lead = static_cast<std::uint8_t>(text[at++]);
+    if (lead < 0x80) return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return std::nullopt;
+    char32_t c = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        const auto next = static_cast<std::uint8_t>(text[at++]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        c = c << 6 | (next & 0x3F);
+    }
+    return c;
+}
+
 }  // namespace
+
+std::optional<std::string> Utf8ToWindows1252(const std::string& text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::optional<char32_t> c = DecodeUtf8(text, at);
+        if (!c) return std::nullopt;
+        const std::optional<char> byte = EncodeChar(*c);
+        if (!byte) return std::nullopt;
+        out += *byte;
+    }
+    return out;
+}
 
 std::string Windows1252ToUtf8(const std::string& text) {
     std::string out;

@@ -1,4 +1,5 @@
-// velmora-cardset: looks into card-set files and runs the card-set check from the command line.
+// velmora-cardset: looks into card-set files, runs the card-set check and makes sets from pictures
+// from the command line.
 
 #include <exception>
 #include <filesystem>
@@ -7,13 +8,22 @@
 #include <vector>
 
 #include "CardSetCommands.h"
+#ifdef VELMORA_CARDSET_CREATE
+#include "CreateCommand.h"
+#endif
 
 namespace {
 
 constexpr const char* Usage =
     "usage: velmora-cardset info FILE\n"
     "       velmora-cardset extract FILE DIR\n"
-    "       velmora-cardset check DIR\n";
+    "       velmora-cardset check DIR\n"
+#ifdef VELMORA_CARDSET_CREATE
+    "       velmora-cardset create PICTURE-DIR FILE.cst [--format junior|standard|expert|fanatic]\n"
+    "           [--list FILE] [--background FILE | --colour RRGGBB] [--author TEXT] [--email TEXT]\n"
+    "           [--web TEXT] [--notes TEXT] [--language TEXT]\n"
+#endif
+    ;
 
 int Run(const std::vector<std::string>& args) {
     if (args.size() == 2 && args[0] == "info") {
@@ -22,6 +32,17 @@ int Run(const std::vector<std::string>& args) {
         velmora::ExtractCardSet(args[1], args[2], std::cout);
     } else if (args.size() == 2 && args[0] == "check") {
         velmora::RunCardSetCheck(args[1], std::cout);
+#ifdef VELMORA_CARDSET_CREATE
+    } else if (!args.empty() && args[0] == "create") {
+        velmora::CreateOptions options;
+        try {
+            options = velmora::ParseCreateOptions({args.begin() + 1, args.end()});
+        } catch (const std::invalid_argument& e) {
+            std::cerr << "velmora-cardset: " << e.what() << '\n' << Usage;
+            return 2;
+        }
+        velmora::CreateCardSet(options, std::cout);
+#endif
     } else {
         std::cerr << Usage;
         return 2;
