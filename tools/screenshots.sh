@@ -143,41 +143,6 @@ sleep 0.6
 shot players-password-added
 xdotool key Return
 sleep 0.5
-focus_main
-xdotool key --clearmodifiers alt+e
-sleep 0.3
-xdotool key g                                 # Chan&ge/Delete Password
-window_of '^Password - Velmora$' >/dev/null
-sleep 0.5
-shot players-password-change
-xdotool key Escape
-sleep 0.5
-focus_main
-xdotool key --clearmodifiers alt+e
-sleep 0.3
-xdotool key d                                 # &Delete Player
-window_of '^Delete Player - Velmora$' >/dev/null
-sleep 0.5
-shot players-delete
-xdotool key Escape
-sleep 0.5
-
-# Ann is protected now: choosing her again asks for her password.
-focus_main
-xdotool key F2
-window_of '^New Game - Velmora$' >/dev/null
-sleep 0.8
-click_in '^New Game - Velmora$' 250 189      # >> empties the game
-click_in '^New Game - Velmora$' 330 68 2
-window_of '^Enter password Ann$' >/dev/null
-sleep 0.4
-xdotool type --delay 40 pw
-shot players-password-prompt
-xdotool key Return
-sleep 0.5
-shot players-newgame-again
-xdotool key Escape
-sleep 0.5
 
 # A game under way, set up through the game's own set-up steps and grabbed offscreen.
 "$bin"/velmora-boardshot "$run" "$out/board-fanatic.png" 3 2>/dev/null
