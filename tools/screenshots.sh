@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts Velmora under a virtual X display, drives it with xdotool and saves screenshots:
-# the splash, the empty board, the About window, the help window, each page of the Create Card Set
-# wizard with a set being made, Select and View Card Set, Current Card Set Info, the Please Wait
-# window during a read, and a board with a game under way. Usage: tools/screenshots.sh [OUTPUT-FOLDER] (default build/screenshots). Needs a build.
+# the splash, the empty board, the About window, the help window, a real game set up through New Game
+# with every players window on the way, each page of the Create Card Set wizard with a set being made,
+# Select and View Card Set, Current Card Set Info, the Please Wait window during a read, and a board
+# with a game under way. Usage: tools/screenshots.sh [OUTPUT-FOLDER] (default build/screenshots). Needs a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
@@ -57,6 +58,93 @@ xdotool search --sync --onlyvisible --name 'Velmora Help' | head -1 | xargs -r x
 xdotool type --delay 40 'IQ'
 sleep 0.8
 shot help-search
+
+# A real game through Game > New Game: two players added there, both chosen, a set and a size.
+window_of() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Clicks at x, y inside the window titled $1; negative coordinates count from the right or bottom.
+click_in() {
+  local w geometry width height x=$2 y=$3
+  w=$(window_of "$1")
+  geometry=$(xdotool getwindowgeometry --shell "$w")
+  width=$(echo "$geometry" | sed -n 's/^WIDTH=//p')
+  height=$(echo "$geometry" | sed -n 's/^HEIGHT=//p')
+  [ "$x" -lt 0 ] && x=$((width + x))
+  [ "$y" -lt 0 ] && y=$((height + y))
+  xdotool mousemove --window "$w" "$x" "$y" click --repeat "${4:-1}" --delay 80 1
+  sleep 0.5
+}
+add_player() {  # name, then "computer" for a computer player
+  xdotool key --clearmodifiers alt+a
+  window_of '^Add New Player - Velmora$' >/dev/null
+  sleep 0.5
+  xdotool type --delay 40 "$1"
+  [ "${2:-}" = computer ] && xdotool key --clearmodifiers alt+o
+  sleep 0.4
+  shot "players-add-${1,,}"
+  xdotool key Return
+  sleep 0.6
+}
+
+# The help window would stand over the main window: put it away first.
+xdotool search --onlyvisible --name 'Velmora Help' | xargs -r -n1 xdotool windowunmap
+sleep 0.5
+focus_main
+xdotool key F2
+window_of '^New Game - Velmora$' >/dev/null
+sleep 0.8
+shot players-newgame-empty
+add_player Ann
+add_player Robo computer
+click_in '^New Game - Velmora$' 330 68 2     # double-clicks move library players into the game
+click_in '^New Game - Velmora$' 330 82 2
+shot players-newgame-step1
+click_in '^New Game - Velmora$' -223 -22     # Next
+shot players-newgame-step2
+click_in '^New Game - Velmora$' -223 -22     # Start, where Next was
+sleep 1.0
+focus_main
+shot players-game-started
+click_in '^Velmora$' 120 120
+click_in '^Velmora$' 320 220
+sleep 2.5
+shot players-game-under-way
+click_in '^Velmora$' 580 40 2                 # a double-click in the players list: statistics
+window_of '^Velmora - Statistics$' >/dev/null
+sleep 0.5
+shot players-stats
+xdotool key Escape
+sleep 0.5
+focus_main
+xdotool key F6
+window_of '^Velmora Scoreboard$' >/dev/null
+sleep 0.5
+shot players-scoreboard
+xdotool key Escape
+sleep 0.5
+
+# The Edit menu opens once the game is ended.
+focus_main
+xdotool key F4
+sleep 0.6
+xdotool key Return                            # "Are you sure?": Yes
+sleep 0.6
+focus_main
+xdotool key --clearmodifiers alt+e
+sleep 0.3
+xdotool key w                                 # Add Pass&word
+window_of '^Password - Velmora$' >/dev/null
+sleep 0.5
+click_in '^Password - Velmora$' 60 140         # Ann, the one human without a password
+click_in '^Password - Velmora$' -110 98
+xdotool type --delay 40 pw
+click_in '^Password - Velmora$' -110 126
+xdotool type --delay 40 pw
+shot players-password-add
+xdotool key --clearmodifiers alt+o
+sleep 0.6
+shot players-password-added
+xdotool key Return
+sleep 0.5
 
 # The wizard, driven through its keys and its file dialogs: a Junior set of 54 x 37 cards taken
 # from the pictures of Default.cst, on its background picture.
