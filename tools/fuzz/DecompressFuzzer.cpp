@@ -15,8 +15,9 @@ using velmora::MemoryStream;
 using velmora::TCompressMode;
 using velmora::Tlzrw1;
 
-// Larger outputs are left out of the round trip: they only slow the fuzzer down.
-constexpr std::int64_t LargestRoundTrip = 64 * 1024;
+// Larger outputs are left out of the round trip: coding 26 KB took a quarter of a second in the
+// instrumented build, and with the machine shared that ran into the one-second limit per input.
+constexpr std::int64_t LargestRoundTrip = 16 * 1024;
 
 void UseStreams(Tlzrw1& lzrw, MemoryStream& input, MemoryStream& output) {
     lzrw.UseStream = true;
