@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "StreamContainer.h"
 #include "app/IniFile.h"
 #include "app/Settings.h"
 #include "cardsets/CardSetDescription.h"
@@ -37,19 +38,6 @@ void WriteFile(const fs::path& file, const Bytes& bytes) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-Bytes Compressed(const Bytes& plain, TCompressMode mode) {
-    MemoryStream input(plain);
-    MemoryStream output;
-    Tlzrw1 lzrw;
-    lzrw.UseStream = true;
-    lzrw.Visible = false;
-    lzrw.CompressMode = mode;
-    lzrw.InputStream = &input;
-    lzrw.OutputStream = &output;
-    lzrw.Compress();
-    return output.TakeData();
-}
-
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // Prose, a run that the fast codec codes as runs, and bytes without a pattern.
@@ -66,8 +54,8 @@ std::vector<std::pair<std::string, Bytes>> PlainSamples() {
 
 void MakeContainers(const fs::path& folder) {
     for (const auto& [name, plain] : PlainSamples()) {
-        WriteFile(folder / ("good-" + name), Compressed(plain, TCompressMode::Good));
-        WriteFile(folder / ("fast-" + name), Compressed(plain, TCompressMode::Fast));
+        WriteFile(folder / ("good-" + name), fuzz::Packed(plain, TCompressMode::Good));
+        WriteFile(folder / ("fast-" + name), fuzz::Packed(plain, TCompressMode::Fast));
     }
 }
 
