@@ -103,6 +103,11 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     gameOver_ = new GameOver(this);
     SetHelpContext(gameOver_, 116);
     gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
+    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, folder_, *this,
+                                                [](const char* topic) { OpenHelpTopic(topic); }, this);
+    showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
+    gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
+    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
@@ -158,6 +163,9 @@ void MainWindow::BuildSidePanel(QWidget* client) {
     listFont.setPixelSize(12);
     listView_->setFont(listFont);
     listView_->installEventFilter(this);
+    connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        RunGuarded(this, [this, item] { ListView1DblClick(item); });
+    });
 
     logo_ = new QLabel(panel);
     logo_->setObjectName("Image2");
@@ -178,9 +186,19 @@ void MainWindow::ConnectMenu() {
             game_.SetFlipDelay(settings_.FlipDelay);
         });
     OnTriggered(menu_.Sound1, this, [this] { settings_.SoundOn = menu_.Sound1->isChecked(); });
+    OnTriggered(menu_.New1, this, [this] { players_->New1Click(); });
+    OnTriggered(menu_.Seebestplayers1, this, [this] { players_->Seebestplayers1Click(); });
+    OnTriggered(menu_.AddNewPlayer1, this, [this] { players_->AddNewPlayer1Click(); });
+    OnTriggered(menu_.DeletePlayer1, this, [this] { players_->DeletePlayer1Click(); });
+    OnTriggered(menu_.AddPassword1, this, [this] { players_->AddPassword1Click(); });
+    OnTriggered(menu_.ChangePassword1, this, [this] { players_->ChangePassword1Click(); });
     OnTriggered(menu_.Restart1, this, [this] { game_.Restart1Click(); });
     OnTriggered(menu_.EndGame1, this, [this] { game_.EndGame1Click(); });
     OnTriggered(menu_.Exit1, this, [this] { close(); });
+    OnTriggered(menu_.CreateNewVelmoraSet1, this, [this] { cardWindows_->CreateNewSet(); });
+    OnTriggered(menu_.ViewVelmoraSet1, this, [this] {
+        if (menu_.New1->isEnabled()) cardWindows_->SelectAndView(); else cardWindows_->ViewCardSet();
+    });
     OnTriggered(menu_.CurrentVelmoraSetInfo1, this, [this] { CurrentVelmoraSetInfo1Click(); });
     OnTriggered(menu_.CardSetCheck1, this, [this] { CardSetCheck1Click(); });
     OnTriggered(menu_.Contents1, this, [] { OpenHelpTopic("help_system"); });
@@ -293,6 +311,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::CurrentVelmoraSetInfo1Click() {
     if (cardSet_.LoadedSetFile.empty()) ShowError(this, "No Velmora set selected.");
+    else cardWindows_->ShowCurrentInfo();
 }
 
 void MainWindow::CardSetCheck1Click() {
@@ -305,7 +324,7 @@ void MainWindow::About1Click() { RunModal(*about_); }
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
-    cardSet_.LoadCardSet(folder_, file, true, false);
+    cardSet_.LoadCardSet(folder_, file, true, false, &cardWindows_->Progress());
     ShowLoadedPictures();
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
@@ -381,5 +400,21 @@ CardSize MainWindow::RestoreGameCardSet() {
     if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile)) return LoadGameCardSet(cardSet_.GameSetFile);
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
+
+void MainWindow::ListView1DblClick(QTreeWidgetItem* item) {
+    if (item == nullptr || !item->isSelected()) return;
+    const std::optional<std::string> name = ToAnsi(item->text(0));
+    showPlayerStatistics(name ? library_.FindLibraryPlayer(*name) : 0);
+}
+
+void MainWindow::RememberChoice(const std::string& set, int format) {
+    settings_.LastSet = set;
+    settings_.LastFormat = format;
+}
+
+// The View Card Set window comes with the card-set windows; until then the button shows nothing.
+void MainWindow::ViewCardSet(const std::string&) {}
+
+void MainWindow::OpenWebAddress(const std::string& address) { OpenAddress(FromAnsi(address)); }
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,17 +11,21 @@
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
+#include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
 #include "engine/GameRecords.h"
 #include "engine/GameView.h"
 #include "players/PlayerLibrary.h"
+#include "players/ui/NewGameHost.h"
+#include "players/ui/PlayersWindows.h"
 
 class QFrame;
 class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace velmora {
 
@@ -31,7 +37,7 @@ class TInitScreen;
 
 // The main window: the board, the players list, the status bar and the menu. It draws and
 // forwards input; the game itself decides everything.
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow : public QMainWindow, public GameView, public NewGameHost {
     Q_OBJECT
 public:
     // programFolder holds the settings file, the card sets, the player library and the sounds.
@@ -47,6 +53,9 @@ public:
     QString StatusText() const;
 
     LoadedCardSet& cardSet() { return cardSet_; }
+    // Opens the statistics window for a library position (the players' windows; tests replace it).
+    std::function<void(int libraryPosition)> showPlayerStatistics;
+    CardSetWindows& cardSetWindows() { return *cardWindows_; }
     // Reads file (a set of the program folder) in full with its background, shows its pictures on
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
@@ -66,6 +75,17 @@ public:
     bool Confirm(const std::string& question) override;
     void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override;
     CardSize RestoreGameCardSet() override;
+
+    // NewGameHost
+    std::string LastSet() const override { return settings_.LastSet; }
+    int LastFormat() const override { return settings_.LastFormat; }
+    void RememberChoice(const std::string& set, int format) override;
+    CardSetProgress* LoadProgress() override { return nullptr; }
+    void CardSetLoaded() override { ShowLoadedPictures(); }
+    void ViewCardSet(const std::string& setFile) override;
+    void OpenWebAddress(const std::string& address) override;
+
+    PlayersWindows& playersWindows() { return *players_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -89,6 +109,7 @@ private:
     bool BoardKeyEvent(QKeyEvent* event);
 
     void ShowLoadedPictures();
+    void ListView1DblClick(QTreeWidgetItem* item);
     void CurrentVelmoraSetInfo1Click();
     void CardSetCheck1Click();
     void About1Click();
@@ -114,6 +135,8 @@ private:
     GameOver* gameOver_ = nullptr;
 
     LoadedCardSet cardSet_;
+    std::unique_ptr<PlayersWindows> players_;
+    std::unique_ptr<CardSetWindows> cardWindows_;
     bool shown_ = false;
 };
 

@@ -271,3 +271,19 @@ TEST_F(BoardTest, TheCardSetCheckNamesLostSetsAtStartUpAndOnRequest) {
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
     EXPECT_EQ(messages.shown[0].text, "Card set check completed!");
 }
+
+TEST_F(BoardTest, DoubleClickingAPlayerOpensTheStatisticsOfThatLibraryPlayer) {
+    Start();
+    ASSERT_EQ(window->library().AppendPlayer({"Bob", "", false, true, 5}), "");
+    ASSERT_EQ(window->library().AppendPlayer({"Ann", "", false, true, 5}), "");
+    std::vector<std::string> lines;
+    window->library().LoadPlayerLibrary(lines, LibraryFilter::AllPlayers);
+    std::vector<int> opened;
+    window->showPlayerStatistics = [&](int position) { opened.push_back(position); };
+    auto* list = window->findChild<QTreeWidget*>("ListView1");
+    QTreeWidgetItem* ann = list->findItems("Ann", Qt::MatchExactly).value(0);
+    ASSERT_NE(ann, nullptr);
+    list->setCurrentItem(ann);
+    emit list->itemDoubleClicked(ann, 0);
+    EXPECT_EQ(opened, std::vector<int>({2}));
+}

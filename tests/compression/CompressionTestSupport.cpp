@@ -4,6 +4,9 @@
 #include <cstring>
 #include <random>
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 namespace velmora::testing {
 
 Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
@@ -138,6 +141,12 @@ void VectorSink::Drain() {
 Bytes VectorSink::Take() {
     Drain();
     return std::move(bytes_);
+}
+
+std::filesystem::path TestFolder(const std::string& prefix) {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::filesystem::temp_directory_path() /
+           (prefix + "-" + test->name() + "-" + std::to_string(static_cast<long>(::getpid())));
 }
 
 Bytes LzhEncoded(const Bytes& input) {

@@ -2,6 +2,7 @@
 // Inputs, streams and codec ends shared by the compression tests.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +87,10 @@ private:
     std::uint8_t buffer_[5];
     Bytes bytes_;
 };
+
+// A folder name of the running test's own under the temporary folder, so that tests running at
+// the same time (in this or another build) never share one.
+std::filesystem::path TestFolder(const std::string& prefix);
 
 Bytes LzhEncoded(const Bytes& input);
 Bytes LzhDecoded(const Bytes& coded, std::int32_t size);

@@ -6,7 +6,6 @@
 
 #include "CompressionTestSupport.h"
 #include "compression/Lzrw1kh.h"
-#include "tests/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {
@@ -211,9 +210,15 @@ TEST(Lzrw1StreamFailures, ComponentWorksAgainAfterAFailure) {
 // A folder of its own for the file-mode tests, removed afterwards.
 class Lzrw1FileFailures : public ::testing::Test {
 protected:
-    void SetUp() override { lzrw.UseStream = false; }
+    void SetUp() override {
+        dir_ = TestFolder("velmora-lzrw1");
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        lzrw.UseStream = false;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
 
-    std::string PathOf(const std::string& name) const { return (dir_.Path() / name).string(); }
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
     std::string Write(const std::string& name, const Bytes& bytes) const {
         std::ofstream(PathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                              static_cast<std::streamsize>(bytes.size()));
@@ -225,12 +230,12 @@ protected:
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_.Path())) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
-    TempFolder dir_;
+    fs::path dir_;
     Tlzrw1 lzrw;
 };
 
@@ -263,7 +268,7 @@ TEST_F(Lzrw1FileFailures, MissingInputIsNamed) {
 
 TEST_F(Lzrw1FileFailures, UnwritableOutputIsNamed) {
     lzrw.InputFile = Write("in.txt", TextSample(100));
-    for (const std::string& output : {PathOf("no-such-folder/out.bin"), dir_.Path().string(), std::string()}) {
+    for (const std::string& output : {PathOf("no-such-folder/out.bin"), dir_.string(), std::string()}) {
         lzrw.OutputFile = output;
         EXPECT_EQ(FailureOf([&] { lzrw.Compress(); }), "Lzrw1 (de)compression : Failed to open output file : " + output);
     }

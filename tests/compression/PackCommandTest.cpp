@@ -6,7 +6,6 @@
 
 #include "CompressionTestSupport.h"
 #include "PackCommand.h"
-#include "tests/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {
@@ -15,8 +14,14 @@ namespace fs = std::filesystem;
 
 class PackCommand : public ::testing::Test {
 protected:
-    // A folder of its own, so that test runs side by side (plain and sanitizer builds) never meet.
-    std::string PathOf(const std::string& name) const { return (dir_.Path() / name).string(); }
+    void SetUp() override {
+        dir_ = TestFolder("velmora-pack");
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
     int Run(const std::vector<std::string>& args) {
         out_.str("");
@@ -29,7 +34,7 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(file), {});
     }
 
-    TempFolder dir_;
+    fs::path dir_;
     std::ostringstream out_;
     std::ostringstream err_;
 };

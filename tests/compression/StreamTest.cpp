@@ -33,8 +33,8 @@ TEST(MemoryStream, WritingPastTheEndGrowsTheStream) {
 }
 
 TEST(FileStream, MissingFileGivesCannotOpenWithItsName) {
-    const velmora::testing::TempFolder folder;
-    const auto path = folder.Path() / "velmora-no-such-file.bin";
+    velmora::testing::TempFolder folder;
+    const auto path = folder.Path() / "no-such-file.bin";
     try {
         FileStream f(path, FileStream::Mode::Read);
         FAIL() << "opened a missing file";
@@ -44,8 +44,8 @@ TEST(FileStream, MissingFileGivesCannotOpenWithItsName) {
 }
 
 TEST(FileStream, RoundTripsBytesAndKnowsItsSize) {
-    const velmora::testing::TempFolder folder;
-    const auto path = folder.Path() / "velmora-stream-test.bin";
+    velmora::testing::TempFolder folder;
+    const auto path = folder.Path() / "stream.bin";
     {
         FileStream f(path, FileStream::Mode::Create);
         f.WriteBuffer("hello", 5);
@@ -58,5 +58,4 @@ TEST(FileStream, RoundTripsBytesAndKnowsItsSize) {
     EXPECT_EQ(std::string(out, 5), "hello");
     EXPECT_EQ(f.Position(), 5);
     EXPECT_THROW(f.ReadBuffer(out, 1), velmora::EReadError);
-    std::filesystem::remove(path);
 }

@@ -1,0 +1,159 @@
+// JPEG images are decoded with libjpeg directly. libjpeg reports a fatal error by calling a handler
+// that must not return; its default one ends the program. Ours jumps back to the decoder, whose
+// frame holds only plain C data, so that a damaged file becomes an error the user sees.
+
+#include <csetjmp>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "cardsets/pictures/PictureFile.h"
+#include "cardsets/pictures/StandardPalette.h"
+
+namespace velmora {
+
+namespace {
+
+struct JpegErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+    int code;
+};
+
+void ErrorExit(j_common_ptr info) {
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    errors->code = info->err->msg_code;
+    std::longjmp(errors->jump, 1);
+}
+
+// Warnings (data cut short, for one) leave a picture of the promised size; libjpeg would print them.
+void IgnoreMessage(j_common_ptr) {}
+
+enum class DecodeStep { Header, Pixels, Done };
+
+// Where the decoder leaves its work; owned by the caller so that no jump skips a destructor.
+struct DecodeState {
+    const std::uint8_t* data;
+    unsigned long size;
+    DecodeStep step;
+    JDIMENSION width;
+    JDIMENSION height;
+    int components;
+    bool invertedCmyk;
+    std::vector<std::uint8_t>* pixels;  // width x height x components bytes once the header is read
+};
+
+void ReadHeader(jpeg_decompress_struct& info, DecodeState& state) {
+    jpeg_read_header(&info, TRUE);
+    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+        info.out_color_space = JCS_CMYK;
+        state.invertedCmyk = info.saw_Adobe_marker != 0;
+    } else {
+        info.out_color_space = JCS_RGB;
+    }
+    state.width = info.image_width;
+    state.height = info.image_height;
+    state.step = DecodeStep::Pixels;
+}
+
+void ReadPixels(jpeg_decompress_struct& info, DecodeState& state) {
+    jpeg_start_decompress(&info);
+    state.components = info.output_components;
+    const std::size_t rowBytes = static_cast<std::size_t>(info.output_width) * static_cast<std::size_t>(info.output_components);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = state.pixels->data() + static_cast<std::size_t>(info.output_scanline) * rowBytes;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    state.step = DecodeStep::Done;
+}
+
+// Runs one step of the decoding; returns 0, or libjpeg's error code when the file is at fault. Only
+// trivially destructible objects live in this frame.
+int DecodeStepOf(DecodeState& state, jpeg_decompress_struct& info, JpegErrors& errors) {
+    if (setjmp(errors.jump) != 0) return errors.code == 0 ? -1 : errors.code;
+    if (state.step == DecodeStep::Header) {
+        jpeg_mem_src(&info, state.data, state.size);
+        ReadHeader(info, state);
+    } else {
+        ReadPixels(info, state);
+    }
+    return 0;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) throw EPictureError("Cannot open file " + path.string());
+    const std::streamoff length = in.tellg();
+    if (length < 0 || length > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), length);
+    if (!in) throw EPictureError("Cannot read file " + path.string());
+    return bytes;
+}
+
+std::uint32_t CmykToRgb(const std::uint8_t* p, bool inverted) {
+    auto channel = [&](int i) {
+        const int c = inverted ? p[i] : 255 - p[i];  // the ink's complement, times the key's
+        const int k = inverted ? p[3] : 255 - p[3];
+        return static_cast<std::uint32_t>(c * k / 255);
+    };
+    return channel(0) << 16 | channel(1) << 8 | channel(2);
+}
+
+Picture ToPicture(const DecodeState& state) {
+    Picture picture(static_cast<std::int32_t>(state.width), static_cast<std::int32_t>(state.height));
+    const std::uint8_t* p = state.pixels->data();
+    for (std::uint32_t& pixel : picture.Pixels) {
+        pixel = state.components == 4 ? CmykToRgb(p, state.invertedCmyk)
+                                      : std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
+        p += state.components;
+    }
+    picture.Palette = StandardPalette();
+    return picture;
+}
+
+// The decoder's C structures, destroyed however the decoding ends.
+class Decompressor {
+public:
+    Decompressor() {
+        info_.err = jpeg_std_error(&errors_.manager);
+        errors_.manager.error_exit = ErrorExit;
+        errors_.manager.output_message = IgnoreMessage;
+        errors_.code = 0;
+        jpeg_create_decompress(&info_);
+    }
+    ~Decompressor() { jpeg_destroy_decompress(&info_); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+
+    void Run(DecodeState& state) {
+        if (const int code = DecodeStepOf(state, info_, errors_); code != 0)
+            throw EPictureError("JPEG error #" + std::to_string(code));
+    }
+
+private:
+    jpeg_decompress_struct info_{};
+    JpegErrors errors_{};
+};
+
+}  // namespace
+
+Picture ReadJpegFile(const std::filesystem::path& path) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    std::vector<std::uint8_t> pixels;
+    DecodeState state{bytes.data(), static_cast<unsigned long>(bytes.size()), DecodeStep::Header, 0, 0, 3, false,
+                      &pixels};
+    Decompressor decompressor;
+    decompressor.Run(state);
+    CheckPictureSize(path, state.width, state.height);
+    // Room for the widest output, four components of CMYK; RGB takes three.
+    pixels.resize(static_cast<std::size_t>(state.width) * state.height * 4);
+    decompressor.Run(state);
+    return ToPicture(state);
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+// Reading the picture files a card-set author prepares (.bmp and .jpg) into the core's Picture.
+// The header is plain C++ so that the command-line tools can use it as well as the wizard.
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "cardsets/Picture.h"
+
+namespace velmora {
+
+// Raised with the system's own texts: "Unknown picture file extension (.%s)", "Bitmap image is not
+// valid", "JPEG error #%d", and for files no picture list could hold.
+class EPictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Pictures beyond these are refused before any pixel memory is taken: nothing a card set can hold
+// comes near them, and a damaged header may claim anything.
+inline constexpr std::int32_t MaxPictureSide = 16384;
+inline constexpr std::int64_t MaxPicturePixels = 40'000'000;
+// A file larger than this is not read into memory at all.
+inline constexpr std::int64_t MaxPictureFileBytes = 256LL * 1024 * 1024;
+
+// Reads path by its extension (any letter case): ".bmp" as a Windows bitmap, ".jpg" or ".jpeg" as a
+// JPEG image. The picture's Palette is the bitmap's colour table when it has one (entries it does
+// not define are black), and StandardPalette() otherwise.
+Picture ReadPictureFile(const std::filesystem::path& path);
+
+Picture ReadBitmapFile(const std::filesystem::path& path);
+Picture ReadJpegFile(const std::filesystem::path& path);
+
+// Raises EPictureError naming path when width x height is beyond the limits above.
+void CheckPictureSize(const std::filesystem::path& path, std::int64_t width, std::int64_t height);
+
+}  // namespace velmora

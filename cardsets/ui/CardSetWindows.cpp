@@ -1,0 +1,28 @@
+#include "cardsets/ui/CardSetWindows.h"
+
+#include "app/ui/Modal.h"
+#include "cardsets/ui/NewSet.h"
+#include "cardsets/ui/Preview.h"
+#include "cardsets/ui/SelectSet.h"
+#include "cardsets/ui/SetInfo.h"
+#include "cardsets/ui/Wait.h"
+
+namespace velmora {
+
+CardSetWindows::CardSetWindows(QWidget* parent, LoadedCardSet& set, const std::filesystem::path& programFolder,
+                               std::string& lastSet)
+    : wait_(new Wait(parent)),
+      context_{set, programFolder, *wait_},
+      newSet_(new NewSet(programFolder, *wait_, parent)),
+      preview_(new Preview(context_, parent)),
+      selectSet_(new SelectSet(context_, lastSet, *preview_, parent)),
+      setInfo_(new SetInfo(context_, parent)) {}
+
+CardSetProgress& CardSetWindows::Progress() { return *wait_; }
+
+void CardSetWindows::CreateNewSet() { RunModal(*newSet_); }
+void CardSetWindows::SelectAndView() { RunModal(*selectSet_); }
+void CardSetWindows::ViewCardSet() { RunModal(*preview_); }
+void CardSetWindows::ShowCurrentInfo() { RunModal(*setInfo_); }
+
+}  // namespace velmora

@@ -1,0 +1,49 @@
+#pragma once
+// The card-set windows of the program, made once and kept for the whole run, and the commands that
+// open them. The main window holds one and calls it from its Edit menu.
+
+#include <filesystem>
+#include <string>
+
+#include "cardsets/ui/CardSetContext.h"
+
+class QWidget;
+
+namespace velmora {
+
+class NewSet;
+class Preview;
+class SelectSet;
+class SetInfo;
+class Wait;
+
+class CardSetWindows {
+public:
+    // lastSet is the setting LastSet, which Select Card Set reads and sets.
+    CardSetWindows(QWidget* parent, LoadedCardSet& set, const std::filesystem::path& programFolder,
+                   std::string& lastSet);
+
+    // The Please Wait window, for every full read and every write of a set.
+    CardSetProgress& Progress();
+
+    void CreateNewSet();      // the wizard
+    void SelectAndView();     // Select Card Set, from which View Card Set opens
+    void ViewCardSet();       // View Card Set on the set last read
+    void ShowCurrentInfo();   // Current Card Set Info on the set last read
+
+    Wait& wait() { return *wait_; }
+    NewSet& newSet() { return *newSet_; }
+    Preview& preview() { return *preview_; }
+    SelectSet& selectSet() { return *selectSet_; }
+    SetInfo& setInfo() { return *setInfo_; }
+
+private:
+    Wait* wait_;
+    CardSetContext context_;
+    NewSet* newSet_;
+    Preview* preview_;
+    SelectSet* selectSet_;
+    SetInfo* setInfo_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,47 @@
+#include "cardsets/ui/FileDialogs.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+
+namespace velmora {
+
+namespace {
+
+// The picture files are known by their extension in any letter case, as the reader takes them.
+const char* const kPictureFilter =
+    "Pictures (*.bmp *.jpg *.BMP *.JPG);;Bitmaps (*.bmp *.BMP);;Jpeg images (*.jpg *.JPG)";
+const char* const kCardSetFilter = "Card-set file (*.cst)";
+
+class StandardDialogs : public FileDialogs {
+public:
+    QStringList OpenPictures(QWidget* parent, const QString& title) override {
+        return QFileDialog::getOpenFileNames(parent, title, QDir::currentPath(), kPictureFilter);
+    }
+
+    QString SaveCardSet(QWidget* parent, const QString& folder) override {
+        QFileDialog dialog(parent, "Save new card-set as...", folder, kCardSetFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix("cst");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().front();
+    }
+
+    std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override {
+        const QColor colour = QColorDialog::getColor(initial, parent);
+        if (!colour.isValid()) return std::nullopt;
+        return colour;
+    }
+};
+
+StandardDialogs standardDialogs;
+FileDialogs* installed = nullptr;
+
+}  // namespace
+
+FileDialogs& FileDialogs::Current() { return installed != nullptr ? *installed : standardDialogs; }
+
+void FileDialogs::Install(FileDialogs* dialogs) { installed = dialogs; }
+
+}  // namespace velmora

@@ -1,0 +1,110 @@
+#pragma once
+// The Create Card Set wizard: five pages that collect the format, the card size, the background,
+// the card pictures and the details of a new set, which Finish writes through the card-set writer.
+// The rules live in CardSetDraft; this window shows the draft and turns the user's acts into calls.
+
+#include <QDialog>
+#include <filesystem>
+
+#include "cardsets/CardSetDraft.h"
+#include "cardsets/CardSetProgress.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class QTabWidget;
+
+namespace velmora {
+
+class CardSizeShape;
+
+class NewSet : public QDialog {
+public:
+    static constexpr int ClientWidth = 434;
+    static constexpr int ClientHeight = 428;
+    static constexpr int ThumbnailSide = 32;
+
+    // programFolder is where the save dialog starts; progress is the Please Wait window.
+    NewSet(std::filesystem::path programFolder, CardSetProgress& progress, QWidget* parent = nullptr);
+
+    const CardSetDraft& draft() const { return draft_; }
+    int page() const;  // 0..4
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildButtons();
+    QWidget* BuildSizePage();
+    QWidget* BuildBackgroundPage();
+    QWidget* BuildCardsPage();
+    QWidget* BuildInfoPage();
+    QWidget* BuildFinishPage();
+
+    void FormShow();
+    void FormatChanged(int index);
+    void SizeChanged();
+    void ShowSize();
+    void SelectBitmapClick();
+    void SelectColorClick();
+    void ShowBackground();
+    void AddClick();
+    bool AddCardFile(const QString& path);
+    void RenameClick();
+    void ClearClick();
+    void ClearAllClick();
+    void CardRenamed(QListWidgetItem* item);
+    void ShowSelectedCard();
+    void ShowCards();
+    void ShowCounter();
+    void GoTo(int page);
+    void NextClick();
+    void BackClick();
+    void FinishClick();
+    bool TakeDetails();
+
+    std::filesystem::path folder_;
+    CardSetProgress& progress_;
+    CardSetDraft draft_;
+
+    QTabWidget* pages_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* finishButton_ = nullptr;
+
+    QComboBox* formatList_ = nullptr;
+    QSlider* widthSlider_ = nullptr;
+    QSlider* heightSlider_ = nullptr;
+    QLabel* widthNumber_ = nullptr;
+    QLabel* heightNumber_ = nullptr;
+    CardSizeShape* sizeShape_ = nullptr;
+
+    QLabel* backgroundLabel_ = nullptr;
+    QScrollArea* backgroundBox_ = nullptr;
+    QLabel* backgroundImage_ = nullptr;
+
+    QLabel* instruction_ = nullptr;
+    QScrollArea* selectedBox_ = nullptr;
+    QLabel* selectedImage_ = nullptr;
+    QListWidget* cardList_ = nullptr;
+    QLabel* counter_ = nullptr;
+
+    QLineEdit* author_ = nullptr;
+    QLineEdit* language_ = nullptr;
+    QLineEdit* email_ = nullptr;
+    QLineEdit* web_ = nullptr;
+    QLineEdit* notes_ = nullptr;
+
+    QWidget* readyText_ = nullptr;
+    QWidget* congratulationsText_ = nullptr;
+};
+
+}  // namespace velmora

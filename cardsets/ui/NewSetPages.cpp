@@ -1,0 +1,235 @@
+// The five pages of the wizard and its row of buttons: controls, texts and places.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTabBar>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+
+#include "app/ui/Artwork.h"
+#include "app/ui/HelpWindow.h"
+#include "cardsets/ByteReader.h"
+#include "cardsets/ui/CardSizeShape.h"
+#include "cardsets/ui/NewSet.h"
+#include "cardsets/ui/WindowParts.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kDetailLength = 200;
+
+const char* const kReadyText =
+    "Please press Finish button to create your Velmora set. The program \n"
+    "will ask you for the name of your Velmora set.\n"
+    "\n"
+    "It may take between several seconds and 1 - 2 minutes to create your\n"
+    "Velmora set. Please be patient.\n"
+    "\n"
+    "The set you will create will have extension CST.";
+
+const char* const kCongratulationsText =
+    "Your new Velmora set has been created and saved to your computer.\n"
+    "\n"
+    "If you wish to share your Velmora set with your friends, \n"
+    "simply send them the file you have just created. It should be located\n"
+    "in your Velmora folder. Please consult Help for more information.\n"
+    "\n"
+    "Thank you for using Velmora.";
+
+// Card names are edited in place; a card set holds at most this many bytes of a name.
+class CardNameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(MaxTextLength);
+        return editor;
+    }
+};
+
+QWidget* NewPage(const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    return page;
+}
+
+QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, int row) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setMaxLength(maxLength);
+    field->setGeometry(130, 26 + row * 32, 248, 22);
+    return field;
+}
+
+QScrollArea* MakePictureBox(QWidget* parent, const char* boxName, const char* imageName, QRect geometry,
+                            QLabel*& image) {
+    auto* box = new QScrollArea(parent);
+    box->setObjectName(boxName);
+    box->setGeometry(geometry);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image = new QLabel;
+    image->setObjectName(imageName);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setWidget(image);
+    box->setWidgetResizable(false);
+    return box;
+}
+
+QSlider* MakeSlider(QWidget* parent, const char* name, Qt::Orientation orientation) {
+    auto* slider = new QSlider(orientation, parent);
+    slider->setObjectName(name);
+    slider->setTickInterval(10);
+    slider->setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+    // The smallest card size at the top, as the rectangle grows downwards.
+    slider->setInvertedAppearance(orientation == Qt::Vertical);
+    return slider;
+}
+
+}  // namespace
+
+void NewSet::BuildButtons() {
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PageControl1");
+    pages_->setGeometry(8, 8, ClientWidth - 16, 376);
+    pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pages_->tabBar()->installEventFilter(this);
+    pages_->installEventFilter(this);
+
+    const int y = ClientHeight - 36;
+    helpButton_ = MakeButton(this, "BitBtn1", "&Help", [] { OpenHelpTopic("how_to_create"); });
+    helpButton_->setGeometry(8, y, 75, 25);
+    backButton_ = MakeButton(this, "BitBtn3", "&<< Back", [this] { BackClick(); });
+    backButton_->setGeometry(180, y, 78, 25);
+    nextButton_ = MakeButton(this, "BitBtn4", "Next >&>", [this] { NextClick(); });
+    nextButton_->setGeometry(264, y, 78, 25);
+    finishButton_ = MakeButton(this, "BitBtn5", "&Finish", [this] { FinishClick(); });
+    finishButton_->setGeometry(264, y, 78, 25);
+    finishButton_->setDefault(true);
+    cancelButton_ = MakeButton(this, "BitBtn2", "C&ancel", [this] { reject(); });
+    cancelButton_->setGeometry(348, y, 78, 25);
+}
+
+QWidget* NewSet::BuildSizePage() {
+    QWidget* page = NewPage("TabSheet1");
+    QGroupBox* format = MakeGroup(page, "GroupBox1", "Velmora set &format ", {8, 6, 394, 76});
+    formatList_ = new QComboBox(format);
+    formatList_->setObjectName("ComboBox1");
+    for (const CardSetFormat& f : CardSetFormats) formatList_->addItem(f.Name);
+    formatList_->setGeometry(12, 30, 150, 24);
+    QLabel* note = MakeLabel(format, "Label1", "Format of Velmora set determines the size limit of each card.",
+                             {176, 22, 206, 40});
+    note->setWordWrap(true);
+
+    QGroupBox* size = MakeGroup(page, "GroupBox2", " &Size of each card ", {8, 88, 394, 248});
+    QLabel* x = MakeLabel(size, "Label2", "&X ", {12, 30, 16, 20});
+    widthSlider_ = MakeSlider(size, "TrackBar1", Qt::Horizontal);
+    widthSlider_->move(30, 24);
+    x->setBuddy(widthSlider_);
+    widthNumber_ = MakeLabel(size, "Label4", {}, {0, 30, 40, 20});
+    QLabel* y = MakeLabel(size, "Label3", "&Y ", {12, 70, 16, 20});
+    heightSlider_ = MakeSlider(size, "TrackBar2", Qt::Vertical);
+    heightSlider_->move(30, 64);
+    y->setBuddy(heightSlider_);
+    heightNumber_ = MakeLabel(size, "Label5", {}, {30, 0, 40, 20});
+    sizeShape_ = new CardSizeShape(size);
+    sizeShape_->setObjectName("Shape1");
+    sizeShape_->setGeometry(80, 70, MaxCardWidth + 1, MaxCardHeight + 1);
+    MakeBold(MakeLabel(size, "Label6", "Important :", {212, 84, 170, 18}));
+    MakeLabel(size, "Label7", "Changing size of card will \ndelete any previously\nadded pictures.", {212, 104, 170, 54});
+    connect(formatList_, &QComboBox::currentIndexChanged, this, [this](int index) { FormatChanged(index); });
+    connect(widthSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
+    connect(heightSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
+    return page;
+}
+
+QWidget* NewSet::BuildBackgroundPage() {
+    QWidget* page = NewPage("TabSheet2");
+    backgroundLabel_ = MakeLabel(page, "Label8", "Color", {12, 6, 200, 18});
+    backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 26, 381, 241}, backgroundImage_);
+    backgroundBox_->setAutoFillBackground(true);
+    QLabel* text = MakeLabel(page, "Label9",
+                             "Choose between bitmap file or single color background.\n"
+                             "If you choose bitmap file to represent your background, its size must be exactly "
+                             "540 (W) x 374 (H) pixels.",
+                             {12, 274, 262, 66});
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MakeButton(page, "Button1", "Select Bitmap...", [this] { SelectBitmapClick(); })->setGeometry(286, 276, 107, 25);
+    MakeButton(page, "Button2", "Select Color...", [this] { SelectColorClick(); })->setGeometry(286, 308, 107, 25);
+    return page;
+}
+
+QWidget* NewSet::BuildCardsPage() {
+    QWidget* page = NewPage("TabSheet3");
+    MakeLabel(page, "Label10", "Add files you have prepared for your Velmora set.", {8, 4, 394, 18});
+    instruction_ = MakeLabel(page, "Label11", {}, {8, 22, 394, 34});
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QGroupBox* selected = MakeGroup(page, "GroupBox3", " Selected Card ", {8, 60, 130, 132});
+    selectedBox_ = MakePictureBox(selected, "ScrollBox2", "Image2", {6, 20, 118, 104}, selectedImage_);
+
+    QGroupBox* all = MakeGroup(page, "GroupBox4", " All Cards ", {146, 60, 256, 278});
+    cardList_ = new QListWidget(all);
+    cardList_->setObjectName("ListView1");
+    cardList_->setGeometry(8, 20, 240, 188);
+    cardList_->setViewMode(QListView::IconMode);
+    cardList_->setMovement(QListView::Static);
+    cardList_->setResizeMode(QListView::Adjust);
+    cardList_->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
+    cardList_->setGridSize(QSize(74, 58));
+    cardList_->setWordWrap(true);
+    cardList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    cardList_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    cardList_->setItemDelegate(new CardNameDelegate(cardList_));
+    MakeButton(all, "BitBtn6", "&Add...", [this] { AddClick(); })->setGeometry(8, 214, 75, 25);
+    MakeButton(all, "BitBtn7", "&Rename", [this] { RenameClick(); })->setGeometry(90, 214, 75, 25);
+    MakeButton(all, "BitBtn8", "&Clear", [this] { ClearClick(); })->setGeometry(172, 214, 75, 25);
+    MakeButton(all, "BitBtn9", "C&lear All", [this] { ClearAllClick(); })->setGeometry(8, 245, 75, 25);
+    counter_ = MakeLabel(all, "Label12", {}, {172, 249, 76, 18});
+    counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(cardList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { CardRenamed(item); });
+    connect(cardList_, &QListWidget::currentRowChanged, this, [this] { ShowSelectedCard(); });
+    return page;
+}
+
+QWidget* NewSet::BuildInfoPage() {
+    QWidget* page = NewPage("TabSheet4");
+    QGroupBox* info = MakeGroup(page, "GroupBox5", " Velmora Set Author Info: ", {8, 6, 394, 196});
+    const char* captions[] = {"Author's Name :", "Language :", "E-mail :", "Web Address :", "Notes and Comments:"};
+    for (int row = 0; row < 5; ++row) MakeLabel(info, "", captions[row], {12, 28 + row * 32, 116, 18});
+    author_ = MakeField(info, "Edit1", kDetailLength, 0);
+    language_ = MakeField(info, "Edit2", kDetailLength, 1);
+    email_ = MakeField(info, "Edit3", kDetailLength, 2);
+    web_ = MakeField(info, "Edit4", kDetailLength, 3);
+    notes_ = MakeField(info, "Edit5", MaxTextLength, 4);
+    language_->setText("card set language");
+    MakeLabel(page, "Label13", "All information is strictly optional.", {12, 214, 380, 18});
+    return page;
+}
+
+QWidget* NewSet::BuildFinishPage() {
+    QWidget* page = NewPage("TabSheet5");
+    readyText_ = new QWidget(page);
+    readyText_->setGeometry(0, 0, 410, 240);
+    MakeBold(MakeLabel(readyText_, "Label14", "Ready to create your Velmora set !", {16, 16, 380, 20}));
+    MakeLabel(readyText_, "Label15", kReadyText, {16, 44, 390, 130})->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    congratulationsText_ = new QWidget(page);
+    congratulationsText_->setGeometry(0, 0, 410, 240);
+    congratulationsText_->setAutoFillBackground(true);
+    MakeBold(MakeLabel(congratulationsText_, "Label16", "Congratulations!", {16, 16, 380, 20}));
+    MakeLabel(congratulationsText_, "Label17", kCongratulationsText, {16, 44, 390, 130})
+        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* logo = MakeLabel(page, "Image3", {}, {300, 240, 96, 80});
+    logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
+    return page;
+}
+
+}  // namespace velmora

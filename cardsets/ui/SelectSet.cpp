@@ -1,0 +1,104 @@
+#include "cardsets/ui/SelectSet.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/ui/CommandGuard.h"
+#include "app/ui/HelpWindow.h"
+#include "app/ui/Messages.h"
+#include "app/ui/Modal.h"
+#include "cardsets/CardSetFolder.h"
+#include "cardsets/ui/Preview.h"
+#include "cardsets/ui/WindowParts.h"
+
+namespace velmora {
+
+SelectSet::SelectSet(CardSetContext context, std::string& lastSet, Preview& preview, QWidget* parent)
+    : QDialog(parent), context_(context), lastSet_(lastSet), preview_(preview) {
+    setObjectName("TForm12");
+    setWindowTitle("Select Card Set - Velmora");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    SetHelpContext(this, 114);
+
+    QGroupBox* group = MakeGroup(this, "GroupBox1", " Velmora Set ", {8, 8, 220, 159});
+    MakeLabel(group, "Label1", "Select Set :", {14, 28, 190, 18});
+    setList_ = new QComboBox(group);
+    setList_->setObjectName("ComboBox1");
+    setList_->setGeometry(14, 48, 192, 24);
+    connect(setList_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { RunGuarded(this, [this, index] { ReadPrefix(index); }); });
+    MakeButton(group, "Button1", "View Velmora Set", [this] { RunModal(preview_); })->setGeometry(14, 96, 192, 27);
+
+    QPushButton* close = MakeButton(this, "BitBtn1", "&Close", [this] { reject(); });
+    close->setGeometry(240, 16, 84, 27);
+    close->setDefault(true);
+    MakeButton(this, "BitBtn2", "&Help", [] { OpenHelpTopic("selectcardset_w"); })->setGeometry(240, 52, 84, 27);
+}
+
+void SelectSet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous() || open_) return;
+    open_ = true;
+    const LoadedCardSet& set = context_.set;
+    noted_ = {set.LoadedSetFile, set.CardCount, {set.Author, set.Email, set.Web, set.Notes, set.Language}};
+    RunGuarded(this, [this] { FormShow(); });
+}
+
+void SelectSet::FormShow() {
+    names_ = ListCardSets(context_.folder);
+    {
+        const QSignalBlocker blocker(setList_);
+        setList_->clear();
+        for (const std::string& name : names_) setList_->addItem(QFile::decodeName(name.c_str()));
+    }
+    if (names_.empty()) {
+        ShowPlainMessage(this, "No Velmora card sets found!");
+        lastSet_.clear();
+        // Closed once the window is up, so that a modal run that has not yet begun ends too.
+        QTimer::singleShot(0, this, [this] { reject(); });
+        return;
+    }
+    const auto last = std::find(names_.begin(), names_.end(), lastSet_);
+    const int index = last == names_.end() ? 0 : static_cast<int>(last - names_.begin());
+    {
+        const QSignalBlocker blocker(setList_);
+        setList_->setCurrentIndex(index);
+    }
+    ReadPrefix(index);
+    lastSet_ = names_[static_cast<std::size_t>(index)];
+}
+
+void SelectSet::ReadPrefix(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
+    context_.set.LoadCardSet(context_.folder, names_[static_cast<std::size_t>(index)] + ".cst", false, true);
+}
+
+void SelectSet::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (event->spontaneous() || !open_) return;
+    open_ = false;
+    FormClose();
+}
+
+void SelectSet::FormClose() {
+    LoadedCardSet& set = context_.set;
+    if (set.LoadedSetFile == noted_.LoadedSetFile) return;
+    set.LoadedSetFile = noted_.LoadedSetFile;
+    set.CardCount = noted_.CardCount;
+    set.Author = noted_.Details.Author;
+    set.Email = noted_.Details.Email;
+    set.Web = noted_.Details.Web;
+    set.Notes = noted_.Details.Notes;
+    set.Language = noted_.Details.Language;
+}
+
+}  // namespace velmora
