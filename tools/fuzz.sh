@@ -19,6 +19,8 @@ targets=(
   "fuzz-cardset         cardset         16384 "
   "fuzz-player-library  player-library  4096  "
   "fuzz-ini             ini             4096  -dict=tools/fuzz/ini.dict"
+  "fuzz-bmp             bmp             8192  "
+  "fuzz-jpeg            jpeg            8192  "
 )
 
 chosen=()

@@ -202,6 +202,50 @@ TEST(PictureFiles, AJpegClaimingAHugeSizeIsRefusedBeforeAnythingIsDecoded) {
     EXPECT_EQ(ErrorOf(folder / "huge.jpg").rfind("The picture ", 0), 0u);
 }
 
+// Found by the bitmap fuzzer: a header claiming 33554441 pixels a row at 1376 bits a pixel made the
+// check for missing rows overflow its arithmetic (undefined behaviour, caught in the sanitizer build).
+TEST(PictureFiles, ABitmapHeaderWhoseRowsOverflowTheRowCheckIsRefused) {
+    ScratchFolder folder;
+    folder.WriteFile("overflow.bmp",
+                     {0x42, 0x4d, 0x86, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x32, 0x01, 0x00, 0x00, 0x28, 0x00,
+                      0x00, 0x00, 0x09, 0x00, 0x00, 0x02, 0x00, 0x00, 0x60, 0x70, 0x00, 0x01, 0x52, 0x05, 0x00, 0x00,
+                      0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2b, 0x00, 0x00, 0x00,
+                      0x00, 0x00, 0x00, 0x2b, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xbe, 0xbe});
+    EXPECT_THROW(ReadPictureFile(folder / "overflow.bmp"), EPictureError);
+}
+
+// A file of a few bytes claiming millions of pixels used to take the memory for all of them, and
+// about a second to fill them with grey or black; it is damaged, since it cannot hold their data.
+TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
+    ScratchFolder folder;
+    std::vector<std::uint8_t> jpeg = JpegBytes(GradientImage(16, 16));
+    std::size_t sof = 0;
+    for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) { sof = i; break; }
+    ASSERT_NE(sof, 0u);
+    for (const std::size_t at : {sof + 5, sof + 7}) {
+        jpeg[at] = 0x17;  // 6000
+        jpeg[at + 1] = 0x70;
+    }
+    folder.WriteFile("short.jpg", jpeg);
+    const std::string jpegError = ErrorOf(folder / "short.jpg");
+    EXPECT_EQ(jpegError.rfind("JPEG error #", 0), 0u) << jpegError;
+
+    // An RLE8 bitmap of 4000 x 4000 whose only run code ends the picture at once.
+    std::vector<std::uint8_t> rle = {'B', 'M', 64, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0,
+                                     0xA0, 0x0F, 0, 0, 0xA0, 0x0F, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0,
+                                     2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 1};
+    folder.WriteFile("sparse.bmp", rle);
+    EXPECT_EQ(ErrorOf(folder / "sparse.bmp"), "Bitmap image is not valid");
+
+    // The same run code ending a picture of 30 x 30 is a whole bitmap.
+    rle[18] = rle[22] = 30;
+    rle[19] = rle[23] = 0;
+    folder.WriteFile("small.bmp", rle);
+    EXPECT_EQ(ReadPictureFile(folder / "small.bmp").Pixels.size(), 900u);
+}
+
 TEST(PictureFiles, AMissingFileCannotBeOpened) {
     ScratchFolder folder;
     EXPECT_EQ(ErrorOf(folder / "gone.jpg"), "Cannot open file " + (folder / "gone.jpg").string());

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "PictureSeeds.h"
 #include "StreamContainer.h"
 #include "app/IniFile.h"
 #include "app/Settings.h"
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
         MakeCardSets(MadeFolder(out / "cardset"));
         MakeLibraries(MadeFolder(out / "player-library"), scratch);
         MakeSettings(MadeFolder(out / "ini"), scratch);
+        fuzz::MakeBitmapSeeds(MadeFolder(out / "bmp"));
+        fuzz::MakeJpegSeeds(MadeFolder(out / "jpeg"));
         fs::remove_all(scratch);
     } catch (const std::exception& e) {
         std::cerr << "velmora-fuzz-seeds: " << e.what() << '\n';
