@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "CardSetSamples.h"
 #include "cardsets/BmpWriter.h"
@@ -46,6 +47,21 @@ std::vector<std::uint8_t> JpegBytes(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG", 95);
     return {bytes.begin(), bytes.end()};
+}
+
+// A JPEG of 16 x 16 whose frame header (FFC0: length, precision, then height and width, big-endian)
+// claims side x side.
+std::vector<std::uint8_t> JpegClaiming(std::uint16_t side) {
+    std::vector<std::uint8_t> bytes = JpegBytes(GradientImage(16, 16));
+    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
+        if (bytes[i] != 0xFF || bytes[i + 1] != 0xC0) continue;
+        for (const std::size_t at : {i + 5, i + 7}) {
+            bytes[at] = static_cast<std::uint8_t>(side >> 8);
+            bytes[at + 1] = static_cast<std::uint8_t>(side);
+        }
+        return bytes;
+    }
+    throw std::runtime_error("no frame header in the JPEG");
 }
 
 int LargestChannelDifference(const Picture& picture, const QImage& image) {
@@ -188,17 +204,7 @@ TEST(PictureFiles, ADamagedJpegIsAJpegErrorAndNeverEndsTheProgram) {
 
 TEST(PictureFiles, AJpegClaimingAHugeSizeIsRefusedBeforeAnythingIsDecoded) {
     ScratchFolder folder;
-    std::vector<std::uint8_t> bytes = JpegBytes(GradientImage(16, 16));
-    // The frame header (FFC0): length, precision, then height and width, big-endian.
-    std::size_t sof = 0;
-    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
-        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) { sof = i; break; }
-    ASSERT_NE(sof, 0u);
-    for (const std::size_t at : {sof + 5, sof + 7}) {
-        bytes[at] = 0xEA;  // 60000
-        bytes[at + 1] = 0x60;
-    }
-    folder.WriteFile("huge.jpg", bytes);
+    folder.WriteFile("huge.jpg", JpegClaiming(60000));
     EXPECT_EQ(ErrorOf(folder / "huge.jpg").rfind("The picture ", 0), 0u);
 }
 
@@ -218,16 +224,7 @@ TEST(PictureFiles, ABitmapHeaderWhoseRowsOverflowTheRowCheckIsRefused) {
 // about a second to fill them with grey or black; it is damaged, since it cannot hold their data.
 TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
     ScratchFolder folder;
-    std::vector<std::uint8_t> jpeg = JpegBytes(GradientImage(16, 16));
-    std::size_t sof = 0;
-    for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
-        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) { sof = i; break; }
-    ASSERT_NE(sof, 0u);
-    for (const std::size_t at : {sof + 5, sof + 7}) {
-        jpeg[at] = 0x17;  // 6000
-        jpeg[at + 1] = 0x70;
-    }
-    folder.WriteFile("short.jpg", jpeg);
+    folder.WriteFile("short.jpg", JpegClaiming(6000));
     const std::string jpegError = ErrorOf(folder / "short.jpg");
     EXPECT_EQ(jpegError.rfind("JPEG error #", 0), 0u) << jpegError;
 
