@@ -42,11 +42,24 @@ std::optional<std::string> KeyName(const std::string& line) {
     return Trim(text.substr(0, equals));
 }
 
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 std::string ValueOf(const std::string& line) {
     std::string value = Trim(line.substr(line.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
+}
+
+// A value that ValueOf would change (blanks at either end are trimmed, a pair of quotes around it is
+// taken off) is written inside double quotes, so that it reads back as it was; any other value is
+// written as it is, as the file always held it.
+std::string StoredValue(const std::string& value) {
+    const bool trimmed = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    const bool quoted = value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+    return trimmed || quoted ? '"' + value + '"' : value;
 }
 
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
@@ -121,7 +134,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    const std::string line = key + "=" + value;
+    const std::string line = key + "=" + StoredValue(value);
     auto sectionLine = FindSection(section);
     if (!sectionLine) {
         if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();

@@ -8,4 +8,9 @@ if(VELMORA_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+  # The picture readers' targets need Qt's image classes and libjpeg even without the windows.
+  if(NOT VELMORA_BUILD_UI)
+    find_package(Qt6 REQUIRED COMPONENTS Gui)
+    find_package(JPEG REQUIRED)
+  endif()
 endif()

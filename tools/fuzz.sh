@@ -14,11 +14,13 @@ jobs=$(nproc)
 
 # target  seed folder  longest input  extra flags
 targets=(
-  "fuzz-decompress      decompress      16384 -dict=tools/fuzz/decompress.dict"
+  "fuzz-decompress      decompress      8192  -dict=tools/fuzz/decompress.dict"
   "fuzz-cardset-prefix  cardset         4096  "
   "fuzz-cardset         cardset         16384 "
   "fuzz-player-library  player-library  4096  "
-  "fuzz-ini             ini             4096  "
+  "fuzz-ini             ini             4096  -dict=tools/fuzz/ini.dict"
+  "fuzz-bmp             bmp             8192  "
+  "fuzz-jpeg            jpeg            8192  "
 )
 
 chosen=()

@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QString>
 
+#include <cstdlib>
+
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
 
@@ -41,8 +43,10 @@ bool HoldsItsRows(QFile& file) {
     const std::int64_t width = static_cast<std::int32_t>(Number(header, 18, 4));
     const std::int64_t height = static_cast<std::int32_t>(Number(header, 22, 4));
     const std::int64_t bits = Number(header, 28, 2);
+    // Sizes beyond the limits are refused by the size check, and their product could overflow here.
+    if (width < 1 || width > MaxPictureSide || height == 0 || std::abs(height) > MaxPictureSide) return true;
     const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
-    const std::int64_t needed = Number(header, 10, 4) + rowBytes * (height < 0 ? -height : height);
+    const std::int64_t needed = Number(header, 10, 4) + rowBytes * std::abs(height);
     return file.size() >= needed;
 }
 
@@ -58,6 +62,7 @@ Picture ReadBitmapFile(const std::filesystem::path& path) {
     const QSize size = reader.size();
     if (!size.isValid()) ThrowNotValid();
     CheckPictureSize(path, size.width(), size.height());
+    if (!HoldsEnoughData(size.width(), size.height(), file.size())) ThrowNotValid();
     const QImage image = reader.read();
     if (image.isNull() || image.size() != size) ThrowNotValid();
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
@@ -150,6 +151,9 @@ Picture ReadJpegFile(const std::filesystem::path& path) {
     Decompressor decompressor;
     decompressor.Run(state);
     CheckPictureSize(path, state.width, state.height);
+    if (!HoldsEnoughData(state.width, state.height, static_cast<std::int64_t>(bytes.size()))) {
+        throw EPictureError("JPEG error #" + std::to_string(JWRN_JPEG_EOF));
+    }
     // Room for the widest output, four components of CMYK; RGB takes three.
     pixels.resize(static_cast<std::size_t>(state.width) * state.height * 4);
     decompressor.Run(state);

@@ -23,6 +23,10 @@ void CheckPictureSize(const std::filesystem::path& path, std::int64_t width, std
     }
 }
 
+bool HoldsEnoughData(std::int64_t width, std::int64_t height, std::int64_t fileBytes) {
+    return width * height <= fileBytes * MostPixelsPerFileByte;
+}
+
 Picture ReadPictureFile(const std::filesystem::path& path) {
     const std::string extension = path.extension().string();
     const std::string bare = extension.empty() ? extension : extension.substr(1);

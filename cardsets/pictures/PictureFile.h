@@ -36,4 +36,10 @@ Picture ReadJpegFile(const std::filesystem::path& path);
 // Raises EPictureError naming path when width x height is beyond the limits above.
 void CheckPictureSize(const std::filesystem::path& path, std::int64_t width, std::int64_t height);
 
+// No whole JPEG codes more than 512 pixels in a byte (one bit for each 8 x 8 block at the least), and
+// a bitmap's runs cover at most 255 pixels in two bytes; a file that claims more than this many
+// pixels for each of its bytes is damaged, and is refused before the memory for its pixels is taken.
+inline constexpr std::int64_t MostPixelsPerFileByte = 1024;
+bool HoldsEnoughData(std::int64_t width, std::int64_t height, std::int64_t fileBytes);
+
 }  // namespace velmora

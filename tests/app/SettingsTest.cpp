@@ -36,6 +36,23 @@ TEST(Settings, RoundTripKeepsEveryValue) {
     EXPECT_EQ(read.LastFormat, 3);
 }
 
+// Set names with blanks at either end, or in quotes, used to come back trimmed or unquoted, so the
+// New Game dialog could no longer find the set last played.
+TEST(Settings, SetNamesWithOuterBlanksOrQuotesReadBackAsWritten) {
+    velmora::testing::TempFolder folder;
+    for (const std::string name : {" Padded ", "\tTabbed", "'Quoted'", "\"Both\"", "\"", "'", "Trailing\r", "\"'"}) {
+        Settings written;
+        written.LastSet = name;
+        written.Write(folder.Path());
+        EXPECT_EQ(Settings::Read(folder.Path()).LastSet, name);
+    }
+    Settings plain;
+    plain.LastSet = "It's \"mine\"";
+    plain.Write(folder.Path());
+    EXPECT_NE(velmora::testing::ReadText(folder.Path() / "velmora.ini").find("\r\nLastSet=It's \"mine\"\r\n"),
+              std::string::npos);
+}
+
 TEST(Settings, BadValuesReadAsDefaultsAndAFlipDelayNotOfferedAsNormal) {
     velmora::testing::TempFolder folder;
     velmora::testing::WriteText(folder.Path() / "velmora.ini",

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "CardSetSamples.h"
 #include "cardsets/BmpWriter.h"
@@ -46,6 +47,21 @@ std::vector<std::uint8_t> JpegBytes(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG", 95);
     return {bytes.begin(), bytes.end()};
+}
+
+// A JPEG of 16 x 16 whose frame header (FFC0: length, precision, then height and width, big-endian)
+// claims side x side.
+std::vector<std::uint8_t> JpegClaiming(std::uint16_t side) {
+    std::vector<std::uint8_t> bytes = JpegBytes(GradientImage(16, 16));
+    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
+        if (bytes[i] != 0xFF || bytes[i + 1] != 0xC0) continue;
+        for (const std::size_t at : {i + 5, i + 7}) {
+            bytes[at] = static_cast<std::uint8_t>(side >> 8);
+            bytes[at + 1] = static_cast<std::uint8_t>(side);
+        }
+        return bytes;
+    }
+    throw std::runtime_error("no frame header in the JPEG");
 }
 
 int LargestChannelDifference(const Picture& picture, const QImage& image) {
@@ -188,18 +204,43 @@ TEST(PictureFiles, ADamagedJpegIsAJpegErrorAndNeverEndsTheProgram) {
 
 TEST(PictureFiles, AJpegClaimingAHugeSizeIsRefusedBeforeAnythingIsDecoded) {
     ScratchFolder folder;
-    std::vector<std::uint8_t> bytes = JpegBytes(GradientImage(16, 16));
-    // The frame header (FFC0): length, precision, then height and width, big-endian.
-    std::size_t sof = 0;
-    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
-        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) { sof = i; break; }
-    ASSERT_NE(sof, 0u);
-    for (const std::size_t at : {sof + 5, sof + 7}) {
-        bytes[at] = 0xEA;  // 60000
-        bytes[at + 1] = 0x60;
-    }
-    folder.WriteFile("huge.jpg", bytes);
+    folder.WriteFile("huge.jpg", JpegClaiming(60000));
     EXPECT_EQ(ErrorOf(folder / "huge.jpg").rfind("The picture ", 0), 0u);
+}
+
+// Found by the bitmap fuzzer: a header claiming 33554441 pixels a row at 1376 bits a pixel made the
+// check for missing rows overflow its arithmetic (undefined behaviour, caught in the sanitizer build).
+TEST(PictureFiles, ABitmapHeaderWhoseRowsOverflowTheRowCheckIsRefused) {
+    ScratchFolder folder;
+    folder.WriteFile("overflow.bmp",
+                     {0x42, 0x4d, 0x86, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x32, 0x01, 0x00, 0x00, 0x28, 0x00,
+                      0x00, 0x00, 0x09, 0x00, 0x00, 0x02, 0x00, 0x00, 0x60, 0x70, 0x00, 0x01, 0x52, 0x05, 0x00, 0x00,
+                      0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2b, 0x00, 0x00, 0x00,
+                      0x00, 0x00, 0x00, 0x2b, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xbe, 0xbe});
+    EXPECT_THROW(ReadPictureFile(folder / "overflow.bmp"), EPictureError);
+}
+
+// A file of a few bytes claiming millions of pixels used to take the memory for all of them, and
+// about a second to fill them with grey or black; it is damaged, since it cannot hold their data.
+TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
+    ScratchFolder folder;
+    folder.WriteFile("short.jpg", JpegClaiming(6000));
+    const std::string jpegError = ErrorOf(folder / "short.jpg");
+    EXPECT_EQ(jpegError.rfind("JPEG error #", 0), 0u) << jpegError;
+
+    // An RLE8 bitmap of 4000 x 4000 whose only run code ends the picture at once.
+    std::vector<std::uint8_t> rle = {'B', 'M', 64, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0,
+                                     0xA0, 0x0F, 0, 0, 0xA0, 0x0F, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0,
+                                     2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 1};
+    folder.WriteFile("sparse.bmp", rle);
+    EXPECT_EQ(ErrorOf(folder / "sparse.bmp"), "Bitmap image is not valid");
+
+    // The same run code ending a picture of 30 x 30 is a whole bitmap.
+    rle[18] = rle[22] = 30;
+    rle[19] = rle[23] = 0;
+    folder.WriteFile("small.bmp", rle);
+    EXPECT_EQ(ReadPictureFile(folder / "small.bmp").Pixels.size(), 900u);
 }
 
 TEST(PictureFiles, AMissingFileCannotBeOpened) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "PictureSeeds.h"
+#include "StreamContainer.h"
 #include "app/IniFile.h"
 #include "app/Settings.h"
 #include "cardsets/CardSetDescription.h"
@@ -37,19 +39,6 @@ void WriteFile(const fs::path& file, const Bytes& bytes) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-Bytes Compressed(const Bytes& plain, TCompressMode mode) {
-    MemoryStream input(plain);
-    MemoryStream output;
-    Tlzrw1 lzrw;
-    lzrw.UseStream = true;
-    lzrw.Visible = false;
-    lzrw.CompressMode = mode;
-    lzrw.InputStream = &input;
-    lzrw.OutputStream = &output;
-    lzrw.Compress();
-    return output.TakeData();
-}
-
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // Prose, a run that the fast codec codes as runs, and bytes without a pattern.
@@ -66,8 +55,8 @@ std::vector<std::pair<std::string, Bytes>> PlainSamples() {
 
 void MakeContainers(const fs::path& folder) {
     for (const auto& [name, plain] : PlainSamples()) {
-        WriteFile(folder / ("good-" + name), Compressed(plain, TCompressMode::Good));
-        WriteFile(folder / ("fast-" + name), Compressed(plain, TCompressMode::Fast));
+        WriteFile(folder / ("good-" + name), fuzz::Packed(plain, TCompressMode::Good));
+        WriteFile(folder / ("fast-" + name), fuzz::Packed(plain, TCompressMode::Fast));
     }
 }
 
@@ -148,6 +137,8 @@ int main(int argc, char** argv) {
         MakeCardSets(MadeFolder(out / "cardset"));
         MakeLibraries(MadeFolder(out / "player-library"), scratch);
         MakeSettings(MadeFolder(out / "ini"), scratch);
+        fuzz::MakeBitmapSeeds(MadeFolder(out / "bmp"));
+        fuzz::MakeJpegSeeds(MadeFolder(out / "jpeg"));
         fs::remove_all(scratch);
     } catch (const std::exception& e) {
         std::cerr << "velmora-fuzz-seeds: " << e.what() << '\n';
