@@ -5,7 +5,6 @@
 #include <random>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace velmora::testing {
 
@@ -141,12 +140,6 @@ void VectorSink::Drain() {
 Bytes VectorSink::Take() {
     Drain();
     return std::move(bytes_);
-}
-
-std::filesystem::path TestFolder(const std::string& prefix) {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return std::filesystem::temp_directory_path() /
-           (prefix + "-" + test->name() + "-" + std::to_string(static_cast<long>(::getpid())));
 }
 
 Bytes LzhEncoded(const Bytes& input) {

@@ -88,10 +88,6 @@ private:
     Bytes bytes_;
 };
 
-// A folder name of the running test's own under the temporary folder, so that tests running at
-// the same time (in this or another build) never share one.
-std::filesystem::path TestFolder(const std::string& prefix);
-
 Bytes LzhEncoded(const Bytes& input);
 Bytes LzhDecoded(const Bytes& coded, std::int32_t size);
 

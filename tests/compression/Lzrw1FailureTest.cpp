@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "CompressionTestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "compression/Lzrw1kh.h"
 
 namespace velmora::testing {
@@ -210,13 +211,7 @@ TEST(Lzrw1StreamFailures, ComponentWorksAgainAfterAFailure) {
 // A folder of its own for the file-mode tests, removed afterwards.
 class Lzrw1FileFailures : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = TestFolder("velmora-lzrw1");
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        lzrw.UseStream = false;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { lzrw.UseStream = false; }
 
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
     std::string Write(const std::string& name, const Bytes& bytes) const {
@@ -235,7 +230,8 @@ protected:
         return names;
     }
 
-    fs::path dir_;
+    TempFolder folder_;
+    fs::path dir_ = folder_.Path();
     Tlzrw1 lzrw;
 };
 

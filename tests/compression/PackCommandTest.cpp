@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CompressionTestSupport.h"
+#include "tests/support/TempFolder.h"
 #include "PackCommand.h"
 
 namespace velmora::testing {
@@ -14,13 +15,6 @@ namespace fs = std::filesystem;
 
 class PackCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = TestFolder("velmora-pack");
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
     int Run(const std::vector<std::string>& args) {
@@ -34,7 +28,8 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(file), {});
     }
 
-    fs::path dir_;
+    TempFolder folder_;
+    fs::path dir_ = folder_.Path();
     std::ostringstream out_;
     std::ostringstream err_;
 };
