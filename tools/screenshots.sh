@@ -105,7 +105,9 @@ sleep 1.0
 focus_main
 shot players-game-started
 click_in '^Velmora$' 120 120
+shot players-first-card
 click_in '^Velmora$' 320 220
+shot players-second-card
 sleep 2.5
 shot players-game-under-way
 click_in '^Velmora$' 580 40 2                 # a double-click in the players list: statistics
@@ -144,6 +146,34 @@ xdotool key --clearmodifiers alt+o
 sleep 0.6
 shot players-password-added
 xdotool key Return
+sleep 0.8
+
+focus_main
+xdotool key --clearmodifiers alt+e
+sleep 0.3
+xdotool key g                                 # Chan&ge/Delete Password
+window_of '^Password - Velmora$' >/dev/null
+sleep 0.5
+shot players-password-change
+xdotool key Escape
+sleep 0.5
+
+# Deleting Ann, who now has a password, asks for it first: the prompt is cancelled.
+focus_main
+xdotool key --clearmodifiers alt+e
+sleep 0.3
+xdotool key d                                 # &Delete Player
+window_of '^Delete Player - Velmora$' >/dev/null
+sleep 0.5
+xdotool key Down Up                           # Ann, selected
+shot players-delete
+xdotool key --clearmodifiers alt+d
+sleep 0.8
+shot players-delete-prompt
+xdotool key Escape
+sleep 0.5
+shot players-delete-cancelled
+xdotool key Escape
 sleep 0.5
 
 # The wizard, driven through its keys and its file dialogs: a Junior set of 54 x 37 cards taken
