@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFile>
 #include <QRegularExpression>
 #include <QKeyEvent>
@@ -21,18 +20,11 @@
 #include "app/ui/Links.h"
 #include "app/ui/Sound.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/UrlRecorder.h"
 
 using namespace velmora;
 
 namespace {
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
 
 void Tick(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection); }
 
@@ -95,11 +87,9 @@ TEST(About, ShowsTheProgramAndClosesOnlyThroughItsButton) {
 }
 
 TEST(About, TheLinkOpensTheMakersWebSite) {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("https", &recorder, "Open");
+    velmora::testing::UrlRecorder recorder("https");
     TExitForm about;
     Click(about.webLink());
-    QDesktopServices::unsetUrlHandler("https");
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened[0], QUrl(kMakerWebSite));
 }
@@ -188,4 +178,3 @@ TEST(Sound, PlaysOnlyWhenOnAndTheFileIsThere) {
     EXPECT_FALSE(player.Play("sound2.wav", true));
 }
 
-#include "DialogsTest.moc"

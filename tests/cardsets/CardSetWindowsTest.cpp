@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +17,7 @@
 #include "cardsets/ui/Wait.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
+#include "tests/support/UrlRecorder.h"
 
 using namespace velmora;
 using velmora::testing::RecordingProgress;
@@ -25,14 +25,6 @@ using velmora::testing::SampleSet;
 using velmora::testing::ScratchFolder;
 
 namespace {
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
 
 template <typename T>
 T* Child(QWidget& window, const char* name) {
@@ -257,8 +249,7 @@ TEST_F(CurrentSetInfo, ReadsThePrefixOfTheSetLastReadEachTimeItIsShown) {
 }
 
 TEST_F(CurrentSetInfo, TheWebButtonOpensOnlyAnAddressThatIsThere) {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("http", &recorder, "Open");
+    velmora::testing::UrlRecorder recorder("http");
     set.LoadedSetFile = "Zoo.cst";  // no web address
     SetInfo info(context);
     info.show();
@@ -268,8 +259,6 @@ TEST_F(CurrentSetInfo, TheWebButtonOpensOnlyAnAddressThatIsThere) {
     set.LoadedSetFile = "Animals.cst";  // "http://"
     info.show();
     Child<QPushButton>(info, "Button1")->click();
-    QDesktopServices::unsetUrlHandler("http");
     EXPECT_EQ(recorder.opened.size(), 1);
 }
 
-#include "CardSetWindowsTest.moc"
