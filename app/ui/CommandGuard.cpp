@@ -1,5 +1,6 @@
 #include "app/ui/CommandGuard.h"
 
+#include <QPushButton>
 #include <exception>
 
 #include "app/ui/AnsiText.h"
@@ -40,6 +41,15 @@ bool VelmoraApplication::notify(QObject* receiver, QEvent* event) {
         ShowCurrentException(nullptr);
         return false;
     }
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, std::function<void()> command) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [parent, command = std::move(command)] { RunGuarded(parent->window(), command); });
+    return button;
 }
 
 }  // namespace velmora

@@ -11,15 +11,6 @@
 
 namespace velmora {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, std::function<void()> command) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, parent,
-                     [parent, command = std::move(command)] { RunGuarded(parent->window(), command); });
-    return button;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "app/ui/CommandGuard.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,8 +17,6 @@ class QWidget;
 
 namespace velmora {
 
-// A button whose command runs guarded: an error it raises shows the general error box.
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, std::function<void()> command);
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry);
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry);
 QLineEdit* MakeReadOnlyField(QWidget* parent, const char* name, QRect geometry);

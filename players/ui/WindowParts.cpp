@@ -11,15 +11,6 @@
 
 namespace velmora {
 
-QPushButton* MakeButton(QWidget* window, const char* objectName, const QString& caption,
-                        const std::function<void()>& command) {
-    auto* button = new QPushButton(caption, window);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, window, [window, command] { RunGuarded(window, command); });
-    return button;
-}
-
 QPushButton* MakeHelpButton(QWidget* window, const char* objectName, const QString& caption, const HelpHook& help,
                             const char* topic) {
     return MakeButton(window, objectName, caption, [help, topic] {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/ui/CommandGuard.h"
 #include "players/ui/HelpHook.h"
 
 class QLabel;
@@ -16,9 +17,6 @@ class QWidget;
 
 namespace velmora {
 
-// A button named objectName whose click runs command inside the command guard.
-QPushButton* MakeButton(QWidget* window, const char* objectName, const QString& caption,
-                        const std::function<void()>& command);
 // A button that opens the help topic.
 QPushButton* MakeHelpButton(QWidget* window, const char* objectName, const QString& caption, const HelpHook& help,
                             const char* topic);
