@@ -30,6 +30,10 @@ public:
     // Enters position r and sets MatchLength (0 or 3 to 60) and MatchPosition (distance - 1).
     void Add(unsigned r);
 
+    // Enters position r as Add does, leaving MatchLength and MatchPosition as they are: for the
+    // positions inside a match, whose own matches the coder never uses, this saves the weighing.
+    void Insert(unsigned r);
+
     // Takes position p out of its tree, if it is in one.
     void Remove(unsigned p);
 
@@ -39,7 +43,10 @@ public:
 private:
     static constexpr unsigned FirstRoot = WindowSize + 1;  // the root of byte b is at FirstRoot + b
 
+    template <bool FindMatch>
+    void Enter(unsigned r);
     void TakePlace(unsigned r, unsigned p);
+    void SetMatch(unsigned best);
     void Relink(unsigned p, unsigned q);
 
     // Zeroed so that bytes the coder compares before it has set them have a fixed value. The last
