@@ -67,6 +67,7 @@ constexpr unsigned Rank(unsigned length, unsigned p, unsigned r) {
 void LzhMatchTrees::Reset() {
     for (unsigned root = FirstRoot; root < FirstRoot + 256; ++root) Right(root) = Nil;
     std::fill(parent_, parent_ + WindowSize + 1, Nil);
+    replacer_ = Nil;
 }
 
 void LzhMatchTrees::Add(unsigned r) { Enter<true>(r); }
@@ -75,6 +76,11 @@ void LzhMatchTrees::Insert(unsigned r) { Enter<false>(r); }
 
 template <bool FindMatch>
 void LzhMatchTrees::Enter(unsigned r) {
+    if (const unsigned q = RepeatedNode(r); q != Nil) {
+        TakePlace(r, q);
+        if constexpr (FindMatch) SetMatch(Rank(MaxMatch, q, r));
+        return;
+    }
     const std::uint8_t* const key = window_ + r;
     unsigned p = FirstRoot + key[0];
     Right(r) = Left(r) = Nil;
@@ -140,8 +146,21 @@ void LzhMatchTrees::SetMatch(unsigned best) {
     matchPosition_ = (WindowSize - 1) - (best & (WindowSize - 1));
 }
 
+// Where the input repeats itself (flat colours, a pattern over and over), the position before r
+// took the place of a node q with the same 60 bytes, and r most likely holds the same 60 bytes as
+// q + 1. No two nodes hold the same bytes, so the walk would end at that node, and every node it
+// passed on the way would match less: r can take its place at once. Nil when there is no such node.
+unsigned LzhMatchTrees::RepeatedNode(unsigned r) const {
+    if (replacer_ != ((r - 1) & (WindowSize - 1))) return Nil;
+    const unsigned q = (replaced_ + 1) & (WindowSize - 1);
+    if (q == r || parent_[q] == Nil || std::memcmp(window_ + q, window_ + r, MaxMatch) != 0) return Nil;
+    return q;
+}
+
 // p holds the same 60 bytes as r: r takes p's node and p leaves the tree.
 void LzhMatchTrees::TakePlace(unsigned r, unsigned p) {
+    replacer_ = r;
+    replaced_ = p;
     parent_[r] = parent_[p];
     Left(r) = Left(p);
     Right(r) = Right(p);

@@ -45,6 +45,7 @@ private:
 
     template <bool FindMatch>
     void Enter(unsigned r);
+    unsigned RepeatedNode(unsigned r) const;
     void TakePlace(unsigned r, unsigned p);
     void SetMatch(unsigned best);
     void Relink(unsigned p, unsigned q);
@@ -60,6 +61,9 @@ private:
     // FirstRoot to FirstRoot + 255 are the roots, which only use their right child.
     std::uint16_t child_[FirstRoot + 256][2];
     std::uint16_t parent_[WindowSize + 1];  // entry Nil takes the writes made through empty links
+    // The position that last took the place of a node with the same bytes, and that node.
+    unsigned replacer_ = Nil;
+    unsigned replaced_ = Nil;
     unsigned matchLength_ = 0;
     unsigned matchPosition_ = 0;
 };
