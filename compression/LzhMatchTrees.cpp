@@ -81,27 +81,34 @@ void LzhMatchTrees::Enter(unsigned r) {
         if constexpr (FindMatch) SetMatch(Rank(MaxMatch, q, r));
         return;
     }
-    const std::uint8_t* const key = window_ + r;
-    unsigned p = FirstRoot + key[0];
+    const unsigned root = FirstRoot + window_[r];
     Right(r) = Left(r) = Nil;
-    unsigned next = Right(p);
-    if (next == Nil) {
-        Right(p) = static_cast<std::uint16_t>(r);
-        parent_[r] = static_cast<std::uint16_t>(p);
+    if (Right(root) == Nil) {
+        Right(root) = static_cast<std::uint16_t>(r);
+        parent_[r] = static_cast<std::uint16_t>(root);
         if constexpr (FindMatch) matchLength_ = 0;
         return;
     }
+    const unsigned best = Walk<FindMatch>(r, Right(root));
+    if constexpr (FindMatch) SetMatch(best);
+}
+
+// Walks down from node p to where r belongs and hangs it there, or lets it take the place of a node
+// with the same 60 bytes. Returns the highest rank of the nodes passed (0 where FindMatch is false).
+template <bool FindMatch>
+unsigned LzhMatchTrees::Walk(unsigned r, unsigned p) {
     // Bytes 1 to 8 of both strings as ordered numbers: one comparison tells the way, and the highest
     // differing bit tells the common length. Where the strings part within them (most nodes of
     // varied data) the way is as good as random, so the walk does not branch on it: it loads both
     // children and their words, and the loads overlap with the comparison. Where they agree longer
     // (pictures in flat colours), the way is predictable and a branch costs little.
+    const std::uint8_t* const key = window_ + r;
     const std::uint64_t keyWord = LoadOrdered(key + 1);
-    std::uint64_t word = LoadOrdered(window_ + next + 1);
+    std::uint64_t word = LoadOrdered(window_ + p + 1);
     unsigned best = 0;
-    bool goRight = true;
     for (;;) {
-        p = next;
+        bool goRight;
+        unsigned next;
         if (word != keyWord) {
             goRight = keyWord > word;
             if constexpr (FindMatch) {
@@ -113,7 +120,6 @@ void LzhMatchTrees::Enter(unsigned r) {
             const std::uint64_t leftWord = LoadOrdered(window_ + leftChild + 1);
             const std::uint64_t rightWord = LoadOrdered(window_ + rightChild + 1);
             next = Select(goRight, leftChild, rightChild);
-            if (next == Nil) break;
             word = Select(goRight, leftWord, rightWord);
         } else {
             const std::uint8_t* const other = window_ + p;
@@ -121,18 +127,19 @@ void LzhMatchTrees::Enter(unsigned r) {
             if constexpr (FindMatch) best = std::max(best, Rank(i, p, r));
             if (i == MaxMatch) {
                 TakePlace(r, p);
-                if constexpr (FindMatch) SetMatch(best);
-                return;
+                return best;
             }
             goRight = key[i] > other[i];
             next = goRight ? Right(p) : Left(p);
-            if (next == Nil) break;
             word = LoadOrdered(window_ + next + 1);
         }
+        if (next == Nil) {
+            child_[p][goRight ? RightSide : LeftSide] = static_cast<std::uint16_t>(r);
+            parent_[r] = static_cast<std::uint16_t>(p);
+            return best;
+        }
+        p = next;
     }
-    child_[p][goRight ? RightSide : LeftSide] = static_cast<std::uint16_t>(r);
-    parent_[r] = static_cast<std::uint16_t>(p);
-    if constexpr (FindMatch) SetMatch(best);
 }
 
 // Takes the best rank of a walk as the match; a length below 3 is no match.

@@ -45,6 +45,8 @@ private:
 
     template <bool FindMatch>
     void Enter(unsigned r);
+    template <bool FindMatch>
+    unsigned Walk(unsigned r, unsigned p);
     unsigned RepeatedNode(unsigned r) const;
     void TakePlace(unsigned r, unsigned p);
     void SetMatch(unsigned best);
