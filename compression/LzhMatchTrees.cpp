@@ -20,7 +20,8 @@ std::uint64_t LoadOrdered(const std::uint8_t* at) {
     return word;
 }
 
-// The length of the common start of the 60-byte strings a and b, whose first 9 bytes are equal.
+// The length of the common start of the 60-byte strings a and b, whose first 9 bytes are equal (at
+// most 60).
 #if defined(__SSE2__)
 // Compares bytes 1 to 64 in four blocks and finds the first difference in the mask of equal bytes,
 // without the branch per block that mispredicts wherever strings part at varying depths.
@@ -47,6 +48,11 @@ std::uint64_t LoadOrdered(const std::uint8_t* at) {
     return Limit;
 }
 #endif
+
+// Whether the 60-byte strings a and b are the same, without a call to memcmp.
+bool SameString(const std::uint8_t* a, const std::uint8_t* b) {
+    return a[0] == b[0] && LoadOrdered(a + 1) == LoadOrdered(b + 1) && CommonLength(a, b) == LzhMatchTrees::MaxMatch;
+}
 
 // a when pick is false, b when it is true. The compiler turns a plain choice into a branch, which
 // mispredicts half of the time where the choice is as good as random.
@@ -160,7 +166,7 @@ void LzhMatchTrees::SetMatch(unsigned best) {
 unsigned LzhMatchTrees::RepeatedNode(unsigned r) const {
     if (replacer_ != ((r - 1) & (WindowSize - 1))) return Nil;
     const unsigned q = (replaced_ + 1) & (WindowSize - 1);
-    if (q == r || parent_[q] == Nil || std::memcmp(window_ + q, window_ + r, MaxMatch) != 0) return Nil;
+    if (q == r || parent_[q] == Nil || !SameString(window_ + q, window_ + r)) return Nil;
     return q;
 }
 
