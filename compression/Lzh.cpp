@@ -67,7 +67,7 @@ public:
         std::fill_n(trees_.Window(), FirstFill, Blank);
         std::uint32_t coded = FillLookAhead();
         // The blanks before the first byte are in the trees, so the input may start with a match.
-        for (unsigned i = 1; i <= MaxMatch; ++i) trees_.Add(r_ - i);
+        for (unsigned i = 1; i <= MaxMatch; ++i) trees_.Insert(r_ - i);
         trees_.Add(r_);
         do {
             const unsigned length = PutItem();
@@ -103,8 +103,8 @@ private:
         std::uint8_t byte = 0;
         while (i < count && source_.Next(byte)) {
             Slide(byte);
-            trees_.Add(r_);
             ++i;
+            Enter(i == count);
         }
         const unsigned taken = i;
         // The input is used up: the look-ahead shrinks instead.
@@ -112,9 +112,18 @@ private:
             trees_.Remove(s_);
             s_ = (s_ + 1) & WindowMask;
             r_ = (r_ + 1) & WindowMask;
-            if (--ahead_ != 0) trees_.Add(r_);
+            if (--ahead_ != 0) Enter(i + 1 == count);
         }
         return taken;
+    }
+
+    // Enters r into the trees. Only the last position an item covers needs its match, for the next item.
+    void Enter(bool last) {
+        if (last) {
+            trees_.Add(r_);
+        } else {
+            trees_.Insert(r_);
+        }
     }
 
     void Slide(std::uint8_t byte) {

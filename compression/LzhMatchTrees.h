@@ -30,6 +30,10 @@ public:
     // Enters position r and sets MatchLength (0 or 3 to 60) and MatchPosition (distance - 1).
     void Add(unsigned r);
 
+    // Enters position r as Add does, leaving MatchLength and MatchPosition as they are: for the
+    // positions inside a match, whose own matches the coder never uses, this saves the weighing.
+    void Insert(unsigned r);
+
     // Takes position p out of its tree, if it is in one.
     void Remove(unsigned p);
 
@@ -39,7 +43,13 @@ public:
 private:
     static constexpr unsigned FirstRoot = WindowSize + 1;  // the root of byte b is at FirstRoot + b
 
+    template <bool FindMatch>
+    void Enter(unsigned r);
+    template <bool FindMatch>
+    unsigned Walk(unsigned r, unsigned p);
+    unsigned RepeatedNode(unsigned r) const;
     void TakePlace(unsigned r, unsigned p);
+    void SetMatch(unsigned best);
     void Relink(unsigned p, unsigned q);
 
     // Zeroed so that bytes the coder compares before it has set them have a fixed value. The last
@@ -53,6 +63,9 @@ private:
     // FirstRoot to FirstRoot + 255 are the roots, which only use their right child.
     std::uint16_t child_[FirstRoot + 256][2];
     std::uint16_t parent_[WindowSize + 1];  // entry Nil takes the writes made through empty links
+    // The position that last took the place of a node with the same bytes, and that node.
+    unsigned replacer_ = Nil;
+    unsigned replaced_ = Nil;
     unsigned matchLength_ = 0;
     unsigned matchPosition_ = 0;
 };

@@ -24,6 +24,9 @@ TEST(CompressedOutput, StaysExactlyAsWritten) {
         {"picture", PictureSample(300000), 92798, 0x56658EF0A4995D8Eull, 125317, 0x00E01D9E0E643E96ull},
         {"runs", RunSample(100000), 2243, 0x52A8AD57F356F4A0ull, 228, 0x51DFD6401326F976ull},
         {"random", RandomSample(70000, 21), 70167, 0xDF20373FF2514656ull, 70017, 0x02E04D1BBD832338ull},
+        {"patterns", PatternSample(200000), 8292, 0x606BDB73EB07FB01ull, 30629, 0x46F27ECAA2AAE1AAull},
+        // Ends inside a repeat, where the look-ahead shrinks.
+        {"pattern end", PatternSample(5000), 359, 0xC307832716CA6560ull, 961, 0x314A0182237983DAull},
     };
     for (const Pinned& pinned : cases) {
         const Bytes good = Compressed(pinned.input, TCompressMode::Good);

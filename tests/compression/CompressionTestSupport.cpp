@@ -78,6 +78,20 @@ Bytes PictureSample(std::size_t size) {
     return bytes;
 }
 
+Bytes PatternSample(std::size_t size) {
+    std::mt19937 random(17);
+    Bytes bytes;
+    while (bytes.size() < size) {
+        Bytes pattern(1 + random() % 90);
+        for (std::uint8_t& b : pattern) b = static_cast<std::uint8_t>(random() % 8);
+        const std::size_t length = pattern.size() + random() % 3000;
+        for (std::size_t i = 0; i < length; ++i) bytes.push_back(pattern[i % pattern.size()]);
+        for (std::size_t i = random() % 4; i > 0; --i) bytes.push_back(static_cast<std::uint8_t>(random()));
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
 std::uint64_t Digest(const Bytes& bytes) {
     std::uint64_t hash = 14695981039346656037ull;
     for (const std::uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;

@@ -24,6 +24,9 @@ Bytes RunSample(std::size_t size);
 Bytes RandomSample(std::size_t size, std::uint32_t seed);
 // Rows of pixels in flat colours and in soft gradients with a little noise, as pictures hold.
 Bytes PictureSample(std::size_t size);
+// Stretches that repeat one short pattern over and over (periods of 1 to 90 bytes, as flat colours
+// and tiled or dithered pictures do), broken now and then by a few other bytes.
+Bytes PatternSample(std::size_t size);
 
 // A 64-bit FNV-1a digest, to pin down long outputs in a line.
 std::uint64_t Digest(const Bytes& bytes);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "CompressionTestSupport.h"
 #include "compression/LzhHuffman.h"
+#include "compression/LzhMatchTrees.h"
 
 namespace velmora::testing {
 namespace {
@@ -83,6 +87,33 @@ TEST(LzhCodec, NoiseAsInputNeverLeavesTheDecodersBuffers) {
         EXPECT_GE(restored.size(), 5000u);
         EXPECT_LT(restored.size(), 5060u);
     }
+}
+
+TEST(LzhMatchTrees, ARepeatMatchesItsLatestCopyWhileInsertLeavesTheMatchAlone) {
+    // "abcde" 80 times, then a string that parts from the pattern after 7 bytes.
+    Bytes text;
+    for (int i = 0; i < 80; ++i) text.insert(text.end(), {'a', 'b', 'c', 'd', 'e'});
+    const Bytes tail = ToBytes("cdeabcdZzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz");
+    text.insert(text.end(), tail.begin(), tail.end());
+    const auto trees = std::make_unique<LzhMatchTrees>();
+    trees->Reset();
+    for (unsigned i = 0; i < text.size(); ++i) trees->Store(i, text[i]);
+
+    trees->Add(0);  // the first "a": nothing to match yet
+    EXPECT_EQ(trees->MatchLength(), 0u);
+    // Positions 5 to 9 repeat 0 to 4, but Insert does not weigh their matches.
+    for (unsigned r = 1; r < 10; ++r) trees->Insert(r);
+    EXPECT_EQ(trees->MatchLength(), 0u);
+    for (unsigned r = 10; r < 400; ++r) {
+        trees->Add(r);
+        if (r + LzhMatchTrees::MaxMatch > 400) continue;  // the tail is part of the string
+        ASSERT_EQ(trees->MatchLength(), LzhMatchTrees::MaxMatch) << r;
+        ASSERT_EQ(trees->MatchPosition(), 4u) << r;  // five bytes back, the nearest copy
+    }
+    trees->Add(400);
+    ASSERT_EQ(trees->MatchLength(), 7u);
+    const unsigned copy = 400 - trees->MatchPosition() - 1;
+    EXPECT_TRUE(std::equal(tail.begin(), tail.begin() + 7, text.begin() + copy)) << copy;
 }
 
 TEST(LzhHuffmanTable, FirstTreeGivesEightAndNineBitCodes) {
