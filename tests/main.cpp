@@ -3,9 +3,28 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace {
+
+int RunTests(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int result = RunTests(argc, argv);
+#if defined(__SANITIZE_ADDRESS__)
+    // Leaks are looked for once the application is gone, before the exit handlers run: Qt's sound
+    // cache is torn down in those, handing its loader to deleteLater when no event loop is left to
+    // run it, which the leak checker would blame on whichever test played a sound.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }
