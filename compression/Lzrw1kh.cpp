@@ -10,6 +10,7 @@ namespace velmora {
 namespace {
 
 constexpr std::size_t TableEntries = 4096;
+constexpr std::uint16_t NoPosition = 0xFFFF;
 constexpr std::uint8_t StoredFlag = 0x80;
 constexpr std::uint8_t CodedFlag = 0x40;
 constexpr std::uint32_t MinRun = 16;
@@ -23,31 +24,20 @@ constexpr std::uint32_t ItemsPerGroup = 16;
     throw ELzrw1Exception(TLZR::DamagedBlockText);
 }
 
-void StoreControl(std::uint8_t* dst, std::uint32_t at, std::uint32_t control) {
-    dst[at] = static_cast<std::uint8_t>(control >> 8);
-    dst[at + 1] = static_cast<std::uint8_t>(control);
-}
-
-// Number of bytes from x on that equal src[x], at most 4095 and never past the block; 0 when there
-// are fewer than 16, which is all a caller needs to know then.
+// Length of the run of bytes equal to src[x] from x on, whose first 16 bytes are known to be
+// equal: at most 4095 and never past the block.
 std::uint32_t RunLength(const std::uint8_t* src, std::uint32_t n, std::uint32_t x) {
     const std::uint8_t value = src[x];
     const std::uint32_t limit = std::min(n - x, MaxRun);
-    std::uint32_t size = 1;
+    std::uint32_t size = MinRun;
     while (size < limit && src[x + size] == value) ++size;
-    return size >= MinRun ? size : 0;
+    return size;
 }
 
 std::uint64_t Load64(const std::uint8_t* at) {
     std::uint64_t word;
     std::memcpy(&word, at, 8);
     return word;
-}
-
-// Whether the 16 bytes in two little-endian words are all equal.
-bool SixteenEqual(std::uint64_t first, std::uint64_t second) {
-    const std::uint64_t spread = (first & 0xFF) * 0x0101010101010101ull;
-    return ((first ^ spread) | (second ^ spread)) == 0;
 }
 
 // Repeats the size bytes that start offset bytes back. Whole words where the match does not
@@ -68,125 +58,164 @@ std::uint32_t HashIndex(std::uint32_t b0, std::uint32_t b1, std::uint32_t b2) {
     return ((h * 40543u) >> 4) & (TableEntries - 1);
 }
 
-std::uint32_t HashIndex(const std::uint8_t* at) { return HashIndex(at[0], at[1], at[2]); }
+// The same from the first three bytes of a little-endian word.
+std::uint32_t HashIndex(std::uint64_t word) { return HashIndex(word & 0xFF, (word >> 8) & 0xFF, (word >> 16) & 0xFF); }
+
+void StoreBigEndian16(std::uint8_t* at, std::uint32_t value) {
+    at[0] = static_cast<std::uint8_t>(value >> 8);
+    at[1] = static_cast<std::uint8_t>(value);
+}
+
+// The items of a block as they are coded. The control bits of the current group stay in a register,
+// below a leading 1 that shows how many there are, and go out when the group is full.
+class ItemWriter {
+public:
+    explicit ItemWriter(std::uint8_t* dst) : dst_(dst) {}
+
+    std::uint32_t Size() const { return y_; }
+
+    // Opens a new group, with room for its control word, when the current one holds 16 items.
+    void StartItem() {
+        if (control_ >= GroupFull) [[unlikely]] {
+            StoreBigEndian16(dst_ + controlAt_, control_);
+            controlAt_ = y_;
+            y_ += 2;
+            control_ = 1;
+        }
+    }
+
+    void Literal(std::uint8_t value) {
+        dst_[y_++] = value;
+        control_ <<= 1;
+    }
+
+    void Copy(std::uint32_t distance, std::uint32_t length) {
+        StoreBigEndian16(dst_ + y_, distance * 16 + (length - MinMatch));
+        y_ += 2;
+        control_ = control_ << 1 | 1;
+    }
+
+    void Run(std::uint32_t length, std::uint8_t value) {
+        dst_[y_] = 0;
+        StoreBigEndian16(dst_ + y_ + 1, length - MinRun);
+        dst_[y_ + 3] = value;
+        y_ += 4;
+        control_ = control_ << 1 | 1;
+    }
+
+    // The bits of a last, partly filled group go to the top of its word.
+    void Finish() {
+        while (control_ < GroupFull) control_ <<= 1;
+        StoreBigEndian16(dst_ + controlAt_, control_);
+    }
+
+private:
+    static constexpr std::uint32_t GroupFull = 1u << ItemsPerGroup;
+
+    std::uint8_t* dst_;
+    std::uint32_t y_ = 3;
+    std::uint32_t controlAt_ = 1;
+    std::uint32_t control_ = 1;
+};
+
+// Length of the match of x with the earlier position, given that their first three bytes agree and
+// differ holds the difference of their first eight; x has at least 16 bytes left in the block.
+std::uint32_t MatchLength(const std::uint8_t* src, std::uint32_t n, std::uint32_t x, std::uint32_t position,
+                          std::uint64_t differ) {
+    if (differ != 0) return static_cast<std::uint32_t>(std::countr_zero(differ)) / 8;
+    const std::uint64_t differMore = Load64(src + x + 8) ^ Load64(src + position + 8);
+    if (differMore != 0) return 8 + static_cast<std::uint32_t>(std::countr_zero(differMore)) / 8;
+    const std::uint32_t limit = std::min(MaxMatch, n - x);
+    std::uint32_t length = 16;
+    while (length < limit && src[x + length] == src[position + length]) ++length;
+    return length;
+}
+
+// Codes the item at x, which has at least 16 bytes left in the block, from words rather than bytes;
+// returns the number of bytes the item covers. Inlined: it runs for nearly every byte of varied data.
+[[gnu::always_inline]] inline std::uint32_t CodeItemFromWords(std::uint16_t* table, const std::uint8_t* src,
+                                                              std::uint32_t n, std::uint32_t x, ItemWriter& out) {
+    const std::uint64_t first = Load64(src + x);
+    // Runs are looked for before matches. A run starts with eight equal bytes, which one rotation
+    // tells; the second word is only read then.
+    if (first == std::rotr(first, 8)) [[unlikely]] {
+        if (Load64(src + x + 8) == first) {
+            const std::uint32_t run = RunLength(src, n, x);
+            out.Run(run, src[x]);
+            return run;
+        }
+    }
+    std::uint16_t& entry = table[HashIndex(first)];
+    const std::uint32_t candidate = entry;
+    entry = static_cast<std::uint16_t>(x);
+    // Recorded positions are earlier than x, so 8 bytes from there stay inside the block. An empty
+    // entry is farther away than any position, and is compared with x itself to keep the read safe.
+    const std::uint32_t position = std::min(candidate, x);
+    const std::uint64_t differ = first ^ Load64(src + position);
+    // One test for "a recorded position, near enough, with the same three bytes": on varied data
+    // each part of it is as good as random, and one unpredictable branch costs less than three.
+    if (((differ & 0xFFFFFF) | ((x - candidate) >> 12)) != 0) {
+        out.Literal(static_cast<std::uint8_t>(first));
+        return 1;
+    }
+    const std::uint32_t length = MatchLength(src, n, x, position, differ);
+    out.Copy(x - position, length);
+    return length;
+}
+
+// Codes the item at x when fewer than 16 bytes are left, too few for a run; returns the number of
+// bytes it covers.
+std::uint32_t CodeItemNearEnd(std::uint16_t* table, const std::uint8_t* src, std::uint32_t n, std::uint32_t x,
+                              ItemWriter& out) {
+    // The last two positions have no three bytes to hash, and no match could reach 3 bytes there.
+    if (x + MinMatch <= n) {
+        const std::uint8_t* const here = src + x;
+        std::uint16_t& entry = table[HashIndex(here[0], here[1], here[2])];
+        const std::uint32_t candidate = entry;
+        entry = static_cast<std::uint16_t>(x);
+        if (candidate != NoPosition && x - candidate <= MaxDistance &&
+            std::memcmp(here, src + candidate, MinMatch) == 0) {
+            const std::uint32_t limit = std::min(MaxMatch, n - x);
+            std::uint32_t length = MinMatch;
+            while (length < limit && here[length] == src[candidate + length]) ++length;
+            out.Copy(x - candidate, length);
+            return length;
+        }
+    }
+    out.Literal(src[x]);
+    return 1;
+}
 
 }  // namespace
 
 TLZR::TLZR() {
-    positionTable_.reset(new (std::nothrow) std::int16_t[TableEntries]);
+    positionTable_.reset(new (std::nothrow) std::uint16_t[TableEntries]);
     if (!positionTable_) throw ELzrw1KHCompressor("LZRW1KH : no memory for HASH table");
-}
-
-// Inlined, since it runs once for nearly every byte of varied data.
-[[gnu::always_inline]] inline TLZR::Match TLZR::FindMatch(std::int16_t* table, const std::uint8_t* src, std::uint32_t n,
-                                                           std::uint32_t x) {
-    // The last two positions have no three bytes to hash, and no match could reach 3 bytes there.
-    if (x + MinMatch > n) return {0, 0};
-    const std::uint8_t* const here = src + x;
-    std::int16_t& entry = table[HashIndex(here)];
-    const std::int32_t candidate = entry;
-    entry = static_cast<std::int16_t>(x);
-    // One test for "a recorded position, near enough, with the same three bytes": on varied data
-    // each part of it is as good as random, and one unpredictable branch costs less than three.
-    const auto position = static_cast<std::uint32_t>(candidate < 0 ? static_cast<std::int32_t>(x) : candidate);
-    const std::uint8_t* const there = src + position;
-    const unsigned differ = (here[0] ^ there[0]) | (here[1] ^ there[1]) | (here[2] ^ there[2]);
-    const bool found = (candidate >= 0) & (x - position <= MaxDistance) & (differ == 0);
-    if (!found) return {0, 0};
-    const std::uint32_t limit = std::min(MaxMatch, n - x);
-    std::uint32_t length = MinMatch;
-    while (length < limit && here[length] == there[length]) ++length;
-    return {position, length};
-}
-
-// FindMatch for a position with at least 16 bytes left in the block, from the first 16 bytes there
-// as two words: the same answer with fewer loads and one unpredictable branch instead of several.
-[[gnu::always_inline]] inline TLZR::Match TLZR::FindMatchInWords(std::int16_t* table, const std::uint8_t* src,
-                                                                 std::uint32_t n, std::uint32_t x, std::uint64_t first,
-                                                                 std::uint64_t second) {
-    std::int16_t& entry = table[HashIndex(first & 0xFF, (first >> 8) & 0xFF, (first >> 16) & 0xFF)];
-    const std::int32_t candidate = entry;
-    entry = static_cast<std::int16_t>(x);
-    const auto position = static_cast<std::uint32_t>(candidate < 0 ? static_cast<std::int32_t>(x) : candidate);
-    // Positions are earlier than x, so 16 bytes from there stay inside the block as well.
-    const std::uint64_t differ = first ^ Load64(src + position);
-    // One test for "a recorded position, near enough, with the same three bytes": on varied data
-    // each part of it is as good as random, and one unpredictable branch costs less than three.
-    const auto none = static_cast<std::uint32_t>(candidate) >> 31;
-    const auto far = static_cast<std::uint32_t>(x - position > MaxDistance);
-    if (((differ & 0xFFFFFF) | none | far) != 0) return {0, 0};
-    if (differ != 0) return {position, static_cast<std::uint32_t>(std::countr_zero(differ)) / 8};
-    const std::uint64_t differMore = second ^ Load64(src + position + 8);
-    if (differMore != 0) return {position, 8 + static_cast<std::uint32_t>(std::countr_zero(differMore)) / 8};
-    const std::uint32_t limit = std::min(MaxMatch, n - x);
-    std::uint32_t length = 16;
-    while (length < limit && src[x + length] == src[position + length]) ++length;
-    return {position, length};
 }
 
 std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, std::uint16_t n) {
     // A local copy of the table's address: the byte stores below could otherwise alias it.
-    std::int16_t* const table = positionTable_.get();
-    std::fill_n(table, TableEntries, std::int16_t{-1});
+    std::uint16_t* const table = positionTable_.get();
+    std::fill_n(table, TableEntries, NoPosition);
     dst[0] = CodedFlag;
+    ItemWriter out(dst);
     std::uint32_t x = 0;
-    std::uint32_t y = 3;
-    std::uint32_t controlAt = 1;
-    // The control bits of the current group, below a leading 1 that shows how many there are.
-    constexpr std::uint32_t GroupFull = 1u << ItemsPerGroup;
-    std::uint32_t control = 1;
-    while (x < n && y <= n) {
-        if (control >= GroupFull) {
-            StoreControl(dst, controlAt, control);
-            controlAt = y;
-            y += 2;
-            control = 1;
-        }
-        // Runs are looked for before matches.
-        std::uint32_t run = 0;
-        Match match{0, 0};
-        if (x + MinRun <= n) {
-            const std::uint64_t first = Load64(src + x);
-            const std::uint64_t second = Load64(src + x + 8);
-            if (SixteenEqual(first, second)) {
-                run = RunLength(src, n, x);
-            } else {
-                match = FindMatchInWords(table, src, n, x, first, second);
-            }
-        } else {
-            run = RunLength(src, n, x);
-            if (run == 0) match = FindMatch(table, src, n, x);
-        }
-        if (run != 0) {
-            dst[y] = 0;
-            dst[y + 1] = static_cast<std::uint8_t>((run - MinRun) >> 8);
-            dst[y + 2] = static_cast<std::uint8_t>(run - MinRun);
-            dst[y + 3] = src[x];
-            y += 4;
-            x += run;
-            control = control << 1 | 1;
-        } else if (match.length != 0) {
-            const std::uint32_t key = (x - match.position) * 16 + (match.length - MinMatch);
-            dst[y] = static_cast<std::uint8_t>(key >> 8);
-            dst[y + 1] = static_cast<std::uint8_t>(key);
-            y += 2;
-            x += match.length;
-            control = control << 1 | 1;
-        } else {
-            dst[y++] = src[x++];
-            control <<= 1;
-        }
+    // Coding stops as soon as the items outgrow the block, which then goes out as it came in.
+    while (x + MinRun <= n && out.Size() <= n) {
+        out.StartItem();
+        x += CodeItemFromWords(table, src, n, x, out);
     }
-    // The bits of a last, partly filled group go to the top of its word.
-    while (control < GroupFull) control <<= 1;
-    StoreControl(dst, controlAt, control);
-    if (y > n) {
-        // Coding did not pay: the block goes out as it came in.
+    while (x < n && out.Size() <= n) {
+        out.StartItem();
+        x += CodeItemNearEnd(table, src, n, x, out);
+    }
+    out.Finish();
+    if (out.Size() > n) {
         dst[0] = StoredFlag;
         if (n > 0) std::memcpy(dst + 1, src, n);
         return static_cast<std::uint16_t>(n + 1);
     }
-    return static_cast<std::uint16_t>(y);
+    return static_cast<std::uint16_t>(out.Size());
 }
 
 std::uint16_t TLZR::DecompressBlock(const std::uint8_t* src, std::uint8_t* dst, std::uint16_t length) {

@@ -35,17 +35,8 @@ public:
     std::uint16_t DecompressBlock(const std::uint8_t* src, std::uint8_t* dst, std::uint16_t length);
 
 private:
-    struct Match {
-        std::uint32_t position;
-        std::uint32_t length;
-    };
-    // Looks up the three bytes at x in table, records x as their latest position and returns the
-    // match found there (length 0 when there is none).
-    static Match FindMatch(std::int16_t* table, const std::uint8_t* src, std::uint32_t n, std::uint32_t x);
-    static Match FindMatchInWords(std::int16_t* table, const std::uint8_t* src, std::uint32_t n, std::uint32_t x,
-                                  std::uint64_t first, std::uint64_t second);
-
-    std::unique_ptr<std::int16_t[]> positionTable_;
+    // Latest position of each three-byte hash in the block being coded; 0xFFFF for none.
+    std::unique_ptr<std::uint16_t[]> positionTable_;
 };
 
 }  // namespace velmora

@@ -28,6 +28,22 @@ TEST(Lzrw1khBlock, CodesTheWorkedExamplesToTheByte) {
     EXPECT_EQ(Coded(Bytes(15, 'z')), FromHex("40 40 00 7A 00 1B"));
 }
 
+TEST(Lzrw1khBlock, CodesRunsAndMatchesAtTheBlockEndToTheByte) {
+    // Exactly 16 equal bytes: the shortest run, ending with the block.
+    EXPECT_EQ(Coded(Bytes(16, 'z')), FromHex("40 80 00 00 00 00 7A"));
+    // Twelve equal bytes are no run: a literal, a match of 11 at distance 1, then eight literals
+    // among the last 15 bytes of the block.
+    Bytes twelve(12, 'q');
+    const Bytes letters = ToBytes("abcdefgh");
+    twelve.insert(twelve.end(), letters.begin(), letters.end());
+    EXPECT_EQ(Coded(twelve), FromHex("40 40 00 71 00 18 61 62 63 64 65 66 67 68"));
+    // A repeat as long as what is left of the block: 16 bytes, and 17 where 17 are left.
+    EXPECT_EQ(Coded(ToBytes("0123456789abcdef0123456789abcdef")),
+              FromHex("40 00 00 30 31 32 33 34 35 36 37 38 39 61 62 63 64 65 66 80 00 01 0D"));
+    EXPECT_EQ(Coded(ToBytes("0123456789abcdefg0123456789abcdefg")),
+              FromHex("40 00 00 30 31 32 33 34 35 36 37 38 39 61 62 63 64 65 66 40 00 67 01 1E"));
+}
+
 TEST(Lzrw1khBlock, StoresBlocksThatCodingWouldNotShrink) {
     EXPECT_EQ(Coded({}), FromHex("80"));
     EXPECT_EQ(Coded(ToBytes("a")), FromHex("80 61"));
