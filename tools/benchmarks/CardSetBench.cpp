@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "cardsets/CardSetFormats.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -46,35 +46,29 @@ CardSetDescription LargestSet(std::size_t formatIndex) {
     return set;
 }
 
-std::filesystem::path BenchFolder() {
-    auto folder = std::filesystem::temp_directory_path() / ("velmora-cardset-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 void WriteLargestSet(benchmark::State& state) {
-    const auto folder = BenchFolder();
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     const CardSetDescription set = LargestSet(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) velmora::WriteCardSet(folder / "Bench.cst", set);
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(folder / "Bench.cst"));
-    std::filesystem::remove_all(folder);
 }
 
 void LoadLargestSet(benchmark::State& state) {
-    const auto folder = BenchFolder();
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Bench.cst", LargestSet(static_cast<std::size_t>(state.range(0))));
     velmora::LoadedCardSet loaded;
     for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", true, false);
     state.counters["cards"] = loaded.CardCount;
-    std::filesystem::remove_all(folder);
 }
 
 void ReadPrefixOnly(benchmark::State& state) {
-    const auto folder = BenchFolder();
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Bench.cst", LargestSet(3));
     velmora::LoadedCardSet loaded;
     for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", false, true);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

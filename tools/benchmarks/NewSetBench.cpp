@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -44,27 +44,21 @@ CardSetDraft FanaticDraft() {
     return draft;
 }
 
-std::filesystem::path BenchFolder() {
-    auto folder = std::filesystem::temp_directory_path() / ("velmora-newset-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 void WriteFanaticSetFromTheWizard(benchmark::State& state) {
-    const auto folder = BenchFolder();
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     const CardSetDraft draft = FanaticDraft();
     for (auto _ : state) velmora::WriteCardSet(folder / "Wizard.cst", draft.Describe());
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(folder / "Wizard.cst"));
-    std::filesystem::remove_all(folder);
 }
 
 void LoadFanaticSetInFull(benchmark::State& state) {
-    const auto folder = BenchFolder();
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Wizard.cst", FanaticDraft().Describe());
     velmora::LoadedCardSet loaded;
     for (auto _ : state) loaded.LoadCardSet(folder, "Wizard.cst", true, false);
     state.counters["cards"] = loaded.CardCount;
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
