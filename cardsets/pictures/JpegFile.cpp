@@ -4,12 +4,12 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "cardsets/pictures/PictureBytes.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
 
@@ -84,18 +84,6 @@ int DecodeStepOf(DecodeState& state, jpeg_decompress_struct& info, JpegErrors& e
     return 0;
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw EPictureError("Cannot open file " + path.string());
-    const std::streamoff length = in.tellg();
-    if (length < 0 || length > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), length);
-    if (!in) throw EPictureError("Cannot read file " + path.string());
-    return bytes;
-}
-
 std::uint32_t CmykToRgb(const std::uint8_t* p, bool inverted) {
     auto channel = [&](int i) {
         const int c = inverted ? p[i] : 255 - p[i];  // the ink's complement, times the key's
@@ -144,7 +132,7 @@ private:
 }  // namespace
 
 Picture ReadJpegFile(const std::filesystem::path& path) {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    const std::vector<std::uint8_t> bytes = ReadPictureBytes(path);
     std::vector<std::uint8_t> pixels;
     DecodeState state{bytes.data(), static_cast<unsigned long>(bytes.size()), DecodeStep::Header, 0, 0, 3, false,
                       &pixels};

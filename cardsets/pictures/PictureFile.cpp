@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+
+#include "cardsets/pictures/PictureBytes.h"
 
 namespace velmora {
 
@@ -25,6 +28,18 @@ void CheckPictureSize(const std::filesystem::path& path, std::int64_t width, std
 
 bool HoldsEnoughData(std::int64_t width, std::int64_t height, std::int64_t fileBytes) {
     return width * height <= fileBytes * MostPixelsPerFileByte;
+}
+
+std::vector<std::uint8_t> ReadPictureBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) throw EPictureError("Cannot open file " + path.string());
+    const std::streamoff length = in.tellg();
+    if (length < 0 || length > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), length);
+    if (!in) throw EPictureError("Cannot read file " + path.string());
+    return bytes;
 }
 
 Picture ReadPictureFile(const std::filesystem::path& path) {

@@ -1,5 +1,5 @@
-// ReadPictureFile over any .bmp file (read through QImage): a damaged or hostile bitmap must end in
-// "Bitmap image is not valid" or the size error, never in a crash or a picture other than it claims.
+// ReadPictureFile over any .bmp file (read by our own decoder): a damaged or hostile bitmap must end
+// in "Bitmap image is not valid" or the size error, never in a crash or a picture other than it claims.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,5 @@
 #include "PictureFuzzing.h"
 
-#include <QtGlobal>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -20,15 +18,9 @@ bool IsSound(const Picture& picture) {
            std::all_of(picture.Pixels.begin(), picture.Pixels.end(), [](std::uint32_t p) { return p <= 0xFFFFFF; });
 }
 
-// Qt warns on stderr about much of what a damaged bitmap holds; at thousands of inputs a second
-// that only buries the fuzzer's own report.
-void Silent(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 void ReadFuzzedPicture(const std::string& name, const std::uint8_t* data, std::size_t size) {
-    static const QtMessageHandler previous = qInstallMessageHandler(Silent);
-    (void)previous;
     WriteInput(name, data, size);
     try {
         if (!IsSound(ReadPictureFile(FuzzFolder() / name))) std::abort();
