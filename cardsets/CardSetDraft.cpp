@@ -101,7 +101,7 @@ CardSetDescription CardSetDraft::Describe() const {
 std::string CardNameFromFile(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    name.resize(name.size() >= 4 ? name.size() - 4 : 0);
+    if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.resize(dot);
     return CutToTextLength(std::move(name));
 }
 

@@ -82,8 +82,8 @@ private:
     std::uint32_t colour_ = ButtonFaceColour;
 };
 
-// The card name a picture file gives: the part after the last "\" or "/", less its last four
-// characters (the extension), cut to MaxTextLength bytes.
+// The card name a picture file gives: the part after the last "\" or "/", less its extension (from
+// its last "." on, whatever its length: ".bmp", ".jpg" and ".jpeg" alike), cut to MaxTextLength bytes.
 std::string CardNameFromFile(const std::string& path);
 
 // text cut to MaxTextLength bytes.

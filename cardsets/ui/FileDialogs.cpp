@@ -8,9 +8,9 @@ namespace velmora {
 
 namespace {
 
-// The picture files are known by their extension in any letter case, as the reader takes them.
 const char* const kPictureFilter =
-    "Pictures (*.bmp *.jpg *.BMP *.JPG);;Bitmaps (*.bmp *.BMP);;Jpeg images (*.jpg *.JPG)";
+    "Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP);;"
+    "Jpeg images (*.jpg *.jpeg *.JPG *.JPEG)";
 const char* const kCardSetFilter = "Card-set file (*.cst)";
 
 class StandardDialogs : public FileDialogs {
@@ -39,6 +39,8 @@ StandardDialogs standardDialogs;
 FileDialogs* installed = nullptr;
 
 }  // namespace
+
+QString PictureFilter() { return kPictureFilter; }
 
 FileDialogs& FileDialogs::Current() { return installed != nullptr ? *installed : standardDialogs; }
 

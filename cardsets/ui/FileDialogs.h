@@ -27,4 +27,8 @@ public:
     static void Install(FileDialogs* dialogs);
 };
 
+// The picture dialog's filters, ";;" between them: all pictures, bitmaps, JPEG images. Each names the
+// extensions the reader takes, in both letter cases, since the file system here tells cases apart.
+QString PictureFilter();
+
 }  // namespace velmora

@@ -124,8 +124,16 @@ TEST(CardSetDraft, NamesAreKeptWithin500Bytes) {
 TEST(CardSetDraft, CardNamesComeFromTheFileNameLessFolderAndExtension) {
     EXPECT_EQ(CardNameFromFile("C:\\Cards\\Ace of hearts.bmp"), "Ace of hearts");
     EXPECT_EQ(CardNameFromFile("/home/ann/cards/Queen.jpg"), "Queen");
-    EXPECT_EQ(CardNameFromFile("x.j"), "");
+    EXPECT_EQ(CardNameFromFile("x.j"), "x");
     EXPECT_EQ(CardNameFromFile(std::string(700, 'n') + ".bmp").size(), 500u);
+}
+
+TEST(CardSetDraft, TheWholeExtensionIsCutWhateverItsLength) {
+    EXPECT_EQ(CardNameFromFile("/cards/rose50.jpeg"), "rose50");
+    EXPECT_EQ(CardNameFromFile("C:\\Cards\\rose50.JPEG"), "rose50");
+    EXPECT_EQ(CardNameFromFile("/cards/queen.of.hearts.bmp"), "queen.of.hearts");
+    EXPECT_EQ(CardNameFromFile("/cards.old/Queen"), "Queen");  // a dot in a folder is no extension
+    EXPECT_EQ(CardNameFromFile(std::string(700, 'n') + ".jpeg"), std::string(500, 'n'));
 }
 
 TEST(CardSetDraft, OnlyABoardSizedBackgroundPictureIsTakenAndItResetsTheColour) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "cardsets/BmpWriter.h"
 #include "cardsets/CardSetReader.h"
 #include "cardsets/pictures/PictureFile.h"
+#include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
 #include "tests/support/ScriptedMessages.h"
@@ -198,6 +200,38 @@ TEST_F(NewSetTest, CardsAreNamedAfterTheirFilesAndRenamedInPlace) {
     EXPECT_EQ(List()->item(0)->text(), "Ace of hearts");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+}
+
+TEST_F(NewSetTest, AJpegOfFourLetterExtensionIsNamedWithoutItAndTheDialogOffersIt) {
+    QImage face(50, 50, QImage::Format_RGB32);
+    face.fill(qRgb(200, 30, 60));
+    ASSERT_TRUE(face.save(Path("rose50.jpeg"), "JPG", 90));
+    ASSERT_TRUE(face.save(Path("tulip.JPEG"), "JPG", 90));
+    Add({Path("rose50.jpeg"), Path("tulip.JPEG"), Bmp("Ace of hearts.bmp", 50, 50)});
+    EXPECT_EQ(List()->item(0)->text(), "rose50");
+    EXPECT_EQ(List()->item(1)->text(), "tulip");
+    EXPECT_EQ(List()->item(2)->text(), "Ace of hearts");
+
+    // What each filter of the picture dialog shows of a folder of every kind of file.
+    Bmp("Queen.BMP", 50, 50);
+    folder.WriteFile("notes.txt", {'n'});
+    face.save(Path("rose.png"), "PNG");
+    const QStringList filters = PictureFilter().split(";;");
+    ASSERT_EQ(filters.size(), 3);
+    const auto shown = [&](const QString& filter) {
+        const QString patterns = filter.section('(', 1).chopped(1);
+        QDir dir(QString::fromStdString(folder.Path().string()));
+        dir.setFilter(QDir::Files | QDir::CaseSensitive);
+        dir.setNameFilters(patterns.split(' '));
+        dir.setSorting(QDir::Name | QDir::IgnoreCase);
+        return dir.entryList();
+    };
+    EXPECT_TRUE(filters[0].startsWith("Pictures ("));
+    EXPECT_EQ(shown(filters[0]), (QStringList{"Ace of hearts.bmp", "Queen.BMP", "rose50.jpeg", "tulip.JPEG"}));
+    EXPECT_TRUE(filters[1].startsWith("Bitmaps ("));
+    EXPECT_EQ(shown(filters[1]), (QStringList{"Ace of hearts.bmp", "Queen.BMP"}));
+    EXPECT_TRUE(filters[2].startsWith("Jpeg images ("));
+    EXPECT_EQ(shown(filters[2]), (QStringList{"rose50.jpeg", "tulip.JPEG"}));
 }
 
 TEST_F(NewSetTest, RenameAndClearWantASelection) {
