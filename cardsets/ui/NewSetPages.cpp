@@ -1,5 +1,7 @@
 // The five pages of the wizard and its row of buttons: controls, texts and places.
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,11 +70,12 @@ QWidget* NewPage(const char* name) {
     return page;
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, int row) {
+// The fields end 16 pixels inside their group and start after the widest caption.
+QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, int row, int left) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setMaxLength(maxLength);
-    field->setGeometry(130, 26 + row * 32, 248, 22);
+    field->setGeometry(left, 26 + row * 32, parent->width() - 16 - left, 22);
     return field;
 }
 
@@ -216,12 +219,19 @@ QWidget* NewSet::BuildInfoPage() {
     QWidget* page = NewPage("TabSheet4");
     QGroupBox* info = MakeGroup(page, "GroupBox5", " Velmora Set Author Info: ", {8, 6, 394, 196});
     const char* captions[] = {"Author's Name :", "Language :", "E-mail :", "Web Address :", "Notes and Comments:"};
-    for (int row = 0; row < 5; ++row) MakeLabel(info, "", captions[row], {12, 28 + row * 32, 116, 18});
-    author_ = MakeField(info, "Edit1", kDetailLength, 0);
-    language_ = MakeField(info, "Edit2", kDetailLength, 1);
-    email_ = MakeField(info, "Edit3", kDetailLength, 2);
-    web_ = MakeField(info, "Edit4", kDetailLength, 3);
-    notes_ = MakeField(info, "Edit5", MaxTextLength, 4);
+    // The captions' column is as wide as the widest of them in the font in use.
+    int captionWidth = 116;
+    for (int row = 0; row < 5; ++row) {
+        QLabel* label = MakeLabel(info, "", captions[row], {12, 28 + row * 32, 116, 18});
+        captionWidth = std::max(captionWidth, label->sizeHint().width());
+    }
+    for (QLabel* label : info->findChildren<QLabel*>()) label->resize(captionWidth, 18);
+    const int left = 12 + captionWidth + 4;
+    author_ = MakeField(info, "Edit1", kDetailLength, 0, left);
+    language_ = MakeField(info, "Edit2", kDetailLength, 1, left);
+    email_ = MakeField(info, "Edit3", kDetailLength, 2, left);
+    web_ = MakeField(info, "Edit4", kDetailLength, 3, left);
+    notes_ = MakeField(info, "Edit5", MaxTextLength, 4, left);
     language_->setText("card set language");
     MakeLabel(page, "Label13", "All information is strictly optional.", {12, 214, 380, 18});
     return page;

@@ -166,7 +166,6 @@ QWidget* NewGameDialog::BuildButtons(const HelpHook& help) {
     back_ = MakeButton(this, "BitBtn10", "Back", [this] { ShowStep(1); });
     next_ = MakeButton(this, "BitBtn11", "Next", [this] { NextClick(); });
     start_ = MakeButton(this, "BitBtn1", "Start", [this] { StartClick(); });
-    start_->setDefault(true);
     auto* nextOrStart = new QGridLayout;
     nextOrStart->setContentsMargins(0, 0, 0, 0);
     nextOrStart->addWidget(next_, 0, 0);
@@ -237,6 +236,9 @@ void NewGameDialog::ShowStep(int step) {
     back_->setEnabled(step == 2);
     next_->setVisible(step == 1);
     start_->setVisible(step == 2);
+    // Enter presses the visible one of the two buttons that lie in the same place.
+    next_->setDefault(step == 1);
+    start_->setDefault(step == 2);
 }
 
 void NewGameDialog::done(int result) {

@@ -126,6 +126,19 @@ TEST_F(NewSetTest, OpensOnTheFirstPageWithEveryDefault) {
     EXPECT_EQ(Get<QLineEdit>("Edit5")->maxLength(), 500);
 }
 
+TEST_F(NewSetTest, EveryLabelShowsItsWholeTextBesideItsField) {
+    for (const QLabel* label : wizard.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->wordWrap()) continue;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+    const QWidget* group = Get<QWidget>("GroupBox5");
+    for (const QLabel* label : group->findChildren<QLabel*>()) {
+        for (const QLineEdit* field : group->findChildren<QLineEdit*>())
+            EXPECT_FALSE(label->geometry().intersects(field->geometry()))
+                << label->text().toStdString() << " under " << field->objectName().toStdString();
+    }
+}
+
 TEST_F(NewSetTest, AFormatChangeDropsASizeAboveTheLimitAndThatRemovesTheCards) {
     Add(Bmps(3));
     Get<QComboBox>("ComboBox1")->setCurrentIndex(1);  // Standard keeps 50 x 50

@@ -1,5 +1,7 @@
 // The New Game dialog: choosing players, a set and a size, and starting the game.
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -148,6 +150,34 @@ TEST_F(NewGameTest, NextNeedsTwoPlayersAndEveryClosingReturnsToStepOne) {
         EXPECT_TRUE(Lines(d, "ListBox1").isEmpty());
     });
     EXPECT_FALSE(game.GameRunning());
+}
+
+// Enter in a list, as a user presses it there: the list passes it on to the dialog's default button.
+void PressEnter(QDialog& dialog, const char* list) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Child(dialog, list), &press);
+}
+
+TEST_F(NewGameTest, EnterIsNextOnStepOneAndStartOnStepTwo) {
+    WriteSet("Default", 51);
+    Write({{"Ann"}, {"Bob"}});
+    Open([&](QDialog& d) {
+        AddFromLibrary(d, 0);
+        AddFromLibrary(d, 1);
+        EXPECT_TRUE(Child<QPushButton>(d, "BitBtn11").isDefault());
+        EXPECT_FALSE(Child<QPushButton>(d, "BitBtn1").isDefault());
+        PressEnter(d, "ListBox2");
+        EXPECT_TRUE(Child(d, "GroupBox2").isVisible());
+        EXPECT_TRUE(Child<QPushButton>(d, "BitBtn1").isDefault());
+        EXPECT_FALSE(Child<QPushButton>(d, "BitBtn11").isDefault());
+        Click(d, "BitBtn10");  // back to step 1, where Enter is Next again
+        EXPECT_TRUE(Child<QPushButton>(d, "BitBtn11").isDefault());
+        PressEnter(d, "ListBox1");
+        EXPECT_TRUE(Child(d, "GroupBox2").isVisible());
+        PressEnter(d, "ListBox1");
+    });
+    EXPECT_TRUE(game.GameRunning());
+    EXPECT_EQ(game.GamePlayerCount(), 2);
 }
 
 TEST_F(NewGameTest, OffersTheSizesASetFillsAndPreselectsTheLastChoice) {
