@@ -116,8 +116,15 @@ void Preview::FormShow() {
     // must not show one set's pictures under another set's details.
     ClearAll();
     LoadedCardSet& set = context_.set;
-    if (!set.LoadedSetFile.empty() && !SameFileName(set.LoadedSetFile, set.PicturedSetFile))
-        set.LoadCardSet(context_.folder, set.LoadedSetFile, false, false, &context_.progress);
+    if (!set.LoadedSetFile.empty() && !SameFileName(set.LoadedSetFile, set.PicturedSetFile)) {
+        try {
+            set.LoadCardSet(context_.folder, set.LoadedSetFile, false, false, &context_.progress);
+        } catch (...) {
+            // The window names the set it could not read, so that the error is seen to be that set's.
+            ShowFileFacts();
+            throw;
+        }
+    }
     set.PicturedSetFile = set.LoadedSetFile;
     ShowDetails();
     ShowCards();
@@ -140,11 +147,17 @@ void Preview::ShowDetails() {
     notes_->setPlainText(FromAnsi(set.Notes));
     totalCards_->setText(QString::number(set.CardCount));
     maxCardSize_->setText(QString::fromStdString(LargestFormatName(set.CardCount)));
+    ShowFileFacts();
+    // Long texts show from their start, as a reader expects.
+    for (QLineEdit* field : {author_, language_, email_, web_}) field->setCursorPosition(0);
+}
+
+void Preview::ShowFileFacts() {
+    const LoadedCardSet& set = context_.set;
     fileName_->setText(TextOf(context_.folder / "") + QFile::decodeName(set.LoadedSetFile.c_str()));
+    fileName_->setCursorPosition(0);
     fileSize_->setText(QString::number(CardSetFileSize(context_.folder, set.LoadedSetFile)) + " bytes");
     title_->setText(SetTitle(set.LoadedSetFile));
-    // Long texts show from their start, as a reader expects.
-    for (QLineEdit* field : {author_, language_, email_, web_, fileName_}) field->setCursorPosition(0);
 }
 
 void Preview::ShowCards() {

@@ -29,6 +29,7 @@ private:
     void FormShow();
     void ClearAll();
     void ShowDetails();
+    void ShowFileFacts();  // the title, the file's name and its size
     void ShowCards();
 
     CardSetContext context_;

@@ -73,13 +73,32 @@ void SelectSet::FormShow() {
         const QSignalBlocker blocker(setList_);
         setList_->setCurrentIndex(index);
     }
+    lastSet_ = names_[static_cast<std::size_t>(index)];  // chosen, even should its prefix not read
     ReadPrefix(index);
-    lastSet_ = names_[static_cast<std::size_t>(index)];
 }
 
 void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
-    context_.set.LoadCardSet(context_.folder, names_[static_cast<std::size_t>(index)] + ".cst", false, true);
+    const std::string file = names_[static_cast<std::size_t>(index)] + ".cst";
+    try {
+        context_.set.LoadCardSet(context_.folder, file, false, true);
+    } catch (...) {
+        ChooseUnreadable(file);
+        throw;
+    }
+}
+
+// The viewer shows the set read last; after a failed read that must still be the chosen set, with
+// none of the details of the one before. Closing puts the noted set back as after any choice.
+void SelectSet::ChooseUnreadable(const std::string& file) {
+    LoadedCardSet& set = context_.set;
+    set.LoadedSetFile = file;
+    set.CardCount = 0;
+    set.Author.clear();
+    set.Email.clear();
+    set.Web.clear();
+    set.Notes.clear();
+    set.Language.clear();
 }
 
 void SelectSet::hideEvent(QHideEvent* event) {

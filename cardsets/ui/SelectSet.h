@@ -38,6 +38,7 @@ private:
 
     void FormShow();
     void ReadPrefix(int index);
+    void ChooseUnreadable(const std::string& file);
     void FormClose();
 
     CardSetContext context_;

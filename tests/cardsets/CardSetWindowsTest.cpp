@@ -156,6 +156,68 @@ TEST_F(ViewCardSet, ASetThatCannotBeReadLeavesNoOtherSetsPicturesOnShow) {
     EXPECT_EQ(CardSetFileSize(folder.Path(), "Gone.cst"), -1);
 }
 
+// A set whose prefix reads but whose pictures are cut short.
+void WriteDamagedSet(const ScratchFolder& folder, const std::string& name) {
+    WriteCardSet(folder / name, SampleSet(22, 50, 40));
+    std::vector<std::uint8_t> bytes = folder.ReadFile(name);
+    bytes.resize(bytes.size() * 2 / 3);
+    folder.WriteFile(name, bytes);
+}
+
+TEST_F(ViewCardSet, ADamagedSetShowsItsNameAndFileWithTheErrorAndNoPictures) {
+    WriteDamagedSet(folder, "Broken.cst");
+    set.LoadedSetFile = "Zoo.cst";
+    Preview preview(context);
+    preview.show();
+    preview.hide();
+    ASSERT_EQ(Child<QListWidget>(preview, "ListView1")->count(), 51);
+    set.LoadCardSet(folder.Path(), "Broken.cst", false, true);
+    for (int showing = 0; showing < 2; ++showing) {  // the read is tried again on every showing
+        preview.show();
+        EXPECT_EQ(messages.shown.size(), static_cast<std::size_t>(showing + 1));
+        EXPECT_EQ(Child<QLabel>(preview, "Label1")->text(), "Broken");
+        EXPECT_EQ(Field(preview, "Edit7").toStdString(), (folder / "Broken.cst").string());
+        EXPECT_EQ(Field(preview, "Edit8"),
+                  QString::number(std::filesystem::file_size(folder / "Broken.cst")) + " bytes");
+        EXPECT_EQ(Child<QListWidget>(preview, "ListView1")->count(), 0);
+        EXPECT_EQ(Field(preview, "Edit5"), "");
+        preview.hide();
+    }
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(set.PicturedSetFile, "Zoo.cst");  // still the set whose pictures are loaded
+}
+
+TEST_F(SelectCardSet, ViewingADamagedSetShowsThatSetWithTheErrorNotTheOneBefore) {
+    set.LoadCardSet(folder.Path(), "Animals.cst", true, false);
+    folder.WriteFile("Broken.cst", {22, 0, 0, 0, 50});  // not even a whole prefix
+    WriteDamagedSet(folder, "Cut.cst");
+    std::string lastSet = "Animals";
+    Preview preview(context);
+    SelectSet select(context, lastSet, preview);
+    for (const char* damaged : {"Broken", "Cut"}) {
+        modal.Then([&, damaged](QDialog&) {
+            auto* sets = Child<QComboBox>(select, "ComboBox1");
+            sets->setCurrentText(damaged);
+            ASSERT_EQ(sets->currentText(), damaged);
+            Child<QPushButton>(select, "Button1")->click();
+        });
+        modal.Then([&, damaged](QDialog&) {
+            EXPECT_EQ(Child<QLabel>(preview, "Label1")->text(), damaged);
+            EXPECT_EQ(Child<QListWidget>(preview, "ListView1")->count(), 0) << damaged;
+            EXPECT_EQ(Field(preview, "Edit1"), "") << damaged;
+        });
+    }
+    const std::size_t before = messages.shown.size();
+    RunModal(select);
+    RunModal(select);
+    // Broken: once on choosing and once on viewing; Cut: once on viewing.
+    EXPECT_EQ(messages.shown.size(), before + 3);
+    EXPECT_EQ(set.LoadedSetFile, "Animals.cst");
+    EXPECT_EQ(set.Author, "Animal painter");
+    EXPECT_EQ(set.CardCount, 11);
+    EXPECT_EQ(set.PicturedSetFile, "Animals.cst");
+}
+
 TEST_F(SelectCardSet, ChoosesTheFirstSetWhenTheLastOneIsGoneAndRemembersIt) {
     std::string lastSet = "Vanished";
     Preview preview(context);
