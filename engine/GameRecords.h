@@ -24,8 +24,7 @@ public:
     explicit LibraryRecords(PlayerLibrary& library) : library_(library) {}
     int LibraryPosition(const std::string& name) const override { return library_.FindLibraryPlayer(name); }
     void StoreFinishedGame(std::span<const TPlayerRecord> players) override {
-        library_.MergeGamePlayers(players);
-        library_.SavePlayerLibrary();
+        library_.SaveGameStatistics(players);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "players/InOutError.h"
 #include "players/LibraryFile.h"
 
 namespace velmora {
@@ -66,8 +67,23 @@ std::string PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
     const TPlayerRecord record =
         MakePlayerRecord(player.Name, player.Password, player.PasswordOn, player.IsHuman, player.IQ);
     const std::string name = record.Name.Text();
-    return AppendLibraryRecord(FilePath(), record,
-                               [&](std::span<const TPlayerRecord> existing) { return RefusalFor(existing, name); });
+    std::vector<TPlayerRecord> fileRecords;
+    std::string refusal = AppendLibraryRecord(FilePath(), record, [&](std::span<const TPlayerRecord> existing) {
+        fileRecords.assign(existing.begin(), existing.end());
+        return RefusalFor(existing, name);
+    });
+    if (!refusal.empty()) return refusal;
+    // The file was read whole just now; with the new record it is what the table must hold.
+    fileRecords.push_back(record);
+    records_ = std::move(fileRecords);
+    return {};
+}
+
+std::optional<LibraryRepair> PlayerLibrary::LoadAtStartUp() {
+    LibraryContents contents = ReadWholeRecords(FilePath());
+    records_ = contents.Records;
+    if (!contents.Fragment) return std::nullopt;
+    return RepairLibraryFile(FilePath(), contents.Records);
 }
 
 void PlayerLibrary::DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter) {
@@ -96,6 +112,16 @@ void PlayerLibrary::MergeGamePlayers(std::span<const TPlayerRecord> gamePlayers)
         for (TPlayerRecord& record : records_) {
             if (record.Name.Text() == gamePlayer.Name.Text()) CopyCounters(gamePlayer, record);
         }
+    }
+}
+
+void PlayerLibrary::SaveGameStatistics(std::span<const TPlayerRecord> gamePlayers) {
+    MergeGamePlayers(gamePlayers);
+    try {
+        SavePlayerLibrary();
+    } catch (const EInOutError& error) {
+        throw EInOutError(std::string(error.what()) + "\nCould not write " + LibraryFileName +
+                          ". The statistics of this game were not saved.");
     }
 }
 

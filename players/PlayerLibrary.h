@@ -3,11 +3,13 @@
 // program folder. The file is the authority; the table is re-read whenever a window needs it.
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "players/LibraryRepair.h"
 #include "players/PlayerRecord.h"
 
 namespace velmora {
@@ -39,8 +41,14 @@ public:
     void LoadPlayerLibrary(std::vector<std::string>& list, LibraryFilter filter);
     // Rewrites velmora.dat from the table; a failure raises EInOutError and keeps the old file.
     void SavePlayerLibrary();
+    // At start-up: reads the file into the table. A file ending in part of a record is kept aside
+    // and rewritten with its whole records; what was done is returned then, nothing otherwise (a
+    // whole file is only read). A repair that fails raises EInOutError and changes no file; the
+    // table still holds the whole records.
+    std::optional<LibraryRepair> LoadAtStartUp();
     // Appends a new player to the file, unless its name is taken (letter case ignored) or the
-    // library is full: then the message to show is returned and nothing changes.
+    // library is full: then the message to show is returned and nothing changes. Once appended
+    // the table is the file again, so that a later save keeps the new player.
     std::string AppendPlayer(const NewPlayerFields& player);
     // Removes position (1-based), saves, and reloads list as LoadPlayerLibrary does.
     void DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter);
@@ -49,6 +57,9 @@ public:
     int FindLibraryPlayer(std::string_view name) const;
     // Takes over the six counters of every game player found by exact name.
     void MergeGamePlayers(std::span<const TPlayerRecord> gamePlayers);
+    // The end of a game: merges its players' counters and saves. A failed save raises
+    // EInOutError with the system's text and, on a second line, the file and what was lost.
+    void SaveGameStatistics(std::span<const TPlayerRecord> gamePlayers);
 
     int LibraryCount() const { return static_cast<int>(records_.size()); }
     // 1-based positions, as the windows pass them.

@@ -220,6 +220,7 @@ void MainWindow::ConnectBoardInput() {
 
 void MainWindow::FormCreate() {
     ReadSettings();
+    players_->LoadLibraryAtStartUp(this);
     cardSet_.BackgroundTile = ToPicture(image1_->pixmap().toImage());
     painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
     cardSet_.LoadedSetFile.clear();

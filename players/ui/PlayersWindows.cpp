@@ -1,5 +1,10 @@
 #include "players/ui/PlayersWindows.h"
 
+#include "app/ui/AnsiText.h"
+#include "app/ui/Messages.h"
+#include "players/LibraryFile.h"
+#include "players/PlayerLibrary.h"
+
 #include "players/ui/ChngPassword.h"
 #include "players/ui/DeletePlayer.h"
 #include "players/ui/NewGameDialog.h"
@@ -12,7 +17,8 @@ namespace velmora {
 
 PlayersWindows::PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet,
                                const std::filesystem::path& folder, NewGameHost& host, HelpHook help, QWidget* parent)
-    : prompt_(std::make_unique<Password>(help, parent)),
+    : library_(library),
+      prompt_(std::make_unique<Password>(help, parent)),
       addPlayer_(std::make_unique<NewPlayer>(library, help, parent)),
       stats_(std::make_unique<Stats>(library, game, help, parent)),
       scoreboard_(std::make_unique<TableOfPlayers>(library, *stats_, help, parent)),
@@ -28,6 +34,16 @@ PlayersWindows::~PlayersWindows() {
                             static_cast<QObject*>(stats_.get()), static_cast<QObject*>(addPlayer_.get()),
                             static_cast<QObject*>(prompt_.get())}) {
         window->setParent(nullptr);
+    }
+}
+
+void PlayersWindows::LoadLibraryAtStartUp(QWidget* parent) {
+    try {
+        if (const std::optional<LibraryRepair> repair = library_.LoadAtStartUp())
+            ShowWarning(parent, FromAnsi(LibraryRepairMessage(*repair)));
+    } catch (const std::exception& error) {
+        ShowError(parent, FromAnsi(error.what()) + "\nThe player library " + LibraryFileName +
+                              " is damaged and could not be mended; its damaged end stays as it is.");
     }
 }
 

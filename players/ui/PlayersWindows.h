@@ -32,6 +32,9 @@ public:
     PlayersWindows(const PlayersWindows&) = delete;
     PlayersWindows& operator=(const PlayersWindows&) = delete;
 
+    // At start-up: reads the player library, mending a damaged one, and tells the user once.
+    void LoadLibraryAtStartUp(QWidget* parent);
+
     void New1Click();  // Game > New Game
     void Seebestplayers1Click();  // Game > Scoreboard
     void AddNewPlayer1Click();  // Edit > Add New Player
@@ -43,6 +46,7 @@ public:
     NewGameDialog& NewGameWindow() { return *newGame_; }
 
 private:
+    PlayerLibrary& library_;
     std::unique_ptr<Password> prompt_;
     std::unique_ptr<NewPlayer> addPlayer_;
     std::unique_ptr<Stats> stats_;

@@ -8,6 +8,7 @@
 #include "players/LibraryFile.h"
 #include "players/PlayerLibrary.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/TempFolder.h"
 
 namespace velmora {
@@ -193,8 +194,8 @@ TEST_F(PlayerLibraryTest, FailedSaveInAReadOnlyFolderLeavesTheOldFileWhole) {
     Add("Ann");
     Load();
     const auto before = ReadBytes(File());
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (access(folder.Path().c_str(), W_OK) == 0) GTEST_SKIP() << "this user writes into read-only folders";
+    const testing::ReadOnlyFolder readOnly(folder.Path());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
     try {
         library.SavePlayerLibrary();
         FAIL() << "the failed save was not reported";
@@ -202,6 +203,57 @@ TEST_F(PlayerLibraryTest, FailedSaveInAReadOnlyFolderLeavesTheOldFileWhole) {
         EXPECT_STREQ(error.what(), "File access denied");
     }
     EXPECT_EQ(ReadBytes(File()), before);
+}
+
+TEST_F(PlayerLibraryTest, AnAppendedPlayerIsInTheTableSoTheNextSaveKeepsIt) {
+    Add("Ann");
+    Load();
+    library.Player(1).GamesPlayed = 3;  // a game end's merge, not yet saved
+    Add("Zed", false);
+    ASSERT_EQ(library.LibraryCount(), 2);
+    EXPECT_EQ(library.FindLibraryPlayer("Zed"), 2);
+    EXPECT_EQ(library.Player(2).IsHuman, 0);
+    library.SavePlayerLibrary();
+
+    PlayerLibrary reader(folder.Path());
+    std::vector<std::string> lines;
+    reader.LoadPlayerLibrary(lines, LibraryFilter::AllPlayers);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Ann", "Zed (computer)"}));
+}
+
+TEST_F(PlayerLibraryTest, AGameThatCannotBeSavedSaysWhichFileAndWhatWasLost) {
+    Add("Ann");
+    Add("Bob");
+    Load();
+    const auto before = ReadBytes(File());
+    TPlayerRecord ann = library.Player(1);
+    ann.GamesPlayed = 1;
+    const std::vector<TPlayerRecord> game{ann};
+    const testing::ReadOnlyFolder readOnly(folder.Path());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
+    try {
+        library.SaveGameStatistics(game);
+        FAIL() << "the failed save was not reported";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "File access denied\nCould not write velmora.dat. The statistics of this game were not saved.");
+    }
+    EXPECT_EQ(ReadBytes(File()), before);
+    EXPECT_EQ(library.Player(1).GamesPlayed, 1);  // kept in memory for the next save
+}
+
+TEST_F(PlayerLibraryTest, AGameOnAFullDiskNamesTheFileUnderTheDiskFullText) {
+    Add("Ann");
+    Load();
+    TPlayerRecord ann = library.Player(1);
+    ann.GamesWon = 1;
+    const std::vector<TPlayerRecord> game{ann};
+    testing::FileSizeLimit full(100);
+    try {
+        library.SaveGameStatistics(game);
+        FAIL() << "the failed save was not reported";
+    } catch (const EInOutError& error) {
+        EXPECT_STREQ(error.what(), "Disk full\nCould not write velmora.dat. The statistics of this game were not saved.");
+    }
 }
 
 TEST_F(PlayerLibraryTest, FailedAppendLeavesNoPartialRecord) {

@@ -15,6 +15,7 @@
 #include "tests/app/AppFixture.h"
 #include "tests/cardsets/CardSetSamples.h"
 #include "tests/players/ui/WindowTestKit.h"
+#include "tests/support/ReadOnlyFolder.h"
 
 namespace velmora {
 namespace {
@@ -152,6 +153,45 @@ TEST_F(MainWindowGameTest, FromTheMenuToTheSavedStatistics) {
     EXPECT_EQ(OnDisk("Ann")->TotalFlips, 2);
     EXPECT_EQ(OnDisk("Bob")->GamesWon, 2);
     EXPECT_EQ(OnDisk("Bob")->TotalFlips, 20);
+}
+
+TEST_F(MainWindowGameTest, APlayerAddedFromTheEditMenuOutlivesTheNextGameEnd) {
+    NewGameInJunior(true);
+    PlayMissThenAllPairs();
+    ASSERT_FALSE(window->game().GameRunning());
+
+    modal.Then([](QDialog& addPlayer) {
+        Type(addPlayer, "Edit1", "Zed");
+        Click(addPlayer, "BitBtn1");
+    });
+    Action("AddNewPlayer1")->trigger();
+    ASSERT_TRUE(OnDisk("Zed").has_value());
+
+    Action("Restart1")->trigger();
+    ASSERT_TRUE(window->game().GameRunning());
+    PlayMissThenAllPairs();
+    ASSERT_FALSE(window->game().GameRunning());
+    EXPECT_TRUE(OnDisk("Zed").has_value());
+    EXPECT_EQ(OnDisk("Bob")->GamesWon, 2);
+    EXPECT_TRUE(messages.shown.size() == 1 && messages.shown[0].kind == MessageKind::YesNo);  // play again?
+}
+
+TEST_F(MainWindowGameTest, AGameEndThatCannotSaveNamesTheFileAndWhatWasLost) {
+    NewGameInJunior(true);
+    ASSERT_TRUE(window->game().GameRunning());
+    const auto before = testing::ReadBytes(folder.Path() / "velmora.dat");
+    {
+        const testing::ReadOnlyFolder readOnly(folder.Path());
+        if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
+        PlayMissThenAllPairs();
+    }
+    EXPECT_FALSE(window->game().GameRunning());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(messages.shown[0].text,
+              "File access denied\nCould not write velmora.dat. The statistics of this game were not saved.");
+    EXPECT_EQ(testing::ReadBytes(folder.Path() / "velmora.dat"), before);
+    EXPECT_TRUE(Action("New1")->isEnabled());
 }
 
 TEST_F(MainWindowGameTest, MenuCommandsAndThePlayersListOpenThePlayersWindows) {
