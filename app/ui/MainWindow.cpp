@@ -396,8 +396,12 @@ void MainWindow::ShowGameOver(const std::string& winnerSentence, int libraryPosi
 }
 
 CardSize MainWindow::RestoreGameCardSet() {
-    // Browsing sets in the New Game dialog reads other sets; the restarted game wants its own.
-    if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile)) return LoadGameCardSet(cardSet_.GameSetFile);
+    // Browsing sets reads other sets: the New Game dialog their prefixes, View Card Set their
+    // pictures and card size, after which Select Card Set names the game's set as read last again.
+    // The restarted game wants its own details, pictures and size.
+    if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile) ||
+        !SameFileName(cardSet_.PicturedSetFile, cardSet_.GameSetFile))
+        return LoadGameCardSet(cardSet_.GameSetFile);
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
 
