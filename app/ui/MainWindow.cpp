@@ -109,6 +109,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
+    // Placed before start-up runs, so that a box it raises comes up where the window will be.
+    CentreOnScreen();
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
 }
@@ -252,9 +254,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen();
     // After the window is on the screen, as the splash is shown over it.
     QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormShow(); }); });
+}
+
+void MainWindow::CentreOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::FormShow() {
@@ -271,8 +278,10 @@ void MainWindow::SetTopMenusEnabled(bool enabled) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The settings are written before the question, so they are kept even when the user stays.
-    const bool written = RunGuarded(this, [this] { settings_.Write(folder_); });
-    if (written && AskOkCancel(this, "Are you sure you want to exit Velmora?"))
+    // A settings file that cannot be written is reported and costs the settings only: the program
+    // must still close, or the user has no way out but to kill it.
+    RunGuarded(this, [this] { settings_.Write(folder_); });
+    if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
     else
         event->ignore();
