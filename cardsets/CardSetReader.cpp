@@ -4,6 +4,19 @@
 #include "compression/Stream.h"
 
 namespace velmora {
+namespace {
+
+// Sets are addressed by their names in the program folder, and the user knows them by those:
+// the error names the file as the caller did, not the folder it lies in.
+FileStream OpenCardSet(const std::filesystem::path& path, const std::string& fileName) {
+    try {
+        return FileStream(path, FileStream::Mode::Read);
+    } catch (const EFOpenError&) {
+        throw EFOpenError("Cannot open file " + fileName);
+    }
+}
+
+}  // namespace
 
 CardSetContents ReadCardSetFile(const std::filesystem::path& path, const std::string& fileName,
                                 bool withBackground, bool headerOnly, CardSetProgress* progress) {
@@ -11,7 +24,7 @@ CardSetContents ReadCardSetFile(const std::filesystem::path& path, const std::st
     std::vector<std::uint8_t> payload;
     ProgressSession session(progress);
     {
-        FileStream file(path, FileStream::Mode::Read);
+        FileStream file = OpenCardSet(path, fileName);
         contents.Prefix = ReadCardSetPrefix(file, fileName);
         if (headerOnly) return contents;
         session.Show();

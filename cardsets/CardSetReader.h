@@ -16,7 +16,7 @@ struct CardSetContents {
     std::optional<CardSetPayload> Payload;  // empty after a prefix-only read
 };
 
-// Raises EFOpenError "Cannot open file <path>" when the file cannot be opened and ECardSetError
+// Raises EFOpenError "Cannot open file <fileName>" when the file cannot be opened and ECardSetError
 // naming fileName for a damaged file. Progress is shown only while a payload is read, and closed
 // however the read ends.
 CardSetContents ReadCardSetFile(const std::filesystem::path& path, const std::string& fileName,

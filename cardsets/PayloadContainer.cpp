@@ -116,7 +116,8 @@ std::vector<std::uint8_t> UnpackPayload(Stream& file, const CardSetPrefix& prefi
     try {
         lzrw.Decompress();
     } catch (const std::exception& e) {
-        throw ECardSetError(fileName + ": " + e.what());
+        // The container's own text stays whole on the first line; the file it came from follows.
+        throw ECardSetError(std::string(e.what()) + "\n" + fileName);
     }
     if (input.ReadPastTheEnd()) ThrowDamagedCardSet(fileName, "the compressed pictures are cut short");
     return payload.TakeData();

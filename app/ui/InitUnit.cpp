@@ -83,8 +83,10 @@ void TInitScreen::showEvent(QShowEvent* event) {
 }
 
 void TInitScreen::Timer1Timer() {
-    ++ticks_;
-    if (ticks_ >= 2) {
+    if (ticks_ < 2) ++ticks_;
+    // The timer runs from creation, so a message box left open before the splash comes up can use
+    // up both ticks: the splash then waits for the next tick after it is shown and closes on it.
+    if (ticks_ >= 2 && isVisible()) {
         timer_->stop();
         done(QDialog::Rejected);
     }

@@ -109,6 +109,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
+    // Placed before start-up runs, so that a box it raises comes up where the window will be.
+    CentreOnScreen();
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
 }
@@ -253,9 +255,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen();
     // After the window is on the screen, as the splash is shown over it.
     QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormShow(); }); });
+}
+
+void MainWindow::CentreOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::FormShow() {
@@ -272,8 +279,10 @@ void MainWindow::SetTopMenusEnabled(bool enabled) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The settings are written before the question, so they are kept even when the user stays.
-    const bool written = RunGuarded(this, [this] { settings_.Write(folder_); });
-    if (written && AskOkCancel(this, "Are you sure you want to exit Velmora?"))
+    // A settings file that cannot be written is reported and costs the settings only: the program
+    // must still close, or the user has no way out but to kill it.
+    RunGuarded(this, [this] { settings_.Write(folder_); });
+    if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
     else
         event->ignore();
@@ -397,8 +406,12 @@ void MainWindow::ShowGameOver(const std::string& winnerSentence, int libraryPosi
 }
 
 CardSize MainWindow::RestoreGameCardSet() {
-    // Browsing sets in the New Game dialog reads other sets; the restarted game wants its own.
-    if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile)) return LoadGameCardSet(cardSet_.GameSetFile);
+    // Browsing sets reads other sets: the New Game dialog their prefixes, View Card Set their
+    // pictures and card size, after which Select Card Set names the game's set as read last again.
+    // The restarted game wants its own details, pictures and size.
+    if (!SameFileName(cardSet_.LoadedSetFile, cardSet_.GameSetFile) ||
+        !SameFileName(cardSet_.PicturedSetFile, cardSet_.GameSetFile))
+        return LoadGameCardSet(cardSet_.GameSetFile);
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
 

@@ -99,6 +99,7 @@ private:
     void BuildSidePanel(QWidget* client);
     void ConnectMenu();
     void ConnectBoardInput();
+    void CentreOnScreen();
     void FormCreate();
     void FormShow();
     void ReadSettings();

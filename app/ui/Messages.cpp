@@ -1,5 +1,7 @@
 #include "app/ui/Messages.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace velmora {
@@ -8,6 +10,7 @@ namespace {
 class BoxMessages : public Messages {
 public:
     MessageAnswer Show(QWidget* parent, MessageKind kind, const QString& text) override {
+        parent = MessageParent(parent);
         switch (kind) {
         case MessageKind::Error:
             QMessageBox::critical(parent, "Error", text);
@@ -37,6 +40,20 @@ public:
 };
 
 BoxMessages boxMessages;
+
+QWidget* MainWindowOfProgram() {
+    QWidget* hidden = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(widget) == nullptr) continue;
+        if (widget->isVisible()) return widget;
+        if (hidden == nullptr) hidden = widget;
+    }
+    return hidden;
+}
+
+MessageAnswer ShowOver(QWidget* parent, MessageKind kind, const QString& text) {
+    return Messages::Current().Show(MessageParent(parent), kind, text);
+}
 Messages* installed = nullptr;
 
 }  // namespace
@@ -45,19 +62,22 @@ Messages& Messages::Current() { return installed != nullptr ? *installed : boxMe
 
 void Messages::Install(Messages* messages) { installed = messages; }
 
-void ShowError(QWidget* parent, const QString& text) { Messages::Current().Show(parent, MessageKind::Error, text); }
-void ShowInformation(QWidget* parent, const QString& text) {
-    Messages::Current().Show(parent, MessageKind::Information, text);
+QWidget* MessageParent(QWidget* parent) {
+    if (parent != nullptr) return parent;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return MainWindowOfProgram();
 }
-void ShowWarning(QWidget* parent, const QString& text) { Messages::Current().Show(parent, MessageKind::Warning, text); }
-void ShowPlainMessage(QWidget* parent, const QString& text) {
-    Messages::Current().Show(parent, MessageKind::Plain, text);
-}
+
+void ShowError(QWidget* parent, const QString& text) { ShowOver(parent, MessageKind::Error, text); }
+void ShowInformation(QWidget* parent, const QString& text) { ShowOver(parent, MessageKind::Information, text); }
+void ShowWarning(QWidget* parent, const QString& text) { ShowOver(parent, MessageKind::Warning, text); }
+void ShowPlainMessage(QWidget* parent, const QString& text) { ShowOver(parent, MessageKind::Plain, text); }
 bool AskYesNo(QWidget* parent, const QString& text) {
-    return Messages::Current().Show(parent, MessageKind::YesNo, text) == MessageAnswer::Yes;
+    return ShowOver(parent, MessageKind::YesNo, text) == MessageAnswer::Yes;
 }
 bool AskOkCancel(QWidget* parent, const QString& text) {
-    return Messages::Current().Show(parent, MessageKind::OkCancel, text) == MessageAnswer::Ok;
+    return ShowOver(parent, MessageKind::OkCancel, text) == MessageAnswer::Ok;
 }
 
 }  // namespace velmora

@@ -30,6 +30,11 @@ public:
     static void Install(Messages* messages);
 };
 
+// The window a box is centred on: parent when given, else the active modal window, the active
+// window or the main window, so that no box opens away from the program.
+QWidget* MessageParent(QWidget* parent);
+
+// parent may be nullptr; the box then goes over the window MessageParent finds.
 void ShowError(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/ui/Artwork.h"
+
 namespace velmora {
 
 namespace {
@@ -60,8 +62,7 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
     sentence_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     logo_ = new QLabel(panel_);
     logo_->setObjectName("Image2");
-    logo_->setPixmap(QPixmap(":/logo.png"));
-    logo_->setScaledContents(true);
+    logo_->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(60, 50))));
 
     statsButton_ = MakeButton("Button2", "&Stats", panel_);
     closeButton_ = MakeButton("Button1", "&Close", panel_);

@@ -1,7 +1,9 @@
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
@@ -246,6 +248,43 @@ TEST_F(BoardTest, RestartReadsTheGamesSetAgainWhenAnotherWasReadMeanwhile) {
     EXPECT_EQ(messages.shown[1].text, "Are you sure you want to play again?");
     EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
     EXPECT_EQ(PixelOf({2, 1}), kBack);
+}
+
+TEST_F(BoardTest, RestartAfterViewingAnotherSetDrawsTheGamesSetAtItsOwnCardSize) {
+    Start();
+    fakes::ScriptedMessages messages;  // answers Yes to End Game and to Restart Game
+    Action("EndGame1")->trigger();
+    // Another set with smaller cards of another back, viewed through Select Card Set.
+    CardSetDescription other;
+    other.CardWidth = 60;
+    other.CardHeight = 50;
+    for (int i = 0; i <= 10; ++i) {
+        other.CardNames.push_back("other " + std::to_string(i));
+        other.CardPictures.emplace_back(60, 50, i == 0 ? 0x0000C800u : 0x00C8C8C8u);
+    }
+    other.BackgroundColour = kBackgroundStored;
+    WriteCardSet(folder.Path() / "Other.cst", other);
+    fakes::ScriptedModal modal;
+    modal.Then([](QDialog& select) {
+        auto* sets = select.findChild<QComboBox*>("ComboBox1");
+        sets->setCurrentIndex(sets->findText("Other"));
+        select.findChild<QPushButton*>("Button1")->click();  // View Velmora Set
+    });
+    Action("ViewVelmoraSet1")->trigger();
+    ASSERT_EQ(modal.opened, (std::vector<QString>{"TForm12", "TForm7"}));
+    ASSERT_EQ(window->cardSet().PicturedSetFile, "Other.cst");
+    ASSERT_EQ(window->cardSet().LoadedSetFile, "plain colours.cst");
+
+    Action("Restart1")->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(window->game().CardSizeOfSet().Width, kCard.Width);
+    EXPECT_EQ(window->game().CardSizeOfSet().Height, kCard.Height);
+    EXPECT_EQ(window->game().BoardLeft(), 20);
+    EXPECT_EQ(window->game().BoardTop(), 7);
+    // The corner of card (2, 1) of the 100 x 90 board: the background at the other set's size.
+    EXPECT_EQ(window->BoardBuffer().pixel(125, 12), kBack);
+    EXPECT_EQ(PixelOf({5, 4}), kBack);
+    EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
 }
 
 TEST_F(BoardTest, ADamagedSetIsRefusedWithItsErrorAndTheBoardKeepsItsPictures) {

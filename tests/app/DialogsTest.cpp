@@ -61,6 +61,21 @@ TEST(Splash, PlacesItsLabelsFromTheNarrowWidthAndClosesOnTheSecondTick) {
     EXPECT_EQ(splash.result(), QDialog::Rejected);
 }
 
+TEST(Splash, TicksCountedBeforeItIsShownCloseItOnItsFirstTickOnceShown) {
+    TInitScreen splash;
+    auto* timer = splash.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    // A message box held the start-up for longer than two ticks.
+    for (int i = 0; i < 5; ++i) Tick(timer);
+    EXPECT_TRUE(timer->isActive());
+    splash.show();
+    EXPECT_TRUE(splash.isVisible());
+    Tick(timer);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(splash.result(), QDialog::Rejected);
+}
+
 TEST(About, ShowsTheProgramAndClosesOnlyThroughItsButton) {
     TExitForm about;
     EXPECT_EQ(about.windowTitle(), "Velmora");

@@ -1,4 +1,6 @@
+#include <QEventLoop>
 #include <QFrame>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +34,23 @@ QStringList Captions(const QMenu* menu) {
     QStringList captions;
     for (const QAction* action : menu->actions()) captions << (action->isSeparator() ? "-" : action->text());
     return captions;
+}
+
+// Runs the event loop for ms milliseconds of real time, as a message box left open does.
+void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs the event loop until dialog closes or ms milliseconds have passed; true when it closed.
+bool ClosesWithin(QDialog& dialog, int ms) {
+    if (!dialog.isVisible()) return true;
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !dialog.isVisible();
 }
 
 }  // namespace
@@ -160,20 +179,31 @@ TEST_F(MainWindowTest, CloseWritesTheSettingsThenAsksAndOkCloses) {
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpenWithoutAsking) {
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheExitQuestionFollows) {
     MainWindow& w = Open();
     w.show();
+    // A folder where the file belongs: no one, root included, can replace it with a file.
     std::filesystem::create_directories(folder.Path() / "velmora.ini" / "blocker");
+    const QString unwritable =
+        QString::fromStdString("Unable to write to " + (folder.Path() / "velmora.ini").string());
     fakes::ScriptedMessages messages;
+    messages.Answer(MessageAnswer::Cancel);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
-    ASSERT_EQ(messages.shown.size(), 1u);
+    ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages.shown[0].text,
-              QString::fromStdString("Unable to write to " + (folder.Path() / "velmora.ini").string()));
-    std::filesystem::remove_all(folder.Path() / "velmora.ini");
+    EXPECT_EQ(messages.shown[0].text, unwritable);
+    EXPECT_EQ(messages.shown[1].kind, MessageKind::OkCancel);
+    EXPECT_EQ(messages.shown[1].text, "Are you sure you want to exit Velmora?");
+
+    // Every attempt reports it again, and OK closes the program all the same.
     messages.Answer(MessageAnswer::Ok);
-    EXPECT_TRUE(w.close());
+    Action("Exit1")->trigger();
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_EQ(messages.shown.size(), 4u);
+    EXPECT_EQ(messages.shown[2].text, unwritable);
+    EXPECT_EQ(messages.shown[3].kind, MessageKind::OkCancel);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "velmora.ini" / "blocker"));
 }
 
 TEST_F(MainWindowTest, TheSplashRunsWithTheTopMenusDisabled) {
@@ -241,4 +271,64 @@ TEST_F(MainWindowTest, AFailedRegistrationIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(messages.shown[0].text,
               QString::fromStdString("Failed to set data for '" + CardSetMimeEntry(data.Path()).string() + "'"));
     EXPECT_EQ(w.BoardBuffer().size(), QSize(540, 374));
+}
+
+TEST_F(MainWindowTest, ASplashHeldBackByAMessageLeftOpenStillClosesByItself) {
+    // The registration fails during start-up and its error box stays open for two seconds and more.
+    std::ofstream(data.Path() / "mime") << "a file where a folder belongs";
+    fakes::ScriptedMessages messages;
+    messages.whileOpen = [](const fakes::ShownMessage&) { RunEventsFor(2300); };
+    fakes::ScriptedModal modal;
+    bool closedByItself = false;
+    modal.Then([&](QDialog& splash) { closedByItself = ClosesWithin(splash, 1600); });
+    MainWindow& w = Open();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    w.show();
+    QApplication::processEvents();
+    ASSERT_EQ(modal.opened, std::vector<QString>({"TInitScreen"}));
+    EXPECT_TRUE(closedByItself);
+    EXPECT_TRUE(w.menu().game->menuAction()->isEnabled());
+    EXPECT_TRUE(w.menu().help->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, ABoxWithoutAParentGoesOverTheActiveWindowElseTheMainWindow) {
+    MainWindow& w = Open();
+    fakes::ScriptedMessages messages;
+    ShowError(nullptr, "Cannot open file velmora.dat");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].parent, &w);
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_EQ(QApplication::activeWindow(), &other);
+    AskYesNo(nullptr, "Are you sure?");
+    EXPECT_EQ(messages.shown.back().parent, &other);
+    // A box given its window keeps it.
+    ShowInformation(&w, "Card set check completed!");
+    EXPECT_EQ(messages.shown.back().parent, &w);
+}
+
+TEST_F(MainWindowTest, AStartUpErrorBoxComesUpOverTheMainWindowInItsPlaceOnTheScreen) {
+    std::ofstream(data.Path() / "mime") << "a file where a folder belongs";
+    fakes::ScriptedMessages messages;
+    fakes::ScriptedModal modal;
+    QWidget* parent = nullptr;
+    QPoint parentCentre;
+    messages.whileOpen = [&](const fakes::ShownMessage& shown) {
+        parent = shown.parent;
+        if (parent != nullptr) parentCentre = parent->window()->geometry().center();
+    };
+    MainWindow& w = Open();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(parent->window(), &w);
+    // The box centres on its window, which is already where it will be shown: the screen's middle.
+    const QPoint screenCentre = w.screen()->availableGeometry().center();
+    EXPECT_LE((parentCentre - screenCentre).manhattanLength(), 2)
+        << parentCentre.x() << "," << parentCentre.y() << " vs " << screenCentre.x() << "," << screenCentre.y();
+    w.show();
+    QApplication::processEvents();
+    // Its size settles when shown (the menu bar), by a few pixels at most.
+    EXPECT_LE((w.geometry().center() - parentCentre).manhattanLength(), 12);
 }

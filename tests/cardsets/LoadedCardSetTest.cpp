@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -144,8 +145,8 @@ TEST(CardSetFile, AMissingFileChangesNothing) {
         loaded.LoadCardSet(folder.Path(), "Gone.cst", true, false);
         FAIL() << "opened a missing file";
     } catch (const EFOpenError& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open file"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("Gone.cst"), std::string::npos);
+        // The set is named as the user knows it, without the folder.
+        EXPECT_STREQ(e.what(), "Cannot open file Gone.cst");
     }
     EXPECT_EQ(loaded.LoadedSetFile, "Old.cst");
 }
@@ -200,6 +201,23 @@ TEST(CardSetFile, ACutFileIsRefusedAndTheSetBeforeStays) {
         const std::vector<std::uint8_t> cut(f.good.begin(), f.good.begin() + length);
         f.ExpectRefused(cut, "cut at " + std::to_string(length), length < prefixSize);
     }
+}
+
+TEST(CardSetFile, AContainerErrorKeepsItsTextWholeWithTheFileNameOnTheNextLine) {
+    LoadedBefore f;
+    std::vector<std::uint8_t> bytes = f.good;
+    const std::string magic = "!HZL";
+    const auto at = std::search(bytes.begin(), bytes.end(), magic.begin(), magic.end());
+    ASSERT_NE(at, bytes.end());
+    *at = 'X';
+    f.folder.WriteFile("Bad.cst", bytes);
+    try {
+        f.loaded.LoadCardSet(f.folder.Path(), "Bad.cst", true, false);
+        FAIL() << "loaded a container without its magic";
+    } catch (const ECardSetError& e) {
+        EXPECT_STREQ(e.what(), "Lzrw1 decompression : input stream contains no valid header !\nBad.cst");
+    }
+    EXPECT_EQ(f.loaded.PicturedSetFile, "Before.cst");
 }
 
 TEST(CardSetFile, WholeSetsOfManySizesAreNeverTakenForCutOnes) {

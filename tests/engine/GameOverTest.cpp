@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "app/ui/Artwork.h"
 #include "engine/ui/GameOver.h"
 #include "tests/engine/GameFixture.h"
 
@@ -34,6 +35,29 @@ TEST(GameOverWindow, ShowsTheWinnerWithStatsFocusedAndCloseAsDefault) {
     EXPECT_TRUE(Button(window, "Button2")->hasFocus());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST(GameOverWindow, ShowsTheProgramLogo) {
+    GameOver window;
+    window.SetWinner("Ann is the winner of this game.", 1);
+    window.show();
+    QApplication::processEvents();
+    QLabel* image = Label(window, "Image2");
+    ASSERT_NE(image, nullptr);
+    // What the window puts on the screen where the logo belongs, over the panel's own colour.
+    const QImage shown = window.grab(image->geometry()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage logo = artwork::Logo(QSize(60, 50)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), logo.size());
+    int opaque = 0;
+    int matching = 0;
+    for (int y = 0; y < logo.height(); ++y)
+        for (int x = 0; x < logo.width(); ++x) {
+            if (qAlpha(logo.pixel(x, y)) != 255) continue;
+            ++opaque;
+            if (shown.pixel(x, y) == logo.pixel(x, y)) ++matching;
+        }
+    EXPECT_GT(opaque, 60 * 50 / 4);  // the logo covers a good part of its place
+    EXPECT_EQ(matching, opaque);
 }
 
 TEST(GameOverWindow, EveryWayOfClosingReportsTheClose) {

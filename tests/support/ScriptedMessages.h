@@ -2,6 +2,7 @@
 // A Messages implementation for tests: records every box and answers from a script.
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/ui/Messages.h"
@@ -11,6 +12,7 @@ namespace velmora::fakes {
 struct ShownMessage {
     MessageKind kind;
     QString text;
+    QWidget* parent = nullptr;  // the window the box is centred on
 };
 
 class ScriptedMessages : public Messages {
@@ -23,8 +25,13 @@ public:
     // Answers for the next questions, in order; a question with no scripted answer gets Yes / OK.
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
 
-    MessageAnswer Show(QWidget*, MessageKind kind, const QString& text) override {
-        shown.push_back({kind, text});
+    MessageAnswer Show(QWidget* parent, MessageKind kind, const QString& text) override {
+        shown.push_back({kind, text, parent});
+        // A box a person leaves open: the test lets time pass or events run here.
+        if (whileOpen) {
+            const ShownMessage message = shown.back();  // the hook may show further boxes
+            whileOpen(message);
+        }
         if (kind != MessageKind::YesNo && kind != MessageKind::OkCancel) return MessageAnswer::Ok;
         if (answers_.empty()) return kind == MessageKind::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
         const MessageAnswer answer = answers_.front();
@@ -33,6 +40,7 @@ public:
     }
 
     std::vector<ShownMessage> shown;
+    std::function<void(const ShownMessage&)> whileOpen;
 
 private:
     std::deque<MessageAnswer> answers_;
