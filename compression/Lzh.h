@@ -25,6 +25,11 @@ public:
         return true;
     }
 
+    // The bytes already held, which can be taken without asking for more input.
+    std::size_t Held() const { return static_cast<std::size_t>(end_ - next_); }
+    const std::uint8_t* HeldBytes() const { return next_; }
+    void Take(std::size_t count) { next_ += count; }
+
 protected:
     // Points [next, end) at the next bytes of input; false when there are none.
     virtual bool Refill() = 0;

@@ -2,6 +2,7 @@
 // The bit stream of the LZH codec: bits packed most significant first, each byte handed on as
 // soon as it is complete.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "compression/Lzh.h"
@@ -35,7 +36,9 @@ private:
 };
 
 // Reads past the end of the input as 0 bits. Before every read it tops its buffer up to at least 9
-// bits, one byte at a time, so it never asks for more than two bytes beyond the last one it uses.
+// bits; bytes the source already holds are taken up to eight at a time, but the source is asked
+// for more input one byte at a time and only while fewer than 9 bits are held, so the reader never
+// asks for more than two bytes beyond the last one it uses, however the input is cut into pieces.
 class LzhBitReader {
 public:
     explicit LzhBitReader(LzhSource& source) : source_(source) {}
@@ -43,27 +46,40 @@ public:
     unsigned Bit() {
         if (held_ < 9) TopUp();
         --held_;
-        return (buffer_ >> held_) & 1u;
+        return static_cast<unsigned>(buffer_ >> held_) & 1u;
     }
 
     unsigned EightBits() {
         if (held_ < 9) TopUp();
         held_ -= 8;
-        return (buffer_ >> held_) & 0xFFu;
+        return static_cast<unsigned>(buffer_ >> held_) & 0xFFu;
     }
 
 private:
     void TopUp() {
+        TakeHeldBytes();
         while (held_ < 9) {
             std::uint8_t byte = 0;
             source_.Next(byte);
             buffer_ = buffer_ << 8 | byte;
             held_ += 8;
+            TakeHeldBytes();
         }
     }
 
+    // Fills the buffer from what the source holds, as far as whole bytes fit.
+    void TakeHeldBytes() {
+        const std::size_t room = (64 - held_) / 8;
+        const std::size_t count = std::min(room, source_.Held());
+        if (count == 0) return;
+        const std::uint8_t* const bytes = source_.HeldBytes();
+        for (std::size_t i = 0; i < count; ++i) buffer_ = buffer_ << 8 | bytes[i];
+        held_ += static_cast<unsigned>(8 * count);
+        source_.Take(count);
+    }
+
     LzhSource& source_;
-    std::uint32_t buffer_ = 0;
+    std::uint64_t buffer_ = 0;  // the low held_ bits are the next bits of the stream
     unsigned held_ = 0;
 };
 

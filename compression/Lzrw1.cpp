@@ -223,6 +223,16 @@ void Tlzrw1::RefuseImpossibleSize(ContainerSession& session, std::int64_t (*most
     if (uncompressedSize_ < 0 || uncompressedSize_ > mostRestorable(coded)) throw ELzrw1Exception(mismatchText);
 }
 
+// A stream in memory lends the block where it lies; any other is read into the input buffer.
+const std::uint8_t* Tlzrw1::ReadBlock(ContainerSession& session, std::uint16_t length) {
+    if (const std::uint8_t* lent = session.Input().Borrow(length)) {
+        RunEvents();  // as after any verified read
+        return lent;
+    }
+    ReadChecked(session, session.InBuffer(), length);
+    return session.InBuffer();
+}
+
 void Tlzrw1::DecompressFast(ContainerSession& session) {
     RefuseImpossibleSize(session, MostRestorableFast, FastMismatchText);
     std::uint16_t restored = 0;
@@ -231,9 +241,9 @@ void Tlzrw1::DecompressFast(ContainerSession& session) {
         ReadChecked(session, lengthBytes, 2);
         const auto length = static_cast<std::uint16_t>(GetLittleEndian(lengthBytes, 2));
         if (length > TLZR::MaxCodedLength) throw ELzrw1Exception(TLZR::DamagedBlockText);
-        ReadChecked(session, session.InBuffer(), length);
+        const std::uint8_t* const block = ReadBlock(session, length);
         bytesIn_ += length + 2;
-        restored = lzr_->DecompressBlock(session.InBuffer(), session.OutBuffer(), length);
+        restored = lzr_->DecompressBlock(block, session.OutBuffer(), length);
         // More than the header announced can only come from damage; stop before writing it.
         if (restored > uncompressedSize_ - bytesOut_) throw ELzrw1Exception(FastMismatchText);
         WriteChecked(session, session.OutBuffer(), restored);

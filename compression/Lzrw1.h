@@ -61,6 +61,7 @@ private:
     void RefuseImpossibleSize(ContainerSession& session, std::int64_t (*mostRestorable)(std::int64_t),
                               const char* mismatchText) const;
     void DecompressFast(ContainerSession& session);
+    const std::uint8_t* ReadBlock(ContainerSession& session, std::uint16_t length);
     void DecompressGood(ContainerSession& session);
     std::int32_t Conclude(ContainerSession& session, const char* streamText, const char* fileText);
     std::int32_t SampleCoded(ContainerSession& session, std::int64_t offset, std::int64_t& read);

@@ -9,6 +9,8 @@ namespace velmora {
 
 namespace {
 
+constexpr std::uint32_t BlockSize = TLZR::BlockSize;
+constexpr std::uint32_t BufferSpare = TLZR::BufferSpare;
 constexpr std::size_t TableEntries = 4096;
 constexpr std::uint16_t NoPosition = 0xFFFF;
 constexpr std::uint8_t StoredFlag = 0x80;
@@ -38,19 +40,6 @@ std::uint64_t Load64(const std::uint8_t* at) {
     std::uint64_t word;
     std::memcpy(&word, at, 8);
     return word;
-}
-
-// Repeats the size bytes that start offset bytes back. Whole words where the match does not
-// overlap what it produces within a word; they may write up to 7 bytes beyond the match, which the
-// 16 spare bytes of the destination take and later items overwrite.
-void CopyMatch(std::uint8_t* out, std::uint32_t offset, std::uint32_t size) {
-    const std::uint8_t* from = out - offset;
-    if (offset >= 8) {
-        for (std::uint32_t k = 0; k < size; k += 8) std::memcpy(out + k, from + k, 8);
-    } else {
-        // The match overlaps what it produces: byte by byte repeats the pattern.
-        for (std::uint32_t k = 0; k < size; ++k) out[k] = from[k];
-    }
 }
 
 std::uint32_t HashIndex(std::uint32_t b0, std::uint32_t b1, std::uint32_t b2) {
@@ -186,6 +175,101 @@ std::uint32_t CodeItemNearEnd(std::uint16_t* table, const std::uint8_t* src, std
     return 1;
 }
 
+// Restores the items of a coded block. The control word is held left-aligned in 32 bits, so that
+// the number of literals in a row is its count of leading zeros: a row of literals is copied at
+// once, where varied data has most of its items. Every item is bounded before it is written; the
+// wide copies may write up to 15 bytes beyond the block's output, which the destination's spare
+// bytes take and later items overwrite.
+class BlockDecoder {
+public:
+    BlockDecoder(const std::uint8_t* src, std::uint32_t end, std::uint8_t* dst) : src_(src), end_(end), dst_(dst) {}
+
+    std::uint32_t Run() {
+        control_ = static_cast<std::uint32_t>(src_[1] << 8 | src_[2]) << 16;
+        while (x_ < end_) {
+            if (left_ == 0) NextControlWord();
+            CopyLiterals();
+            if (left_ == 0 || x_ >= end_) continue;
+            CopyItem();
+            control_ <<= 1;
+            --left_;
+        }
+        return y_;
+    }
+
+private:
+    static constexpr std::uint32_t DestinationSize = BlockSize + BufferSpare;
+
+    void NextControlWord() {
+        if (x_ + 2 >= end_) RefuseBlock();  // a control word with no item after it
+        control_ = static_cast<std::uint32_t>(src_[x_] << 8 | src_[x_ + 1]) << 16;
+        x_ += 2;
+        left_ = ItemsPerGroup;
+    }
+
+    // The literals that come next in this group (none, or up to 16).
+    void CopyLiterals() {
+        const std::uint32_t count =
+            std::min({static_cast<std::uint32_t>(std::countl_zero(control_)), left_, end_ - x_});
+        if (count == 0) return;
+        if (count > BlockSize - y_) RefuseBlock();
+        // y + count stays within the block, so 16 bytes from y stay within the destination.
+        if (x_ + 16 <= end_) {
+            std::memcpy(dst_ + y_, src_ + x_, 16);
+        } else {
+            std::memcpy(dst_ + y_, src_ + x_, count);
+        }
+        x_ += count;
+        y_ += count;
+        control_ <<= count;
+        left_ -= count;
+    }
+
+    void CopyItem() {
+        if (x_ + 2 > end_) RefuseBlock();
+        const std::uint32_t offset = src_[x_] << 4 | src_[x_ + 1] >> 4;
+        if (offset == 0) {
+            if (x_ + 4 > end_) RefuseBlock();
+            const std::uint32_t count = (src_[x_ + 1] << 8 | src_[x_ + 2]) + MinRun;
+            if (count > BlockSize - y_) RefuseBlock();
+            std::memset(dst_ + y_, src_[x_ + 3], count);
+            x_ += 4;
+            y_ += count;
+            return;
+        }
+        const std::uint32_t size = (src_[x_ + 1] & 0x0Fu) + MinMatch;
+        if (offset > y_ || size > BlockSize - y_) RefuseBlock();
+        CopyMatch(offset, size);
+        x_ += 2;
+        y_ += size;
+    }
+
+    // Repeats the size bytes (3 to 18) that start offset bytes back.
+    void CopyMatch(std::uint32_t offset, std::uint32_t size) {
+        std::uint8_t* const out = dst_ + y_;
+        const std::uint8_t* const from = out - offset;
+        if (offset >= 8 && y_ + 24 <= DestinationSize) {
+            // Each word is read only after the words it overlaps have been written.
+            std::memcpy(out, from, 8);
+            std::memcpy(out + 8, from + 8, 8);
+            if (size > 16) std::memcpy(out + 16, from + 16, 8);
+        } else if (offset == 1) {
+            std::memset(out, out[-1], size);
+        } else {
+            // The match overlaps what it produces: byte by byte repeats the pattern.
+            for (std::uint32_t k = 0; k < size; ++k) out[k] = from[k];
+        }
+    }
+
+    const std::uint8_t* src_;
+    std::uint32_t end_;
+    std::uint8_t* dst_;
+    std::uint32_t control_ = 0;  // the bits of the items still to come, the next one highest
+    std::uint32_t left_ = ItemsPerGroup;
+    std::uint32_t x_ = 3;
+    std::uint32_t y_ = 0;
+};
+
 }  // namespace
 
 TLZR::TLZR() {
@@ -227,51 +311,8 @@ std::uint16_t TLZR::DecompressBlock(const std::uint8_t* src, std::uint8_t* dst, 
         return static_cast<std::uint16_t>(end - 1);
     }
     if (end < 3) RefuseBlock();
-    std::uint32_t control = src[1] << 8 | src[2];
-    std::uint32_t left = ItemsPerGroup;
-    std::uint32_t x = 3;
-    std::uint32_t y = 0;
-    while (x < end) {
-        if (left == 0) {
-            if (x + 2 >= end) RefuseBlock();  // a control word with no item after it
-            control = src[x] << 8 | src[x + 1];
-            x += 2;
-            left = ItemsPerGroup;
-        }
-        if ((control & 0xFF00) == 0 && left >= 8 && x + 8 <= end && y + 8 <= BlockSize) {
-            // Eight literals in a row, as varied data has them: one copy instead of eight.
-            std::memcpy(dst + y, src + x, 8);
-            x += 8;
-            y += 8;
-            control <<= 8;
-            left -= 8;
-            continue;
-        }
-        if ((control & 0x8000) == 0) {
-            if (y >= BlockSize) RefuseBlock();
-            dst[y++] = src[x++];
-        } else {
-            if (x + 2 > end) RefuseBlock();
-            const std::uint32_t offset = src[x] << 4 | src[x + 1] >> 4;
-            if (offset == 0) {
-                if (x + 4 > end) RefuseBlock();
-                const std::uint32_t count = (src[x + 1] << 8 | src[x + 2]) + MinRun;
-                if (count > BlockSize - y) RefuseBlock();
-                std::memset(dst + y, src[x + 3], count);
-                x += 4;
-                y += count;
-            } else {
-                const std::uint32_t size = (src[x + 1] & 0x0Fu) + MinMatch;
-                if (offset > y || size > BlockSize - y) RefuseBlock();
-                CopyMatch(dst + y, offset, size);
-                x += 2;
-                y += size;
-            }
-        }
-        control <<= 1;
-        --left;
-    }
-    return static_cast<std::uint16_t>(y);
+    BlockDecoder decoder(src, end, dst);
+    return static_cast<std::uint16_t>(decoder.Run());
 }
 
 }  // namespace velmora

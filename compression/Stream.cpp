@@ -28,6 +28,13 @@ std::int64_t MemoryStream::Read(void* buffer, std::int64_t count) {
     return n;
 }
 
+const std::uint8_t* MemoryStream::Borrow(std::int64_t count) {
+    if (count < 0 || count > Size() - position_) return nullptr;
+    const std::uint8_t* const bytes = data_.data() + position_;
+    position_ += count;
+    return bytes;
+}
+
 std::int64_t MemoryStream::Write(const void* buffer, std::int64_t count) {
     if (count < 0) return -1;
     if (count == 0) return 0;

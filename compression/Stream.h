@@ -50,6 +50,11 @@ public:
     virtual std::int64_t Size() = 0;
     virtual std::int64_t Position() = 0;
 
+    // Where the stream holds its bytes in memory: the next count bytes, passed over as Read would,
+    // without copying them. nullptr, with the position unchanged, when fewer bytes are left or the
+    // stream keeps no bytes in memory; the caller then reads them.
+    virtual const std::uint8_t* Borrow(std::int64_t) { return nullptr; }
+
     // Reads exactly count bytes or raises EReadError("Read beyond end of file").
     void ReadBuffer(void* buffer, std::int64_t count);
     // Writes exactly count bytes or raises EWriteError("Stream write error").
@@ -66,6 +71,7 @@ public:
     std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
     std::int64_t Size() override { return static_cast<std::int64_t>(data_.size()); }
     std::int64_t Position() override { return position_; }
+    const std::uint8_t* Borrow(std::int64_t count) override;
 
     const std::vector<std::uint8_t>& Data() const { return data_; }
     std::vector<std::uint8_t> TakeData();

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  liblz4-dev libzstd-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core

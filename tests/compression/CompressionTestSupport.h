@@ -55,6 +55,8 @@ public:
     std::int64_t Write(const void* buffer, std::int64_t count) override;
     std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
     std::int64_t Size() override;
+    // Every byte goes through Read, so that its failures apply to the blocks the container borrows.
+    const std::uint8_t* Borrow(std::int64_t) override { return nullptr; }
 
 private:
     std::int64_t read_ = 0;

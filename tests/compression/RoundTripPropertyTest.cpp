@@ -65,13 +65,25 @@ void AppendStretch(Bytes& bytes, std::mt19937& random, std::size_t room) {
     }
 }
 
-Bytes PropertyInput(std::uint32_t seed) {
-    std::mt19937 random(seed);
-    const std::size_t length = PickLength(random);
+Bytes StructuredInput(std::mt19937& random, std::size_t length) {
     Bytes bytes;
     bytes.reserve(length);
     while (bytes.size() < length) AppendStretch(bytes, random, length - bytes.size());
     return bytes;
+}
+
+Bytes PropertyInput(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    const std::size_t length = PickLength(random);
+    return StructuredInput(random, length);
+}
+
+void ExpectRoundTrip(const Bytes& input, TCompressMode mode) {
+    const Bytes restored = Restored(Compressed(input, mode));
+    ASSERT_EQ(restored.size(), input.size()) << "length " << input.size();
+    ASSERT_TRUE(restored == input) << "length " << input.size() << ": first difference at "
+                                   << (std::mismatch(input.begin(), input.end(), restored.begin()).first -
+                                       input.begin());
 }
 
 void ExpectEveryInputRoundTrips(TCompressMode mode, std::uint32_t firstSeed) {
@@ -91,6 +103,28 @@ void ExpectEveryInputRoundTrips(TCompressMode mode, std::uint32_t firstSeed) {
 TEST(CompressionRoundTrip, AnyBytesComeBackThroughTheGoodMode) { ExpectEveryInputRoundTrips(TCompressMode::Good, 1000); }
 
 TEST(CompressionRoundTrip, AnyBytesComeBackThroughTheFastMode) { ExpectEveryInputRoundTrips(TCompressMode::Fast, 5000); }
+
+// The decoders copy literals, matches and bits in wide pieces and fall back near the end of their
+// input and output; every length up to a window's worth meets each end at every alignment.
+TEST(CompressionRoundTrip, InputsOfEveryLengthUpTo4096ComeBack) {
+    for (const TCompressMode mode : {TCompressMode::Good, TCompressMode::Fast}) {
+        for (std::size_t length = 0; length <= 4096; ++length) {
+            std::mt19937 random(static_cast<std::uint32_t>(length));
+            ExpectRoundTrip(StructuredInput(random, length), mode);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
+
+TEST(CompressionRoundTrip, InputsOfAMegabyteComeBack) {
+    for (const TCompressMode mode : {TCompressMode::Good, TCompressMode::Fast}) {
+        for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+            std::mt19937 random(seed);
+            ExpectRoundTrip(StructuredInput(random, 1u << 20), mode);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
 
 TEST(CompressionRoundTrip, EveryByteValueAloneAndInPairsComesBack) {
     for (const TCompressMode mode : {TCompressMode::Good, TCompressMode::Fast}) {
