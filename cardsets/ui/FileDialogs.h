@@ -27,4 +27,8 @@ public:
     static void Install(FileDialogs* dialogs);
 };
 
+// The picture dialog's filters: "All pictures (...)" with every readable extension, then pictures,
+// bitmaps and JPEG images.
+QString PictureDialogFilter();
+
 }  // namespace velmora
