@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
   libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   liblz4-dev libzstd-dev

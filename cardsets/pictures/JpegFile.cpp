@@ -10,6 +10,8 @@
 #include <jerror.h>
 
 #include "cardsets/pictures/PictureBytes.h"
+#include "cardsets/pictures/CardPictureFile.h"
+#include "cardsets/pictures/ExifOrientation.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
 
@@ -43,11 +45,28 @@ struct DecodeState {
     JDIMENSION height;
     int components;
     bool invertedCmyk;
-    std::vector<std::uint8_t>* pixels;  // width x height x components bytes once the header is read
+    std::vector<std::uint8_t>* pixels;  // output width x height x components bytes once decoded
+    int orientation = 1;                // from the EXIF data
+    unsigned denominator = 1;           // the caller's choice of 1, 2, 4 or 8 before the pixels
+    JDIMENSION outputWidth = 0;
+    JDIMENSION outputHeight = 0;
 };
 
+constexpr unsigned kExifMarker = JPEG_APP0 + 1;
+
+int OrientationOf(const jpeg_decompress_struct& info) {
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next)
+        if (marker->marker == kExifMarker) {
+            const int orientation = ExifOrientation(marker->data, marker->data_length);
+            if (orientation != 1) return orientation;
+        }
+    return 1;
+}
+
 void ReadHeader(jpeg_decompress_struct& info, DecodeState& state) {
+    jpeg_save_markers(&info, static_cast<int>(kExifMarker), 0xFFFF);
     jpeg_read_header(&info, TRUE);
+    state.orientation = OrientationOf(info);
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
         info.out_color_space = JCS_CMYK;
         state.invertedCmyk = info.saw_Adobe_marker != 0;
@@ -60,8 +79,14 @@ void ReadHeader(jpeg_decompress_struct& info, DecodeState& state) {
 }
 
 void ReadPixels(jpeg_decompress_struct& info, DecodeState& state) {
+    info.scale_num = 1;
+    info.scale_denom = state.denominator;
     jpeg_start_decompress(&info);
     state.components = info.output_components;
+    state.outputWidth = info.output_width;
+    state.outputHeight = info.output_height;
+    state.pixels->resize(static_cast<std::size_t>(info.output_width) * info.output_height *
+                         static_cast<std::size_t>(info.output_components));
     const std::size_t rowBytes = static_cast<std::size_t>(info.output_width) * static_cast<std::size_t>(info.output_components);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = state.pixels->data() + static_cast<std::size_t>(info.output_scanline) * rowBytes;
@@ -94,7 +119,7 @@ std::uint32_t CmykToRgb(const std::uint8_t* p, bool inverted) {
 }
 
 Picture ToPicture(const DecodeState& state) {
-    Picture picture(static_cast<std::int32_t>(state.width), static_cast<std::int32_t>(state.height));
+    Picture picture(static_cast<std::int32_t>(state.outputWidth), static_cast<std::int32_t>(state.outputHeight));
     const std::uint8_t* p = state.pixels->data();
     for (std::uint32_t& pixel : picture.Pixels) {
         pixel = state.components == 4 ? CmykToRgb(p, state.invertedCmyk)
@@ -102,7 +127,24 @@ Picture ToPicture(const DecodeState& state) {
         p += state.components;
     }
     picture.Palette = StandardPalette();
-    return picture;
+    return Oriented(std::move(picture), state.orientation);
+}
+
+// The smallest of libjpeg's reduced scales (1/1 to 1/8) whose output still has card's scaled size:
+// the DCT then skips the detail the card could not show, which is most of a photo's decoding time.
+unsigned DenominatorFor(const DecodeState& state, const std::optional<CardTarget>& card) {
+    if (!card || card->Mode == FitMode::Exact) return 1;
+    const bool swap = SwapsSides(state.orientation);
+    const PictureSize upright{static_cast<std::int32_t>(swap ? state.height : state.width),
+                              static_cast<std::int32_t>(swap ? state.width : state.height)};
+    if (upright == card->Size) return 1;
+    const PictureSize needed = ScaledSize(upright, card->Size, card->Mode);
+    for (unsigned denominator : {8u, 4u, 2u}) {
+        const auto side = [&](std::int32_t full) { return (full + static_cast<std::int32_t>(denominator) - 1) / static_cast<std::int32_t>(denominator); };
+        // Twice the needed size, so that the area average still has pixels to average.
+        if (side(upright.Width) >= 2 * needed.Width && side(upright.Height) >= 2 * needed.Height) return denominator;
+    }
+    return 1;
 }
 
 // The decoder's C structures, destroyed however the decoding ends.
@@ -131,7 +173,9 @@ private:
 
 }  // namespace
 
-Picture ReadJpegFile(const std::filesystem::path& path) {
+Picture ReadJpegFile(const std::filesystem::path& path) { return ReadJpegFile(path, std::nullopt); }
+
+Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
     const std::vector<std::uint8_t> bytes = ReadPictureBytes(path);
     std::vector<std::uint8_t> pixels;
     DecodeState state{bytes.data(), static_cast<unsigned long>(bytes.size()), DecodeStep::Header, 0, 0, 3, false,
@@ -142,8 +186,7 @@ Picture ReadJpegFile(const std::filesystem::path& path) {
     if (!HoldsEnoughData(state.width, state.height, static_cast<std::int64_t>(bytes.size()))) {
         throw EPictureError("JPEG error #" + std::to_string(JWRN_JPEG_EOF));
     }
-    // Room for the widest output, four components of CMYK; RGB takes three.
-    pixels.resize(static_cast<std::size_t>(state.width) * state.height * 4);
+    state.denominator = DenominatorFor(state, card);
     decompressor.Run(state);
     return ToPicture(state);
 }

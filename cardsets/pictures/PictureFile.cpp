@@ -1,5 +1,7 @@
 #include "cardsets/pictures/PictureFile.h"
 
+#include "cardsets/pictures/CardPictureFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -48,6 +50,7 @@ Picture ReadPictureFile(const std::filesystem::path& path) {
     const std::string lower = Lower(bare);
     if (lower == "bmp") return ReadBitmapFile(path);
     if (lower == "jpg" || lower == "jpeg") return ReadJpegFile(path);
+    if (IsReadablePictureName(path.filename().string())) return ReadImageFile(path, std::nullopt);
     throw EPictureError("Unknown picture file extension (." + bare + ")");
 }
 

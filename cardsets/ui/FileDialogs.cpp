@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "cardsets/pictures/CardPictureFile.h"
+
 namespace velmora {
 
 namespace {
@@ -13,10 +15,20 @@ const char* const kPictureFilter =
     "Jpeg images (*.jpg *.jpeg *.JPG *.JPEG)";
 const char* const kCardSetFilter = "Card-set file (*.cst)";
 
+// Every extension the picture readers take, before the bitmap and JPEG filters.
+QString AllPicturesFilter() {
+    QStringList patterns;
+    for (const std::string& extension : ReadablePictureExtensions()) {
+        const QString lower = QString::fromStdString(extension);
+        patterns << "*." + lower << "*." + lower.toUpper();
+    }
+    return "All pictures (" + patterns.join(' ') + ")";
+}
+
 class StandardDialogs : public FileDialogs {
 public:
     QStringList OpenPictures(QWidget* parent, const QString& title) override {
-        return QFileDialog::getOpenFileNames(parent, title, QDir::currentPath(), kPictureFilter);
+        return QFileDialog::getOpenFileNames(parent, title, QDir::currentPath(), PictureDialogFilter());
     }
 
     QString SaveCardSet(QWidget* parent, const QString& folder) override {
@@ -41,6 +53,8 @@ FileDialogs* installed = nullptr;
 }  // namespace
 
 QString PictureFilter() { return kPictureFilter; }
+
+QString PictureDialogFilter() { return AllPicturesFilter() + ";;" + kPictureFilter; }
 
 FileDialogs& FileDialogs::Current() { return installed != nullptr ? *installed : standardDialogs; }
 

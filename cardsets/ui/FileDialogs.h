@@ -27,8 +27,11 @@ public:
     static void Install(FileDialogs* dialogs);
 };
 
-// The picture dialog's filters, ";;" between them: all pictures, bitmaps, JPEG images. Each names the
+// The three picture filters, ";;" between them: pictures, bitmaps, JPEG images. Each names the
 // extensions the reader takes, in both letter cases, since the file system here tells cases apart.
 QString PictureFilter();
+
+// The dialog's filters: "All pictures (...)" with every readable extension first, then the three above.
+QString PictureDialogFilter();
 
 }  // namespace velmora

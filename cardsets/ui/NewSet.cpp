@@ -82,6 +82,8 @@ void NewSet::showEvent(QShowEvent* event) {
 
 void NewSet::FormShow() {
     draft_.Reset();
+    fit_ = PictureFitSettings::Read(folder_);
+    ShowFitOptions();
     {
         const QSignalBlocker blocker(formatList_);
         formatList_->setCurrentIndex(0);
@@ -103,6 +105,7 @@ void NewSet::FormShow() {
 }
 
 bool NewSet::eventFilter(QObject* watched, QEvent* event) {
+    if (HandleDrop(watched, event)) return true;
     if (watched == pages_->tabBar()) {
         if (event->type() == QEvent::Wheel) return true;
         if (event->type() == QEvent::MouseButtonPress) {
@@ -165,8 +168,12 @@ void NewSet::ShowSize() {
 
 void NewSet::SelectBitmapClick() {
     const QStringList files = FileDialogs::Current().OpenPictures(this, "Set background picture...");
-    if (files.isEmpty()) return;
-    Picture picture = ReadPictureFile(PathOf(files.front()));
+    if (!files.isEmpty()) TakeBackgroundFile(files.front());
+}
+
+void NewSet::TakeBackgroundFile(const QString& path) {
+    Picture picture = fit_.FitOn ? ReadCardPictureFile(PathOf(path), {{BackgroundPictureWidth, BackgroundPictureHeight}, FitMode::Crop, 0})
+                                 : ReadPictureFile(PathOf(path));
     backgroundImage_->setPixmap(QPixmap::fromImage(ToImage(picture)));
     backgroundImage_->adjustSize();
     const bool taken = draft_.SetBackgroundPicture(std::move(picture));
@@ -199,16 +206,7 @@ void NewSet::ShowBackground() {
 
 void NewSet::AddClick() {
     const QStringList files = FileDialogs::Current().OpenPictures(this, "Add new card...");
-    if (files.isEmpty()) return;
-    // The counter follows every card added, however the batch ends.
-    try {
-        for (const QString& file : files)
-            if (!AddCardFile(file)) break;
-    } catch (...) {
-        ShowCounter();
-        throw;
-    }
-    ShowCounter();
+    if (!files.isEmpty()) AddFiles(files);
 }
 
 bool NewSet::AddCardFile(const QString& path) {
@@ -222,7 +220,7 @@ bool NewSet::AddCardFile(const QString& path) {
         ShowError(this, UnstorableText("The name of the file " + path));
         return false;
     }
-    Picture picture = ReadPictureFile(PathOf(path));
+    Picture picture = ReadCard(path);
     if (!draft_.Fits(picture)) {
         ShowError(this, "The image " + path + " does not have correct size. Please consult Help file.");
         return false;

@@ -6,10 +6,15 @@
 #include <QDialog>
 #include <filesystem>
 
+#include "app/PictureFitSettings.h"
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetProgress.h"
+#include "cardsets/pictures/CardPictureFile.h"
 
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -69,6 +74,18 @@ private:
     void FinishClick();
     bool TakeDetails();
 
+    // Pictures of other sizes, dropped pictures and the Please Wait window while a batch is read
+    // (NewSetPictures.cpp).
+    void BuildFirstSizeOption(QGroupBox* sizeGroup);
+    void BuildFitOptions(QWidget* cardsPage);
+    void ShowFitOptions();
+    void FitOptionsChanged();
+    void AddFiles(const QStringList& files);
+    Picture ReadCard(const QString& path);
+    void TakeBackgroundFile(const QString& path);
+    bool HandleDrop(QObject* watched, QEvent* event);
+    CardTarget CardTargetNow() const;
+
     std::filesystem::path folder_;
     CardSetProgress& progress_;
     CardSetDraft draft_;
@@ -102,6 +119,12 @@ private:
     QLineEdit* email_ = nullptr;
     QLineEdit* web_ = nullptr;
     QLineEdit* notes_ = nullptr;
+
+    PictureFitSettings fit_;
+    QCheckBox* firstSizeCheck_ = nullptr;
+    QCheckBox* fitCheck_ = nullptr;
+    QRadioButton* cropRadio_ = nullptr;
+    QRadioButton* fitRadio_ = nullptr;
 
     QWidget* readyText_ = nullptr;
     QWidget* congratulationsText_ = nullptr;

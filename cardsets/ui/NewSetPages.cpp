@@ -158,6 +158,7 @@ QWidget* NewSet::BuildSizePage() {
     sizeShape_->setGeometry(80, 70, MaxCardWidth + 1, MaxCardHeight + 1);
     MakeBold(MakeLabel(size, "Label6", "Important :", {212, 84, 170, 18}));
     MakeLabel(size, "Label7", "Changing size of card will \ndelete any previously\nadded pictures.", {212, 104, 170, 54});
+    BuildFirstSizeOption(size);
     connect(formatList_, &QComboBox::currentIndexChanged, this, [this](int index) { FormatChanged(index); });
     connect(widthSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
     connect(heightSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
@@ -210,6 +211,7 @@ QWidget* NewSet::BuildCardsPage() {
     MakeButton(all, "BitBtn9", "C&lear All", [this] { ClearAllClick(); })->setGeometry(8, 245, 75, 25);
     counter_ = MakeLabel(all, "Label12", {}, {172, 249, 76, 18});
     counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    BuildFitOptions(page);
     connect(cardList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { CardRenamed(item); });
     connect(cardList_, &QListWidget::currentRowChanged, this, [this] { ShowSelectedCard(); });
     return page;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
@@ -46,6 +47,8 @@ protected:
     void Click(const char* name) { Get<QPushButton>(name)->click(); }
     QString Text(const char* name) { return Get<QLabel>(name)->text(); }
     QListWidget* List() { return Get<QListWidget>("ListView1"); }
+    // Pictures of other sizes are refused, as they are without fitting.
+    void FitOff() { Get<QCheckBox>("CheckBox2")->setChecked(false); }
 
     QString Path(const std::string& name) { return QString::fromStdString((folder / name).string()); }
     QString Bmp(const std::string& name, int width, int height, std::uint32_t seed = 1) {
@@ -177,6 +180,7 @@ TEST_F(NewSetTest, FifteenPicturesIntoAJuniorSetAddElevenThenWarn) {
 }
 
 TEST_F(NewSetTest, PicturesOfAnotherSizeEndTheBatchAndKeepTheCardsBeforeThem) {
+    FitOff();
     const QString tall = Bmp("tall.bmp", 50, 51);
     const QString wide = Bmp("wide.bmp", 51, 50);
     Add({Bmp("first.bmp", 50, 50), tall, Bmp("after.bmp", 50, 50)});
@@ -319,6 +323,7 @@ TEST_F(NewSetTest, NextLeavesTheCardsPageOnlyWithTheRequiredCount) {
 }
 
 TEST_F(NewSetTest, ABackgroundOfAnotherSizeIsRefusedAndTheSetGetsTheColour) {
+    FitOff();
     dialogs.Pictures({Bmp("bg.bmp", 540, 375)});
     Click("Button1");
     EXPECT_EQ(dialogs.titles, QStringList{"Set background picture..."});

@@ -1,6 +1,9 @@
 #include "CreateCommand.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
+#include <memory>
 #include <fstream>
 #include <map>
 #include <stdexcept>
@@ -9,6 +12,8 @@
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/FileNames.h"
+#include "cardsets/SystemColours.h"
+#include "cardsets/pictures/CardPictureFile.h"
 #include "cardsets/pictures/PictureFile.h"
 
 namespace velmora {
@@ -35,10 +40,27 @@ std::uint32_t ColourNamed(const std::string& text) {
     return (value & 0xFF) << 16 | (value & 0xFF00) | (value >> 16 & 0xFF);
 }
 
-bool IsPictureName(const std::string& name) {
-    for (const char* extension : {".bmp", ".jpg", ".jpeg"})
-        if (EndsWithNoCase(name, extension)) return true;
-    return false;
+FitMode FitNamed(const std::string& name) {
+    const std::optional<FitMode> mode = FitModeNamed(name);
+    if (!mode) throw std::invalid_argument("unknown fit " + name + " (crop, fit, exact)");
+    return *mode;
+}
+
+PictureSize SizeNamed(const std::string& text) {
+    const std::size_t x = text.find_first_of("xX");
+    const auto number = [&](const std::string& part) {
+        std::size_t used = 0;
+        int value = 0;
+        try {
+            value = std::stoi(part, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (part.empty() || used != part.size() || value < 1) throw std::invalid_argument("a size is WIDTHxHEIGHT: " + text);
+        return value;
+    };
+    if (x == std::string::npos) throw std::invalid_argument("a size is WIDTHxHEIGHT: " + text);
+    return {number(text.substr(0, x)), number(text.substr(x + 1))};
 }
 
 std::vector<std::filesystem::path> ListedPictures(const CreateOptions& options) {
@@ -56,7 +78,7 @@ std::vector<std::filesystem::path> ListedPictures(const CreateOptions& options) 
         const std::filesystem::path path = options.Folder / name;
         std::error_code error;
         const bool isBackground = options.Background && std::filesystem::equivalent(path, *options.Background, error);
-        if (IsPictureName(name) && !isBackground) pictures.push_back(path);
+        if (IsReadablePictureName(name) && !isBackground) pictures.push_back(path);
     }
     return pictures;
 }
@@ -81,20 +103,41 @@ std::string Ansi(const std::string& text, const std::string& what) {
     return *ansi;
 }
 
-void SizeCards(CardSetDraft& draft, const Picture& back, const std::filesystem::path& path) {
-    const CardSetFormat& format = draft.FormatInfo();
-    if (back.Width > format.MaxCardWidth || back.Height > format.MaxCardHeight)
-        throw std::runtime_error("The card back " + path.string() + " is " + std::to_string(back.Width) + " x " +
-                                 std::to_string(back.Height) + " pixels; " + format.Name +
-                                 " takes cards of at most " + std::to_string(format.MaxCardWidth) + " x " +
-                                 std::to_string(format.MaxCardHeight));
-    draft.SetCardSize(back.Width, back.Height);
+std::string TooLarge(const std::string& what, PictureSize size, const CardSetFormat& format) {
+    return what + " is " + std::to_string(size.Width) + " x " + std::to_string(size.Height) + " pixels; " +
+           format.Name + " takes cards of at most " + std::to_string(format.MaxCardWidth) + " x " +
+           std::to_string(format.MaxCardHeight);
 }
 
-void AddPictures(CardSetDraft& draft, const std::vector<std::filesystem::path>& pictures) {
+// The card size: --size, else the card back's own size when the format holds it (as every set made
+// of pictures of one size always was), else the largest card with the card back's aspect ratio.
+void SizeCards(CardSetDraft& draft, const Picture& back, const std::filesystem::path& path, const CreateOptions& options) {
+    const CardSetFormat& format = draft.FormatInfo();
+    PictureSize size{back.Width, back.Height};
+    if (options.Size) {
+        size = *options.Size;
+        if (size.Width > format.MaxCardWidth || size.Height > format.MaxCardHeight)
+            throw std::runtime_error(TooLarge("The card size " , size, format));
+    } else if (size.Width > format.MaxCardWidth || size.Height > format.MaxCardHeight) {
+        if (options.Fit == FitMode::Exact) throw std::runtime_error(TooLarge("The card back " + path.string(), size, format));
+        size = LargestCardFor(format, size);
+    }
+    draft.SetCardSize(size.Width, size.Height);
+}
+
+std::uint32_t MarginColour(const CreateOptions& options) {
+    return ResolveColour(options.Colour.value_or(ButtonFaceColour));
+}
+
+void AddPictures(CardSetDraft& draft, const std::vector<std::filesystem::path>& pictures, const CreateOptions& options) {
     for (const std::filesystem::path& path : pictures) {
-        Picture picture = ReadPictureFile(path);
-        if (draft.Cards().empty()) SizeCards(draft, picture, path);
+        const bool first = draft.Cards().empty();
+        Picture picture = first ? ReadPictureFile(path)
+                                : ReadCardPictureFile(path, {{draft.CardWidth(), draft.CardHeight()}, options.Fit, MarginColour(options)});
+        if (first) {
+            SizeCards(draft, picture, path, options);
+            picture = FitPicture(picture, {draft.CardWidth(), draft.CardHeight()}, options.Fit, MarginColour(options));
+        }
         if (!draft.Fits(picture))
             throw std::runtime_error("The image " + path.string() + " does not have correct size: it is " +
                                      std::to_string(picture.Width) + " x " + std::to_string(picture.Height) +
@@ -107,12 +150,29 @@ void AddPictures(CardSetDraft& draft, const std::vector<std::filesystem::path>& 
 void SetBackground(CardSetDraft& draft, const CreateOptions& options) {
     if (options.Colour) draft.SetBackgroundColour(*options.Colour);
     if (!options.Background) return;
-    if (!draft.SetBackgroundPicture(ReadPictureFile(*options.Background)))
+    Picture picture = options.Fit == FitMode::Exact
+                          ? ReadPictureFile(*options.Background)
+                          : ReadCardPictureFile(*options.Background,
+                                                {{BackgroundPictureWidth, BackgroundPictureHeight}, FitMode::Crop, 0});
+    if (!draft.SetBackgroundPicture(std::move(picture)))
         throw std::runtime_error("The background image " + options.Background->string() +
                                  " does not have the correct size: it must be 540 x 374 pixels");
 }
 
+std::unique_ptr<QGuiApplication> application;
+int applicationArgc = 1;
+char applicationName[] = "velmora-cardset";
+char* applicationArgv[] = {applicationName, nullptr};
+
 }  // namespace
+
+PictureReadersSession::PictureReadersSession() {
+    if (QCoreApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    application = std::make_unique<QGuiApplication>(applicationArgc, applicationArgv);
+}
+
+PictureReadersSession::~PictureReadersSession() { application.reset(); }
 
 CreateOptions ParseCreateOptions(const std::vector<std::string>& args) {
     if (args.size() < 2) throw std::invalid_argument("create needs a picture folder and a set file");
@@ -131,6 +191,8 @@ CreateOptions ParseCreateOptions(const std::vector<std::string>& args) {
         else if (option == "--list") options.List = value;
         else if (option == "--background") options.Background = value;
         else if (option == "--colour") options.Colour = ColourNamed(value);
+        else if (option == "--fit") options.Fit = FitNamed(value);
+        else if (option == "--size") options.Size = SizeNamed(value);
         else throw std::invalid_argument("unknown option " + option);
     }
     return options;
@@ -140,7 +202,7 @@ void CreateCardSet(const CreateOptions& options, std::ostream& out) {
     const std::vector<std::filesystem::path> pictures = ListedPictures(options);
     CardSetDraft draft;
     draft.SetFormat(FormatFor(pictures.size(), options.Format));
-    AddPictures(draft, pictures);
+    AddPictures(draft, pictures, options);
     SetBackground(draft, options);
     draft.Details = {Ansi(options.Author, "The author"), Ansi(options.Email, "The e-mail address"),
                      Ansi(options.Web, "The web address"), Ansi(options.Notes, "The notes"),

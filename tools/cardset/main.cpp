@@ -21,7 +21,7 @@ constexpr const char* Usage =
 #ifdef VELMORA_CARDSET_CREATE
     "       velmora-cardset create PICTURE-DIR FILE.cst [--format junior|standard|expert|fanatic]\n"
     "           [--list FILE] [--background FILE | --colour RRGGBB] [--author TEXT] [--email TEXT]\n"
-    "           [--web TEXT] [--notes TEXT] [--language TEXT]\n"
+    "           [--web TEXT] [--notes TEXT] [--language TEXT] [--fit crop|fit|exact] [--size WxH]\n"
 #endif
     ;
 
@@ -41,6 +41,7 @@ int Run(const std::vector<std::string>& args) {
             std::cerr << "velmora-cardset: " << e.what() << '\n' << Usage;
             return 2;
         }
+        const velmora::PictureReadersSession readers;
         velmora::CreateCardSet(options, std::cout);
 #endif
     } else {

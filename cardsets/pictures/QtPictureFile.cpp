@@ -1,0 +1,157 @@
+// Every other picture format goes through Qt's image readers, chosen by the file's content. Their
+// plug-ins differ from machine to machine, so the list of readable extensions is asked of Qt.
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+
+#include "cardsets/pictures/CardPictureFile.h"
+#include "cardsets/pictures/PictureFile.h"
+#include "cardsets/pictures/StandardPalette.h"
+
+namespace velmora {
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string ExtensionOf(const std::filesystem::path& path) {
+    const std::string extension = path.extension().string();
+    return Lower(extension.empty() ? extension : extension.substr(1));
+}
+
+[[noreturn]] void ThrowUnreadable(const std::filesystem::path& path, const QString& why) {
+    throw EPictureError("The picture " + path.string() + " is damaged or not a picture that can be read (" +
+                        why.toStdString() + ")");
+}
+
+// Skips a run of GIF sub-blocks from at; false when the file ends inside them.
+bool SkipSubBlocks(const QByteArray& bytes, qsizetype& at) {
+    while (at < bytes.size()) {
+        const auto length = static_cast<std::uint8_t>(bytes[at]);
+        at += 1 + length;
+        if (length == 0) return true;
+    }
+    return false;
+}
+
+// Qt's GIF reader shows a frame cut short with its missing rows filled in and calls it good; a file
+// must hold the whole of its first frame's data to be taken.
+bool HoldsWholeFirstFrame(QFile& file) {
+    const QByteArray bytes = file.peek(file.size());
+    constexpr qsizetype kScreen = 13;
+    if (bytes.size() < kScreen) return false;
+    const auto tableBytes = [](std::uint8_t flags) { return (flags & 0x80) ? 3 * (qsizetype{2} << (flags & 7)) : 0; };
+    qsizetype at = kScreen + tableBytes(static_cast<std::uint8_t>(bytes[10]));
+    while (at < bytes.size()) {
+        const auto kind = static_cast<std::uint8_t>(bytes[at]);
+        if (kind == 0x21) {
+            at += 2;
+            if (!SkipSubBlocks(bytes, at)) return false;
+        } else if (kind == 0x2C) {
+            if (at + 10 >= bytes.size()) return false;
+            at += 10 + tableBytes(static_cast<std::uint8_t>(bytes[at + 9])) + 1;  // then the LZW code size
+            return SkipSubBlocks(bytes, at);
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool IsDrawing(const QByteArray& format) { return format == "svg" || format == "svgz"; }
+
+// A drawing has no pixels of its own: it is rendered at the size the card takes it at.
+QSize RenderSize(QSize own, const std::optional<CardTarget>& card) {
+    if (!card) return own;
+    if (card->Mode == FitMode::Exact || !own.isValid() || own.isEmpty()) return {card->Size.Width, card->Size.Height};
+    const PictureSize scaled = ScaledSize({own.width(), own.height()}, card->Size, card->Mode);
+    return {scaled.Width, scaled.Height};
+}
+
+ColourTable PaletteOf(const QImage& image) {
+    const QList<QRgb> table = image.colorTable();
+    if (table.isEmpty()) return StandardPalette();
+    ColourTable palette{};
+    const auto count = std::min<std::size_t>(palette.size(), static_cast<std::size_t>(table.size()));
+    for (std::size_t i = 0; i < count; ++i) palette[i] = table[static_cast<qsizetype>(i)] & 0x00FFFFFFu;
+    return palette;
+}
+
+// Premultiplied pixels over white: each channel plus the white the missing coverage lets through.
+Picture OverWhite(const QImage& image) {
+    const bool alpha = image.hasAlphaChannel();
+    const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    Picture picture(pixels.width(), pixels.height());
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QRgb p = line[x];
+            const int clear = alpha ? 255 - qAlpha(p) : 0;
+            picture.At(x, y) = static_cast<std::uint32_t>(std::min(255, qRed(p) + clear)) << 16 |
+                               static_cast<std::uint32_t>(std::min(255, qGreen(p) + clear)) << 8 |
+                               static_cast<std::uint32_t>(std::min(255, qBlue(p) + clear));
+        }
+    }
+    picture.Palette = PaletteOf(image);
+    return picture;
+}
+
+}  // namespace
+
+Picture ReadImageFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
+    QFile file(QFile::decodeName(path.string().c_str()));
+    if (!file.open(QIODevice::ReadOnly)) throw EPictureError("Cannot open file " + path.string());
+    if (file.size() > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) ThrowUnreadable(path, reader.errorString());
+    const QByteArray format = reader.format();
+    if (format == "gif" && !HoldsWholeFirstFrame(file)) ThrowUnreadable(path, "the first frame is cut short");
+    QSize size = reader.size();
+    if (IsDrawing(format)) {
+        size = RenderSize(size, card);
+        if (size.isValid()) reader.setScaledSize(size);
+    }
+    if (size.isValid()) CheckPictureSize(path, size.width(), size.height());
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) ThrowUnreadable(path, reader.errorString());
+    CheckPictureSize(path, image.width(), image.height());
+    return OverWhite(image);
+}
+
+Picture ReadCardPictureFile(const std::filesystem::path& path, const CardTarget& card) {
+    const std::string extension = ExtensionOf(path);
+    Picture picture = extension == "bmp"                          ? ReadBitmapFile(path)
+                      : extension == "jpg" || extension == "jpeg" ? ReadJpegFile(path, card)
+                      : IsReadablePictureName(path.filename().string()) ? ReadImageFile(path, card)
+                                                                         : ReadPictureFile(path);
+    return FitPicture(picture, card.Size, card.Mode, card.Margin);
+}
+
+const std::vector<std::string>& ReadablePictureExtensions() {
+    static const std::vector<std::string> extensions = [] {
+        std::vector<std::string> list{"bmp", "jpeg", "jpg"};
+        for (const QByteArray& format : QImageReader::supportedImageFormats()) list.push_back(Lower(format.toStdString()));
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+        return list;
+    }();
+    return extensions;
+}
+
+bool IsReadablePictureName(const std::string& name) {
+    const std::string extension = ExtensionOf(name);
+    const auto& list = ReadablePictureExtensions();
+    return !extension.empty() && std::binary_search(list.begin(), list.end(), extension);
+}
+
+}  // namespace velmora
