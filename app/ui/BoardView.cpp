@@ -20,7 +20,14 @@ BoardView::BoardView(const QImage& buffer, QWidget* parent) : QWidget(parent), b
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, buffer_);
+    if (ratio_ == 1) {
+        painter.drawImage(0, 0, buffer_);
+        return;
+    }
+    // The buffer holds device pixels: at the screen's ratio one buffer pixel is one pixel of the screen.
+    const QRectF shown(0, 0, buffer_.width() / ratio_, buffer_.height() / ratio_);
+    if (shown.width() < width() || shown.height() < height()) painter.fillRect(rect(), Qt::black);
+    painter.drawImage(shown, buffer_, QRectF(buffer_.rect()));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) { Call(onMouseDown, event); }

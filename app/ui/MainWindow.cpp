@@ -10,12 +10,14 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QWindow>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "app/CardSetFileType.h"
+#include "app/ViewSettings.h"
 #include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
 #include "app/ui/BoardView.h"
@@ -28,6 +30,9 @@
 #include "app/ui/Modal.h"
 #include "app/ui/PictureImage.h"
 #include "app/ui/Sound.h"
+#include "app/ui/DialogZoom.h"
+#include "app/ui/ZoomControl.h"
+#include "app/ui/ZoomedClient.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/FileNames.h"
 #include "engine/ui/GameOver.h"
@@ -35,10 +40,9 @@
 namespace velmora {
 namespace {
 
-constexpr int kClientWidth = 651;
-constexpr int kPanelWidth = 108;
-constexpr int kBoardAreaHeight = 376;
 constexpr int kStatusHeight = 22;
+// The windows whose text follows the zoom: Game Over, New Game, statistics and the card-set windows.
+constexpr const char* kZoomedWindows[] = {"TForm11", "TForm2", "TForm6", "TForm12", "TForm7", "TForm13"};
 
 const char* const kStartStatus = "Select Game -> New Game or press F2 to start a new game.";
 const char* const kLowColourWarning =
@@ -109,24 +113,27 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
+    zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
+    for (const char* name : kZoomedWindows)
+        if (auto* zoomed = findChild<QWidget*>(name)) zoom_->dialogs().Follow(*zoomed);
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
-    CentreOnScreen();
+    zoom_->Restore(ViewSettings::Read(folder_));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
 }
 
 void MainWindow::BuildLayout() {
-    auto* client = new QWidget;
-    client->setFixedSize(kClientWidth, kBoardAreaHeight);
-    setCentralWidget(client);
-
-    auto* bevel = new QFrame(client);
-    bevel->setObjectName("Bevel1");
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(0, 0, 542, 376);
-    paintBox_ = new BoardView(painter_.Buffer(), client);
-    paintBox_->setGeometry(1, 1, artwork::kBoardSize.width(), artwork::kBoardSize.height());
-    BuildSidePanel(client);
+    client_ = new ZoomedClient(painter_.Buffer());
+    setCentralWidget(client_);
+    paintBox_ = client_->paintBox();
+    listView_ = client_->listView();
+    logo_ = client_->logo();
+    image1_ = client_->image1();
+    listView_->installEventFilter(this);
+    connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        RunGuarded(this, [this, item] { ListView1DblClick(item); });
+    });
+    logo_->installEventFilter(this);
 
     statusBar()->setObjectName("sb");
     statusBar()->setFixedHeight(kStatusHeight);
@@ -134,51 +141,10 @@ void MainWindow::BuildLayout() {
     status_ = new QLabel(kStartStatus);
     status_->setObjectName("sbText");
     statusBar()->addWidget(status_, 1);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(75);
-}
-
-void MainWindow::BuildSidePanel(QWidget* client) {
-    auto* panel = new QFrame(client);
-    panel->setObjectName("Panel2");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kBoardAreaHeight);
-
-    listView_ = new QTreeWidget(panel);
-    listView_->setObjectName("ListView1");
-    listView_->setGeometry(1, 1, kPanelWidth - 2, 168);
-    listView_->setColumnCount(2);
-    listView_->setHeaderLabels({"Player", "Sc."});
-    listView_->setHeaderHidden(true);
-    listView_->header()->setStretchLastSection(false);
-    listView_->setColumnWidth(0, 53);
-    listView_->setColumnWidth(1, 29);
-    listView_->setRootIsDecorated(false);
-    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    listView_->setToolTip("List of currently playing players.");
-    listView_->setStyleSheet("QTreeWidget { background: black; color: lime; }");
-    QFont listFont("MS Sans Serif");
-    listFont.setPixelSize(12);
-    listView_->setFont(listFont);
-    listView_->installEventFilter(this);
-    connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        RunGuarded(this, [this, item] { ListView1DblClick(item); });
-    });
-
-    logo_ = new QLabel(panel);
-    logo_->setObjectName("Image2");
-    logo_->setGeometry(19, 310, 60, 50);
-    logo_->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(60, 50))));
-    logo_->setCursor(Qt::PointingHandCursor);
-    logo_->installEventFilter(this);
-    image1_ = new QLabel(panel);
-    image1_->setObjectName("Image1");
-    image1_->setPixmap(QPixmap::fromImage(artwork::DefaultBackground()));
-    image1_->hide();
 }
 
 void MainWindow::ConnectMenu() {
@@ -214,9 +180,16 @@ void MainWindow::ConnectMenu() {
 }
 
 void MainWindow::ConnectBoardInput() {
-    paintBox_->onMouseDown = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseDown(p.x(), p.y()); }); };
-    paintBox_->onMouseMove = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseMove(p.x(), p.y()); }); };
-    paintBox_->onMouseUp = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseUp(p.x(), p.y()); }); };
+    // The board area's pixels are the zoomed board's: the game hit-tests on the 100 % board.
+    paintBox_->onMouseDown = [this](QPoint p) {
+        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseDown(p.x(), p.y()); });
+    };
+    paintBox_->onMouseMove = [this](QPoint p) {
+        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseMove(p.x(), p.y()); });
+    };
+    paintBox_->onMouseUp = [this](QPoint p) {
+        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseUp(p.x(), p.y()); });
+    };
     connect(timer1_, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { game_.Timer1Timer(); }); });
 }
 
@@ -255,14 +228,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    CentreOnScreen();
+    // The menu bar has its real height now; a move to a screen of another pixel ratio draws anew.
+    zoom_->PlaceOnScreen();
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, [this] { zoom_->Relayout(); });
     // After the window is on the screen, as the splash is shown over it.
     QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormShow(); }); });
-}
-
-void MainWindow::CentreOnScreen() {
-    adjustSize();
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::FormShow() {
@@ -281,7 +252,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The settings are written before the question, so they are kept even when the user stays.
     // A settings file that cannot be written is reported and costs the settings only: the program
     // must still close, or the user has no way out but to kill it.
-    RunGuarded(this, [this] { settings_.Write(folder_); });
+    RunGuarded(this, [this] {
+        settings_.Write(folder_);
+        zoom_->Current().Write(folder_);
+    });
     if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
     else
