@@ -1,6 +1,8 @@
 #include "app/ui/DialogZoom.h"
 
+#include <QAbstractButton>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,7 +89,11 @@ struct Bases {
 };
 
 Bases Read(QWidget& w, const QWidget& window) {
-    Bases b{&w, &w == &window || w.testAttribute(Qt::WA_SetFont), {}, {}, {}, {}, {}};
+    // Whether the control had a font of its own is decided the first time: one given a font only
+    // to fit its text follows its window's font again at every scaling.
+    if (!w.property("zoomInheritsFont").isValid())
+        w.setProperty("zoomInheritsFont", &w != &window && !w.testAttribute(Qt::WA_SetFont));
+    Bases b{&w, !w.property("zoomInheritsFont").toBool(), {}, {}, {}, {}, {}};
     if (b.ownFont) b.font = Base(w, "Font", w.font());
     b.minimum = Base(w, "Minimum", w.minimumSize());
     b.maximum = Base(w, "Maximum", w.maximumSize());
@@ -106,6 +112,8 @@ void Write(const Bases& b, double factor) {
     if (b.ownFont) {
         w.setFont(Times(b.font, factor));
         Applied(w, "Font", w.font());
+    } else if (w.testAttribute(Qt::WA_SetFont)) {
+        w.setFont(QFont());
     }
     w.setMinimumSize(Times(b.minimum, factor));
     w.setMaximumSize(Times(b.maximum, factor));
@@ -124,6 +132,28 @@ void Write(const Bases& b, double factor) {
     }
 }
 
+QString OneLineOf(const QWidget& w) {
+    if (const auto* label = qobject_cast<const QLabel*>(&w); label != nullptr && !label->wordWrap())
+        return label->textFormat() == Qt::RichText ? QString() : label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) return QString(button->text()).remove('&');
+    return {};
+}
+
+// Text does not grow exactly with its font: a caption that just fitted its place at 100 % can be
+// a few pixels too wide at 200 %. Its font then gives way by half points until it fits again.
+void FitText(QWidget& w) {
+    const QString text = OneLineOf(w);
+    if (text.isEmpty() || text.startsWith('<')) return;
+    QFont font = w.font();
+    for (int step = 0; step < 8 && QFontMetrics(font).horizontalAdvance(text) > w.contentsRect().width(); ++step) {
+        if (font.pixelSize() > 0) font.setPixelSize(font.pixelSize() - 1);
+        else font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font == w.font()) return;
+    w.setFont(font);
+    Applied(w, "Font", w.font());
+}
+
 }  // namespace
 
 void ZoomWindow(QWidget& window, double factor) {
@@ -136,7 +166,15 @@ void ZoomWindow(QWidget& window, double factor) {
     bases.reserve(widgets.size());
     for (QWidget* w : widgets) bases.push_back(Read(*w, window));
     if (!window.property("zoomBaseSize").isValid()) window.setProperty("zoomBaseSize", window.size());
-    for (const Bases& b : bases) Write(b, factor);
+    for (const Bases& b : bases) {
+        Write(b, factor);
+        if (b.geometry.isValid() && factor != 1) FitText(*b.widget);
+    }
+    // The layout measures the new fonts before the window takes its size.
+    if (QLayout* layout = window.layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
     window.resize(Times(window.property("zoomBaseSize").toSize(), factor).expandedTo(window.minimumSizeHint()));
 }
 

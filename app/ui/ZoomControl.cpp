@@ -65,6 +65,8 @@ Extent ZoomControl::Chrome() const {
 }
 
 Extent ZoomControl::Room() const {
+    // A hidden window has the room asked for; its parts get their sizes once it is shown.
+    if (!window_.isVisible()) return normalRoom_;
     return {client_.width(), client_.height() + window_.statusBar()->height()};
 }
 
