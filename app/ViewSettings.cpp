@@ -33,9 +33,12 @@ void ViewSettings::Write(const std::filesystem::path& programFolder) const {
 
 ViewState ResolveView(const ViewSettings& saved, Extent available, Extent chrome) {
     const Zoom first = FirstStartZoom(available, chrome);
-    if (!saved.ZoomChoice || !Usable(saved.RoomSize, available, chrome))
-        return {first, ZoomedRoom(first), saved.FullScreen};
-    return {*saved.ZoomChoice, saved.RoomSize, saved.FullScreen};
+    if (!saved.ZoomChoice) return {first, ZoomedRoom(first), saved.FullScreen};
+    if (Usable(saved.RoomSize, available, chrome)) return {*saved.ZoomChoice, saved.RoomSize, saved.FullScreen};
+    // No size kept (a zoom written by hand): the zoom's own room, where the screen holds it.
+    if (saved.RoomSize == Extent{} && Usable(ZoomedRoom(*saved.ZoomChoice), available, chrome))
+        return {*saved.ZoomChoice, ZoomedRoom(*saved.ZoomChoice), saved.FullScreen};
+    return {first, ZoomedRoom(first), saved.FullScreen};
 }
 
 }  // namespace velmora

@@ -37,7 +37,8 @@ struct ViewState {
 // The view to open with on a screen whose available area is available, chrome being what the
 // window adds around its room (menu bar, frame). A zoom never chosen or not offered, a room smaller
 // than the 100 % client or a window larger than the available area (a smaller screen than last
-// time) give the first start's zoom and room.
+// time) give the first start's zoom and room; a zoom kept without any size takes its own room
+// where the screen holds it.
 ViewState ResolveView(const ViewSettings& saved, Extent available, Extent chrome);
 
 }  // namespace velmora

@@ -12,6 +12,17 @@ void Call(const BoardView::MouseHandler& handler, const QMouseEvent* event) {
 
 }  // namespace
 
+BoardKey ToBoardKey(int key) {
+    switch (key) {
+        case Qt::Key_Left: return BoardKey::Left;
+        case Qt::Key_Right: return BoardKey::Right;
+        case Qt::Key_Down: return BoardKey::Down;
+        case Qt::Key_Up: return BoardKey::Up;
+        case Qt::Key_Space: return BoardKey::Space;
+        default: return BoardKey::Other;
+    }
+}
+
 BoardView::BoardView(const QImage& buffer, QWidget* parent) : QWidget(parent), buffer_(buffer) {
     setObjectName("PaintBox1");
     setMouseTracking(true);  // moves without a button light the card under the pointer

@@ -6,7 +6,12 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/BoardInput.h"
+
 namespace velmora {
+
+// The board's meaning of a key: the arrows and Space; every other key is Other.
+BoardKey ToBoardKey(int key);
 
 class BoardView : public QWidget {
 public:

@@ -41,8 +41,6 @@ namespace velmora {
 namespace {
 
 constexpr int kStatusHeight = 22;
-// The windows whose text follows the zoom: Game Over, New Game, statistics and the card-set windows.
-constexpr const char* kZoomedWindows[] = {"TForm11", "TForm2", "TForm6", "TForm12", "TForm7", "TForm13"};
 
 const char* const kStartStatus = "Select Game -> New Game or press F2 to start a new game.";
 const char* const kLowColourWarning =
@@ -60,17 +58,6 @@ QByteArray PngBytes(const QImage& image) {
 template <typename Handler>
 void OnTriggered(QAction* action, QWidget* window, Handler handler) {
     QObject::connect(action, &QAction::triggered, window, [window, handler] { RunGuarded(window, handler); });
-}
-
-BoardKey ToBoardKey(int key) {
-    switch (key) {
-        case Qt::Key_Left: return BoardKey::Left;
-        case Qt::Key_Right: return BoardKey::Right;
-        case Qt::Key_Down: return BoardKey::Down;
-        case Qt::Key_Up: return BoardKey::Up;
-        case Qt::Key_Space: return BoardKey::Space;
-        default: return BoardKey::Other;
-    }
 }
 
 // Sorts the players list by the score column read as a number, larger first.
@@ -114,8 +101,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
-    for (const char* name : kZoomedWindows)
-        if (auto* zoomed = findChild<QWidget*>(name)) zoom_->dialogs().Follow(*zoomed);
+    zoom_->FollowDialogs();
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
     zoom_->Restore(ViewSettings::Read(folder_));
     // An error on the way stops the remaining start-up steps, not the program.
@@ -181,15 +167,14 @@ void MainWindow::ConnectMenu() {
 
 void MainWindow::ConnectBoardInput() {
     // The board area's pixels are the zoomed board's: the game hit-tests on the 100 % board.
-    paintBox_->onMouseDown = [this](QPoint p) {
-        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseDown(p.x(), p.y()); });
+    const auto onBoard = [this](void (Game::*handler)(int, int)) {
+        return [this, handler](QPoint p) {
+            RunGuarded(this, [&] { p = zoom_->ToBoard(p); (game_.*handler)(p.x(), p.y()); });
+        };
     };
-    paintBox_->onMouseMove = [this](QPoint p) {
-        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseMove(p.x(), p.y()); });
-    };
-    paintBox_->onMouseUp = [this](QPoint p) {
-        RunGuarded(this, [&] { p = zoom_->ToBoard(p); game_.MouseUp(p.x(), p.y()); });
-    };
+    paintBox_->onMouseDown = onBoard(&Game::MouseDown);
+    paintBox_->onMouseMove = onBoard(&Game::MouseMove);
+    paintBox_->onMouseUp = onBoard(&Game::MouseUp);
     connect(timer1_, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { game_.Timer1Timer(); }); });
 }
 

@@ -25,6 +25,9 @@ constexpr int kStatusHeight = 22;
 constexpr std::array<Zoom, 5> kMenuOrder = {Zoom::Percent100, Zoom::Percent150, Zoom::Percent200,
                                             Zoom::Percent300, Zoom::Fit};
 
+// The windows whose text follows the zoom: Game Over, New Game, statistics and the card-set windows.
+constexpr const char* kZoomedWindows[] = {"TForm11", "TForm2", "TForm6", "TForm12", "TForm7", "TForm13"};
+
 QFont Scaled(QFont font, const Scale& scale) {
     if (font.pixelSize() > 0)
         font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale.Factor())));
@@ -54,6 +57,11 @@ ZoomControl::ZoomControl(QMainWindow& window, ZoomedClient& client, BoardPainter
     window_.installEventFilter(this);
     client_.onResized = [this] { Relayout(); };
     CheckChoice();
+}
+
+void ZoomControl::FollowDialogs() {
+    for (const char* name : kZoomedWindows)
+        if (auto* dialog = window_.findChild<QWidget*>(name)) dialogs_->Follow(*dialog);
 }
 
 ZoomControl::~ZoomControl() { client_.onResized = nullptr; }

@@ -42,7 +42,9 @@ public:
 
     // A position in the board area's pixels as a position on the 100 % board.
     QPoint ToBoard(QPoint p) const { return {shown_.Unmap(p.x()), shown_.Unmap(p.y())}; }
-    // Windows that follow the zoom's font scale.
+    // Game Over, New Game, statistics and the card-set windows, children of the window, follow
+    // the zoom's font scale from now on.
+    void FollowDialogs();
     DialogZoom& dialogs() { return *dialogs_; }
 
     // Lays the window out again for its room: after a resize, a screen change or a new choice.

@@ -90,7 +90,9 @@ QSize ZoomedClient::minimumSizeHint() const { return {kClientExtent.Width, kBoar
 
 QRect ZoomedClient::BlockGeometry() const { return block_->geometry(); }
 
-void ZoomedClient::Centre() { block_->move(std::max(0, (width() - block_->width()) / 2), std::max(0, (height() - block_->height()) / 2)); }
+void ZoomedClient::Centre() {
+    block_->move(std::max(0, (width() - block_->width()) / 2), std::max(0, (height() - block_->height()) / 2));
+}
 
 void ZoomedClient::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

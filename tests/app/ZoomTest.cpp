@@ -119,6 +119,10 @@ TEST(ViewSettings, DamagedOrAbsurdValuesFallBackToTheFirstStartRule) {
     // A zoom that no longer fits the screen (a smaller one than last time).
     EXPECT_EQ(ResolveView({Zoom::Percent300, {1953, 1194}, false}, screen, kMenuBar), firstStart);
 
+    // A zoom without a size opens at its own room, where the screen holds it.
+    EXPECT_EQ(ResolveView({Zoom::Percent100, {}, false}, screen, kMenuBar), (ViewState{Zoom::Percent100, {651, 398}, false}));
+    EXPECT_EQ(ResolveView({Zoom::Percent300, {}, false}, screen, kMenuBar), firstStart);
+
     // Sensible values come back as they were.
     const ViewState kept{Zoom::Percent150, {1401, 733}, true};
     EXPECT_EQ(ResolveView({kept.ZoomChoice, kept.RoomSize, true}, screen, kMenuBar), kept);
