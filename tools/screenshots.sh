@@ -268,6 +268,9 @@ for _ in $(seq 50); do [ -e "/tmp/.X${display#:}-lock" ] || break; sleep 0.1; do
 Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Full screen is the window manager's to grant.
+wm=
+if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & wm=$!; sleep 1; fi
 rm -f "$run"/velmora.ini "$run"/velmora.dat
 printf '[inivalues]\r\nLastFormat=3\r\n\r\n[view]\r\nZoom=100\r\n' > "$run"/velmora.ini
 "$run"/velmora &
@@ -310,12 +313,13 @@ zoom_to() {  # the n-th item of Options > Zoom
 zoom_to 2
 shot zoom-200
 zoom_to 4
+xdotool windowmove "$(window_of '^Velmora$')" 100 20
 xdotool windowsize "$(window_of '^Velmora$')" 1600 1000
 sleep 1.0
 shot zoom-fit-1600x1000
 focus_main
 xdotool key F11
-sleep 1.2
+sleep 1.5
 shot zoom-fullscreen-1920x1080
 xdotool key Escape
 sleep 0.8
@@ -352,6 +356,7 @@ xdotool key Escape
 sleep 0.4
 kill "$app" 2>/dev/null || true
 app=
+[ -n "$wm" ] && kill "$wm" 2>/dev/null || true
 
 # A game under way, set up through the game's own set-up steps and grabbed offscreen.
 "$bin"/velmora-boardshot "$run" "$out/board-fanatic.png" 3 2>/dev/null

@@ -109,8 +109,10 @@ void ZoomControl::Choose(Zoom zoom) {
         if (!(FixedScale(zoom) == shown_)) Apply(FixedScale(zoom));
         window_.layout()->activate();
         normalRoom_ = ZoomedRoom(zoom);
-        // A window larger than the screen is cut down by the desktop; the zoom then shrinks to fit.
-        window_.resize(normalRoom_.Width + Chrome().Width, normalRoom_.Height + Chrome().Height);
+        // Centred again, so that a grown window stays on the screen. One larger than the screen is
+        // cut down by the desktop, and the zoom then shrinks to fit.
+        PlaceOnScreen();
+        return;
     }
     Relayout();
 }
