@@ -77,6 +77,15 @@ Picture OverWhite(const QImage& image) {
     return picture;
 }
 
+// JPEG or bitmap data in a file named as another format.
+Picture ReadWithOwnReader(const std::filesystem::path& path, const QByteArray& format, const std::optional<CardTarget>& card) {
+    try {
+        return format == "bmp" ? ReadBitmapFile(path) : ReadJpegFile(path, card, JpegWarnings::Refuse);
+    } catch (const EPictureError& e) {
+        ThrowUnreadable(path, e.what());
+    }
+}
+
 }  // namespace
 
 Picture ReadImageFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
@@ -87,6 +96,11 @@ Picture ReadImageFile(const std::filesystem::path& path, const std::optional<Car
     reader.setAutoTransform(true);
     if (!reader.canRead()) ThrowUnreadable(path, reader.errorString());
     const QByteArray format = reader.format();
+    // Qt's own readers of these fill in whatever a damaged file lacks; ours refuse it.
+    if (format == "jpeg" || format == "bmp") {
+        file.close();
+        return ReadWithOwnReader(path, format, card);
+    }
     if (format == "gif" && !HoldsWholeGifFrame(file)) ThrowUnreadable(path, "its first frame is not whole");
     QSize size = reader.size();
     if (IsDrawing(format)) {

@@ -262,6 +262,25 @@ TEST_F(PictureFormats, DamagedFilesAreRefusedWithTheirName) {
     EXPECT_EQ(ErrorOf(folder / "notes.txt"), "Unknown picture file extension (.txt)");
 }
 
+TEST_F(PictureFormats, JpegAndBitmapDataUnderAnotherNameAreReadWholeOrRefused) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) image.setPixel(x, y, qRgb(x * 4, y * 5, 128));
+    for (const char* writer : {"jpeg", "bmp"}) {
+        SCOPED_TRACE(writer);
+        const auto path = Save(image, "download.png", writer, 100);
+        const Picture whole = ReadPictureFile(path);
+        ASSERT_EQ(whole.Width, 64);
+        ASSERT_EQ(whole.Height, 48);
+        EXPECT_LE(LargestDifference(whole, image), std::string(writer) == "bmp" ? 0 : 6);
+        const QByteArray bytes = Read(path);
+        for (const qsizetype cut : {bytes.size() / 2, bytes.size() - 40}) {
+            Write(path, bytes.left(cut));
+            EXPECT_NE(ErrorOf(path).find(path.string()), std::string::npos) << cut;
+        }
+    }
+}
+
 TEST_F(PictureFormats, AGifIsTakenOnlyWithItsWholeFirstFrame) {
     const QList<QRgb> colours{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
     QImage frame(9, 5, QImage::Format_RGB32);
