@@ -181,7 +181,10 @@ void ZoomWindow(QWidget& window, double factor) {
 void DialogZoom::Follow(QWidget& window) { window.installEventFilter(this); }
 
 bool DialogZoom::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) ZoomWindow(*static_cast<QWidget*>(watched), Factor());
+    // Hidden, a window is at 100 %, so that its own code (Game Over measuring a name) measures
+    // with its own fonts; it is scaled when shown.
+    if (watched->isWidgetType() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        ZoomWindow(*static_cast<QWidget*>(watched), event->type() == QEvent::Show ? Factor() : 1);
     return QObject::eventFilter(watched, event);
 }
 

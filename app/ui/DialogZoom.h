@@ -1,8 +1,9 @@
 #pragma once
 // Windows that follow the main window's zoom: above 100 % their fonts, the places of their
 // controls and their sizes grow by the zoom's factor, so that their text stays as readable as the
-// board's. Each window is scaled from its own 100 % layout every time it is shown, so a window
-// that moved its controls meanwhile (Game Over fitting a long name) is scaled from where it put them.
+// board's. Each window is scaled from its own 100 % layout every time it is shown and goes back to
+// it when hidden, so a window that moves its controls meanwhile (Game Over fitting a long name)
+// does so at 100 % and is scaled from where it put them.
 
 #include <QObject>
 

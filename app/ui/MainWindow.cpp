@@ -1,28 +1,23 @@
 #include "app/ui/MainWindow.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QWindow>
-#include <QStandardPaths>
+#include <utility>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/CardSetFileType.h"
 #include "app/ViewSettings.h"
 #include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/CommandGuard.h"
 #include "app/ui/ExitUnit.h"
+#include "app/ui/FileTypeRegistration.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/InitUnit.h"
 #include "app/ui/Links.h"
@@ -40,20 +35,9 @@
 namespace velmora {
 namespace {
 
-constexpr int kStatusHeight = 22;
-
-const char* const kStartStatus = "Select Game -> New Game or press F2 to start a new game.";
 const char* const kLowColourWarning =
     "This program is made for hi/true color displays. The display mode you are currently using may distort "
     "Velmora images. Please switch your computer to hi/true color mode.";
-
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 template <typename Handler>
 void OnTriggered(QAction* action, QWidget* window, Handler handler) {
@@ -71,10 +55,13 @@ public:
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
+MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
+    : MainWindow(PortableLocations(programFolder), parent) {}
+
+MainWindow::MainWindow(Locations locations, QWidget* parent)
     : QMainWindow(parent),
-      folder_(std::move(programFolder)),
-      library_(folder_),
+      locations_(std::move(locations)),
+      library_(locations_.LibraryFolder),
       records_(library_),
       game_(*this, records_, clock_),
       painter_(artwork::kBoardSize) {
@@ -88,49 +75,25 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     BuildLayout();
     ConnectMenu();
     ConnectBoardInput();
-    sound_ = new SoundPlayer(folder_, this);
+    sound_ = new SoundPlayer(locations_.SoundFolder, this);
     splash_ = new TInitScreen(this);
     about_ = new TExitForm(this);
     gameOver_ = new GameOver(this);
     SetHelpContext(gameOver_, 116);
     gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
-    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, folder_, *this,
+    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, locations_.CardSets, *this,
                                                 [](const char* topic) { OpenHelpTopic(topic); }, this);
     showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
-    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
+    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, locations_.CardSets, locations_.SettingsFolder,
+                                                    settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
     zoom_->FollowDialogs();
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
-    zoom_->Restore(ViewSettings::Read(folder_));
+    zoom_->Restore(ViewSettings::Read(locations_.SettingsFolder));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
-}
-
-void MainWindow::BuildLayout() {
-    client_ = new ZoomedClient(painter_.Buffer());
-    setCentralWidget(client_);
-    paintBox_ = client_->paintBox();
-    listView_ = client_->listView();
-    logo_ = client_->logo();
-    image1_ = client_->image1();
-    listView_->installEventFilter(this);
-    connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        RunGuarded(this, [this, item] { ListView1DblClick(item); });
-    });
-    logo_->installEventFilter(this);
-
-    statusBar()->setObjectName("sb");
-    statusBar()->setFixedHeight(kStatusHeight);
-    statusBar()->setSizeGripEnabled(false);
-    status_ = new QLabel(kStartStatus);
-    status_->setObjectName("sbText");
-    statusBar()->addWidget(status_, 1);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(75);
 }
 
 void MainWindow::ConnectMenu() {
@@ -189,24 +152,17 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::ReadSettings() {
-    settings_ = Settings::Read(folder_);
+    settings_ = Settings::Read(locations_.SettingsFolder);
     for (std::size_t i = 0; i < kFlipDelays.size(); ++i)
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
-    CheckCardSets(folder_);
+    CheckCardSets(locations_.CardSets.User());
 }
 
 void MainWindow::RegisterFileType() {
-    const std::filesystem::path dataFolder = UserDataFolder();
-    if (!RegisterCardSetFileType(dataFolder, PngBytes(artwork::CardSetIcon(48)).toStdString())) return;
-    // The desktop sees the new entry once its database is rebuilt; where the tool is missing the
-    // entry waits for the next rebuild.
-    const QString updater = QStandardPaths::findExecutable("update-mime-database");
-    if (updater.isEmpty()) return;
-    auto* update = new QProcess(this);
-    connect(update, &QProcess::finished, update, &QObject::deleteLater);
-    update->start(updater, {QString::fromStdString((dataFolder / "mime").string())});
+    // An installed program's package brings the entry for the whole system.
+    if (!locations_.FileTypeFolder.empty()) RegisterCardSetFileTypeForUser(locations_.FileTypeFolder, this);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -227,7 +183,10 @@ void MainWindow::FormShow() {
     SetTopMenusEnabled(false);
     RunModal(*splash_);
     SetTopMenusEnabled(true);
+    if (afterStartUp_) std::exchange(afterStartUp_, nullptr)();
 }
+
+void MainWindow::RunAfterStartUp(std::function<void()> command) { afterStartUp_ = std::move(command); }
 
 void MainWindow::SetTopMenusEnabled(bool enabled) {
     for (QMenu* menu : {menu_.game, menu_.edit, menu_.options, menu_.help}) menu->menuAction()->setEnabled(enabled);
@@ -238,8 +197,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A settings file that cannot be written is reported and costs the settings only: the program
     // must still close, or the user has no way out but to kill it.
     RunGuarded(this, [this] {
-        settings_.Write(folder_);
-        zoom_->Current().Write(folder_);
+        settings_.Write(locations_.SettingsFolder);
+        zoom_->Current().Write(locations_.SettingsFolder);
     });
     if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
@@ -284,7 +243,7 @@ void MainWindow::CurrentVelmoraSetInfo1Click() {
 }
 
 void MainWindow::CardSetCheck1Click() {
-    CheckCardSets(folder_);
+    CheckCardSets(locations_.CardSets.User());
     ShowInformation(this, "Card set check completed!");
 }
 
@@ -293,7 +252,7 @@ void MainWindow::About1Click() { RunModal(*about_); }
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
-    cardSet_.LoadCardSet(folder_, file, true, false, &cardWindows_->Progress());
+    cardSet_.LoadCardSet(locations_.CardSets, file, true, false, &cardWindows_->Progress());
     ShowLoadedPictures();
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
@@ -388,7 +347,7 @@ void MainWindow::RememberChoice(const std::string& set, int format) {
 void MainWindow::ViewCardSet(const std::string& setFile) {
     // The dialog has read the chosen set's prefix, unless that read failed: then it is read here,
     // so that the viewer never shows another set than the one chosen.
-    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(folder_, setFile, false, true);
+    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(locations_.CardSets, setFile, false, true);
     cardWindows_->ViewCardSet();
 }
 

@@ -9,6 +9,7 @@
 #include "app/ui/ZoomControl.h"
 #include "engine/ui/GameOver.h"
 #include "tests/app/AppFixture.h"
+#include "tests/app/FlatCardSet.h"
 #include "tests/support/ScriptedMessages.h"
 
 using namespace velmora;
@@ -48,8 +49,9 @@ void ExpectNothingClipped(const QWidget& window) {
 using DialogZoomTest = velmora::testing::AppTest;
 
 TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOff) {
+    velmora::testing::WriteFlatFanaticSet(folder.Path() / "Flat.cst");  // for Select Card Set to list
     MainWindow& w = Open();
-    fakes::ScriptedMessages messages;  // Select Card Set finds no set in the folder
+    fakes::ScriptedMessages messages;
     const char* const names[] = {"TForm11", "TForm2", "TForm6", "TForm12", "TForm7", "TForm13"};
     std::map<std::string, QSize> normal;
     std::map<std::string, double> normalFont;

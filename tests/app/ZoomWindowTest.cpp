@@ -13,9 +13,9 @@
 #include "app/ui/BoardPainter.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/ZoomControl.h"
-#include "cardsets/CardSetWriter.h"
 #include "engine/ui/GameOver.h"
 #include "tests/app/AppFixture.h"
+#include "tests/app/FlatCardSet.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
 
@@ -23,23 +23,10 @@ using namespace velmora;
 
 namespace {
 
-constexpr QRgb kBack = 0xFF3050A0;
-constexpr QRgb kBackground = 0xFF204060;
+constexpr QRgb kBack = velmora::testing::kFlatBack;
+constexpr QRgb kBackground = velmora::testing::kFlatBackground;
 constexpr CardSize kCard{54, 37};  // Fanatic: the board starts at (0, 2)
-
-QRgb Face(int picture) { return qRgb(picture * 5, 255 - picture * 4, (picture * 37) % 256); }
-
-void WriteFanaticSet(const std::filesystem::path& file) {
-    CardSetDescription set;
-    set.CardWidth = kCard.Width;
-    set.CardHeight = kCard.Height;
-    for (int i = 0; i <= 50; ++i) {
-        set.CardNames.push_back("card " + std::to_string(i));
-        set.CardPictures.emplace_back(kCard.Width, kCard.Height, (i == 0 ? kBack : Face(i)) & 0x00FFFFFFu);
-    }
-    set.BackgroundColour = 0x00604020;  // 0x00BBGGRR
-    WriteCardSet(file, set);
-}
+using velmora::testing::FlatFace;
 
 bool Near(QRgb actual, QRgb expected) {
     return std::abs(qRed(actual) - qRed(expected)) <= 2 && std::abs(qGreen(actual) - qGreen(expected)) <= 2 &&
@@ -54,7 +41,7 @@ class ZoomWindowTest : public velmora::testing::AppTest {
 protected:
     // A Fanatic game with two people, in a window shown at zoom (in a room of the given size for Fit).
     void Start(Zoom zoom, QSize windowSize = {}) {
-        WriteFanaticSet(folder.Path() / "Flat.cst");
+        velmora::testing::WriteFlatFanaticSet(folder.Path() / "Flat.cst");
         Open();
         window->show();
         Settle();
@@ -186,7 +173,7 @@ TEST_F(ZoomWindowTest, At200PercentPicturesFillTheirCellsAndHighlightAndInversio
     EXPECT_EQ(At(other.topLeft() + QPoint(1, 1)), At(other.topLeft()));
     Mouse(QEvent::MouseButtonRelease, other.center());
     const int picture = window->game().GetBoard().Cell(4, 3).Picture;
-    for (const QPoint p : {other.topLeft(), other.bottomRight(), other.center()}) EXPECT_EQ(At(p), Face(picture));
+    for (const QPoint p : {other.topLeft(), other.bottomRight(), other.center()}) EXPECT_EQ(At(p), FlatFace(picture));
 }
 
 TEST_F(ZoomWindowTest, EverythingElseScalesWithTheBoard) {
