@@ -14,7 +14,7 @@
 #include "app/ui/HelpWindow.h"
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
-#include "cardsets/CardSetFolder.h"
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/ui/Preview.h"
 #include "cardsets/ui/WindowParts.h"
 
@@ -54,7 +54,7 @@ void SelectSet::showEvent(QShowEvent* event) {
 }
 
 void SelectSet::FormShow() {
-    names_ = ListCardSets(context_.folder);
+    names_ = ListCardSets(context_.folders);
     {
         const QSignalBlocker blocker(setList_);
         setList_->clear();
@@ -81,7 +81,7 @@ void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
     const std::string file = names_[static_cast<std::size_t>(index)] + ".cst";
     try {
-        context_.set.LoadCardSet(context_.folder, file, false, true);
+        context_.set.LoadCardSet(context_.folders, file, false, true);
     } catch (...) {
         ChooseUnreadable(file);
         throw;

@@ -19,7 +19,7 @@
 #include "app/ui/CommandGuard.h"
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
-#include "cardsets/CardSetFolder.h"
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/LoadedCardSet.h"
 #include "engine/Formats.h"
 #include "engine/Game.h"
@@ -55,13 +55,13 @@ bool IsSelected(const QListWidget& list) {
 
 }  // namespace
 
-NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, std::filesystem::path folder,
+NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, CardSetFolders folders,
                              NewGameHost& host, PlayerWindows windows, HelpHook help, QWidget* parent)
     : QDialog(parent),
       library_(library),
       game_(game),
       cardSet_(cardSet),
-      folder_(std::move(folder)),
+      folders_(std::move(folders)),
       host_(host),
       windows_(windows) {
     setObjectName("TForm2");
@@ -199,7 +199,7 @@ bool NewGameDialog::PrepareSteps() {
     const QSignalBlocker blockSets(setList_);
     setList_->clear();
     sizeList_->clear();
-    sets_ = ListCardSets(folder_);
+    sets_ = ListCardSets(folders_);
     if (sets_.empty()) {
         ShowError(this, "No Velmora card set found.");
         return false;
@@ -207,7 +207,7 @@ bool NewGameDialog::PrepareSteps() {
     for (const std::string& set : sets_) setList_->addItem(FromAnsi(set));
     setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
     RunGuarded(this, [this] {
-        cardSet_.LoadCardSet(folder_, sets_.at(static_cast<std::size_t>(setList_->currentIndex())) + ".cst", false,
+        cardSet_.LoadCardSet(folders_, sets_.at(static_cast<std::size_t>(setList_->currentIndex())) + ".cst", false,
                              true);
         ShowDetails();
     });
@@ -248,7 +248,7 @@ void NewGameDialog::done(int result) {
 
 void NewGameDialog::ChooseSet(int index) {
     if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-    cardSet_.LoadCardSet(folder_, sets_[static_cast<std::size_t>(index)] + ".cst", false, true);
+    cardSet_.LoadCardSet(folders_, sets_[static_cast<std::size_t>(index)] + ".cst", false, true);
     FillSizes(0);
     ShowDetails();
 }
@@ -360,7 +360,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
-        cardSet_.LoadCardSet(folder_, set + ".cst", true, false, host_.LoadProgress());
+        cardSet_.LoadCardSet(folders_, set + ".cst", true, false, host_.LoadProgress());
         if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
             throw std::runtime_error("The card set " + set + " holds too few cards for the " +
                                      Formats[static_cast<std::size_t>(format)].Name + " board.");
