@@ -3,8 +3,9 @@
 # the splash, the empty board, the About window, the help window, a real game set up through New Game
 # with every players window on the way, the zoomed and full-screen window on a 1920 x 1080 screen, each page of the Create Card Set wizard with a set being made,
 # Select and View Card Set, Current Card Set Info, the Please Wait window during a read, and a board
-# with a game under way. Usage: tools/screenshots.sh [OUTPUT-FOLDER] (default build/screenshots). Needs a build.
-# SCREENSHOT_DISPLAY names the virtual display to use (default: a random one from :90).
+# with a game under way, and a Junior set made in the wizard from photos of other sizes, then played.
+# Usage: tools/screenshots.sh [OUTPUT-FOLDER] (default build/screenshots). Needs a build and ImageMagick.
+# VELMORA_SCREENSHOT_DISPLAY (or SCREENSHOT_DISPLAY) chooses the X display (default a random one from :90).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
@@ -19,7 +20,7 @@ cp "$bin"/*.wav "$run"/ 2>/dev/null || true
 cp "$bin"/*.cst "$run"/ 2>/dev/null || true
 export XDG_DATA_HOME="$run/data"
 
-display=${SCREENSHOT_DISPLAY:-:$((90 + RANDOM % 100))}
+display=${VELMORA_SCREENSHOT_DISPLAY:-${SCREENSHOT_DISPLAY:-:$((90 + RANDOM % 100))}}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=
@@ -233,6 +234,48 @@ focus_wizard
 xdotool key Escape
 sleep 0.5
 
+# A Junior set of the largest cards from eleven camera-sized photos, landscape, portrait and square,
+# which the wizard crops to the cards as they are added.
+photos="$run/photos"
+mkdir -p "$photos"
+sizes=(1600x1200 1200x1600 1000x1000 2000x1500 1500x2000 1280x960 900x1200 1600x900 1200x1200 2400x1800 1024x768)
+colours=(red-yellow blue-cyan green-white orange-purple navy-pink gold-brown teal-lime maroon-khaki violet-azure gray-crimson olive-salmon)
+for i in $(seq 0 10); do
+  convert -size "${sizes[$i]}" "plasma:${colours[$i]}" -fill white -stroke black -strokewidth 8 \
+    -font /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf -gravity center -pointsize 360 \
+    -annotate 0 "$((i + 1))" -quality 90 "$photos/photo $(printf %02d $((i + 1))).jpg"
+done
+focus_main
+xdotool key --clearmodifiers alt+e
+sleep 0.4
+xdotool key c
+sleep 1.0
+focus_wizard
+xdotool key alt+x End alt+y End
+sleep 0.4
+for _ in 1 2; do xdotool key alt+greater; sleep 0.5; done
+xdotool key alt+a
+sleep 2.0
+xdotool type --delay 15 "$photos"
+xdotool key Return
+sleep 1.2
+names=""
+for f in $(cd "$photos" && ls | tr ' ' '%'); do names+="\"${f//%/ }\" "; done
+xdotool type --delay 10 "$names"
+xdotool key Return
+sleep 2.5
+shot wizard-photos-added
+focus_wizard
+for _ in 1 2; do xdotool key alt+greater; sleep 0.5; done
+xdotool key alt+f
+sleep 1.2
+xdotool type --delay 15 "My Photos.cst"
+xdotool key Return
+sleep 2.0
+focus_wizard
+xdotool key Escape
+sleep 0.5
+
 focus_main
 xdotool key --clearmodifiers alt+e
 sleep 0.4
@@ -363,4 +406,5 @@ app=
 "$bin"/velmora-boardshot "$run" "$out/board-junior.png" 0 2>/dev/null
 "$bin"/velmora-boardshot "$run" "$out/board-junior-shapes.png" 0 "Junior Shapes.cst" 2>/dev/null
 "$bin"/velmora-boardshot "$run" "$out/board-standard-shapes.png" 1 "Standard Shapes.cst" 2>/dev/null
+"$bin"/velmora-boardshot "$run" "$out/board-junior-photos.png" 0 "My Photos.cst" 2>/dev/null
 ls "$out"/board-*.png
