@@ -43,6 +43,7 @@ ZoomControl::ZoomControl(QMainWindow& window, ZoomedClient& client, BoardPainter
     : QObject(&window),
       window_(window),
       client_(client),
+      clientAlive_(&client),
       painter_(painter),
       status_(status),
       menu_(menu),
@@ -64,7 +65,9 @@ void ZoomControl::FollowDialogs() {
         if (auto* dialog = window_.findChild<QWidget*>(name)) dialogs_->Follow(*dialog);
 }
 
-ZoomControl::~ZoomControl() { client_.onResized = nullptr; }
+ZoomControl::~ZoomControl() {
+    if (clientAlive_) client_.onResized = nullptr;
+}
 
 Extent ZoomControl::Chrome() const {
     const int menuHeight = window_.menuBar()->isVisible() ? window_.menuBar()->height()

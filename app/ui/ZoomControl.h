@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 #include "app/ViewSettings.h"
@@ -61,6 +62,8 @@ private:
 
     QMainWindow& window_;
     ZoomedClient& client_;
+    // The client is a sibling child of the window and may be destroyed first.
+    QPointer<ZoomedClient> clientAlive_;
     BoardPainter& painter_;
     QLabel& status_;
     const MainMenu& menu_;
