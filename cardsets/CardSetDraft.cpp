@@ -61,9 +61,11 @@ std::string CardSetDraft::Counter() const {
     return std::to_string(CardCount()) + "/" + std::to_string(RequiredCount());
 }
 
-std::string CardSetDraft::Instruction() const {
-    return "Please add " + std::to_string(RequiredCount()) +
-           " cards. Remember that the first card will represent the upper side of your Velmora set!";
+Phrase CardSetDraft::Instruction() const {
+    return MakePhrase("NewCardSet",
+                      VELMORA_TRANSLATE_NOOP("NewCardSet", "Please add %1 cards. Remember that the first card will "
+                                                           "represent the upper side of your Velmora set!"),
+                      {std::to_string(RequiredCount())});
 }
 
 bool CardSetDraft::SetBackgroundPicture(Picture picture) {

@@ -11,6 +11,7 @@
 
 #include "cardsets/CardSetDescription.h"
 #include "cardsets/CardSetFormats.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -58,7 +59,7 @@ public:
     // Cards still to add (negative when there are too many, which the wizard never lets happen).
     std::int32_t MissingCards() const { return RequiredCount() - CardCount(); }
     std::string Counter() const;      // present + "/" + required, e.g. "5/11"
-    std::string Instruction() const;  // the page 3 text naming the required count
+    Phrase Instruction() const;  // the page 3 text naming the required count
 
     const std::optional<Picture>& BackgroundPicture() const { return background_; }
     std::uint32_t BackgroundColour() const { return colour_; }

@@ -56,7 +56,7 @@ void Game::FinishGame() {
     } else if (static_cast<int>(winners.size()) < playerCount_) {
         AnnounceWinners(winners);
     } else {
-        view_.SetStatusText(NoWinnersStatusText);
+        view_.SetStatusText(NoWinnersStatusText());
     }
     RestoreMenusAfterGame();
     records_.StoreFinishedGame(GamePlayers());

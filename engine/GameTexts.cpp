@@ -1,22 +1,49 @@
 #include "engine/GameTexts.h"
 
 namespace velmora {
+namespace {
 
-std::string TurnStatusText(const TPlayerRecord& player) {
-    const std::string lead = player.IsHuman != 0 ? " to play. You have " : " plays. It has ";
-    const std::string unit = player.GamePoints == 1 ? " point." : " points.";
-    return player.Name.Text() + lead + std::to_string(player.GamePoints) + unit;
+constexpr const char* kStatus = "MainWindow";
+
+Phrase Counted(const char* source, const char* sourceOne, const TPlayerRecord& player) {
+    return Phrase{kStatus, source, {player.Name.Text()}, player.GamePoints, sourceOne};
 }
 
-std::string SingleWinnerStatusText(const std::string& name) { return "Game Over! The winner of this game is " + name; }
+}  // namespace
 
-std::string WinnerSentence(const std::string& name) { return name + " is the winner of this game."; }
+Phrase TurnStatusText(const TPlayerRecord& player) {
+    if (player.IsHuman != 0)
+        return Counted(VELMORA_TRANSLATE_N_NOOP("MainWindow", "%1 to play. You have %n points."),
+                       "%1 to play. You have %n point.", player);
+    return Counted(VELMORA_TRANSLATE_N_NOOP("MainWindow", "%1 plays. It has %n points."), "%1 plays. It has %n point.",
+                   player);
+}
 
-std::string SeveralWinnersStatusText(const std::vector<std::string>& names) {
+Phrase SingleWinnerStatusText(const std::string& name) {
+    return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Game Over! The winner of this game is %1"), {name});
+}
+
+Phrase WinnerSentence(const std::string& name) {
+    return MakePhrase("GameOver", VELMORA_TRANSLATE_NOOP("GameOver", "%1 is the winner of this game."), {name});
+}
+
+Phrase SeveralWinnersStatusText(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) text += name + ",";
     if (!text.empty()) text.pop_back();
-    return "Game Over. Winners are " + text;
+    return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Game Over. Winners are %1"), {text});
 }
+
+Phrase NoWinnersStatusText() {
+    return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Game Over. No winners..."));
+}
+
+Phrase GameEndedStatusText() { return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Game Over.")); }
+
+Phrase PlayAgainQuestion() {
+    return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Are you sure you want to play again?"));
+}
+
+Phrase EndGameQuestion() { return MakePhrase(kStatus, VELMORA_TRANSLATE_NOOP("MainWindow", "Are you sure?")); }
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "text/Phrase.h"
+
 namespace velmora {
 
 enum class GameMenu { NewGame, RestartGame, EndGame, Edit };
@@ -23,13 +25,13 @@ public:
     virtual void ShowBoard() = 0;                                   // copy the buffer to the screen
     virtual void RefreshPlayerList() = 0;                           // rebuild the list from Game::PlayerListRows
     virtual void PlaySoundFile(const std::string& name) = 0;        // asynchronous, only while sound is on
-    virtual void SetStatusText(const std::string& text) = 0;        // Windows-1252 bytes
+    virtual void SetStatusText(const Phrase& text) = 0;
     virtual void EnableMenu(GameMenu item, bool enabled) = 0;
     virtual void StartTimer() = 0;                                  // 75 ms ticks that call Game::Timer1Timer
     virtual void StopTimer() = 0;
     virtual bool MainWindowActive() const = 0;                      // false while a dialog or another program has focus
-    virtual bool Confirm(const std::string& question) = 0;          // Yes/No box; true for Yes
-    virtual void ShowGameOver(const std::string& winnerSentence, int libraryPosition) = 0;  // modal; 0: not in library
+    virtual bool Confirm(const Phrase& question) = 0;               // Yes/No box; true for Yes
+    virtual void ShowGameOver(const Phrase& winnerSentence, int libraryPosition) = 0;  // modal; 0: not in library
     virtual CardSize RestoreGameCardSet() = 0;  // reload the game's set if another is loaded; its card size
 };
 

@@ -35,13 +35,13 @@ public:
     void ShowBoard() override {}
     void RefreshPlayerList() override {}
     void PlaySoundFile(const std::string&) override {}
-    void SetStatusText(const std::string&) override {}
+    void SetStatusText(const Phrase&) override {}
     void EnableMenu(GameMenu, bool) override {}
     void StartTimer() override {}
     void StopTimer() override {}
     bool MainWindowActive() const override { return true; }
-    bool Confirm(const std::string&) override { return true; }
-    void ShowGameOver(const std::string&, int) override {}
+    bool Confirm(const Phrase&) override { return true; }
+    void ShowGameOver(const Phrase&, int) override {}
     CardSize RestoreGameCardSet() override { return {}; }
 };
 

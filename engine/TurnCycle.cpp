@@ -124,14 +124,14 @@ void Game::LetComputerMoveAfterDelay() {
 
 void Game::Restart1Click() {
     if (gameRunning_ || playerCount_ < 2 || board_.Cols() == 0) return;
-    if (!view_.Confirm("Are you sure you want to play again?")) return;
+    if (!view_.Confirm(PlayAgainQuestion())) return;
     ComputeBoardOrigin(view_.RestoreGameCardSet());
     StartGame();
 }
 
 void Game::EndGame1Click() {
     if (!gameRunning_) return;
-    if (!view_.Confirm("Are you sure?")) return;
+    if (!view_.Confirm(EndGameQuestion())) return;
     StopDelay();
     view_.EnableMenu(GameMenu::NewGame, true);
     view_.EnableMenu(GameMenu::RestartGame, true);
@@ -141,7 +141,7 @@ void Game::EndGame1Click() {
     showFaces_ = false;
     view_.DrawBoard();
     showFaces_ = true;
-    view_.SetStatusText(GameEndedStatusText);
+    view_.SetStatusText(GameEndedStatusText());
     view_.EnableMenu(GameMenu::Edit, true);
 }
 

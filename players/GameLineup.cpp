@@ -10,15 +10,19 @@ bool GameLineup::Contains(std::string_view name) const {
     return std::ranges::any_of(players_, [&](const TPlayerRecord& player) { return player.Name.Text() == name; });
 }
 
-std::string GameLineup::RefusalToAdd(const TPlayerRecord& record) const {
+Phrase GameLineup::RefusalToAdd(const TPlayerRecord& record) const {
     const std::string name = record.Name.Text();
-    if (Contains(name)) return name + ", is duplicate. Please choose another player.";
-    if (Count() >= MaxGamePlayers) return "Maximum number of players for the game has been reached.";
+    if (Contains(name))
+        return MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "%1, is duplicate. Please choose another player."),
+                          {name});
+    if (Count() >= MaxGamePlayers)
+        return MakePhrase("Players",
+                          VELMORA_TRANSLATE_NOOP("Players", "Maximum number of players for the game has been reached."));
     return {};
 }
 
 void GameLineup::Add(const TPlayerRecord& record) {
-    if (RefusalToAdd(record).empty()) players_.push_back(record);
+    if (RefusalToAdd(record).Empty()) players_.push_back(record);
 }
 
 void GameLineup::Remove(int position) {
@@ -28,9 +32,10 @@ void GameLineup::Remove(int position) {
 
 void GameLineup::Clear() { players_.clear(); }
 
-std::string GameLineup::RefusalToDelete(std::string_view name) const {
+Phrase GameLineup::RefusalToDelete(std::string_view name) const {
     if (!Contains(name)) return {};
-    return "You cannot delete player " + std::string(name) + " selected to play.";
+    return MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "You cannot delete player %1 selected to play."),
+                      {std::string(name)});
 }
 
 void GameLineup::TakeCountersFrom(std::span<const TPlayerRecord> gamePlayers) {

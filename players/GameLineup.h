@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "players/PlayerRecord.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -18,13 +19,13 @@ public:
 
     // The message that refuses choosing this player (already chosen, or the game is full),
     // empty when the player may be added. The duplicate check comes first.
-    std::string RefusalToAdd(const TPlayerRecord& record) const;
+    Phrase RefusalToAdd(const TPlayerRecord& record) const;
     void Add(const TPlayerRecord& record);
     void Remove(int position);  // 1-based; positions outside the lineup are ignored
     void Clear();
 
     // The message that refuses deleting a chosen player from the library, empty otherwise.
-    std::string RefusalToDelete(std::string_view name) const;
+    Phrase RefusalToDelete(std::string_view name) const;
     // A game needs two players at least.
     bool CanStart() const { return Count() > 1; }
 

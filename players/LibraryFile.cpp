@@ -106,7 +106,7 @@ void WriteLibraryFile(const std::filesystem::path& file, std::span<const TPlayer
     }
 }
 
-std::string AppendLibraryRecord(const std::filesystem::path& file, const TPlayerRecord& record,
+Phrase AppendLibraryRecord(const std::filesystem::path& file, const TPlayerRecord& record,
                                 const AppendCheck& check) {
     bool created = false;
     FilePtr handle = OpenForAppend(file, created);
@@ -115,7 +115,7 @@ std::string AppendLibraryRecord(const std::filesystem::path& file, const TPlayer
         FileStream reader(file, FileStream::Mode::Read);
         ReadRecords(reader, [&](const TPlayerRecord& r) { existing.push_back(r); });
     }
-    if (std::string refusal = check(existing); !refusal.empty()) return refusal;
+    if (Phrase refusal = check(existing); !refusal.Empty()) return refusal;
     const long originalSize = static_cast<long>(existing.size() * PlayerRecordSize);
     int error = std::fseek(handle.get(), originalSize, SEEK_SET) != 0 ? errno : 0;
     if (error == 0) error = WriteRecord(handle.get(), record);

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "players/PlayerRecord.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -23,13 +24,13 @@ void ReadLibraryFile(const std::filesystem::path& file, const std::function<void
 void WriteLibraryFile(const std::filesystem::path& file, std::span<const TPlayerRecord> records);
 
 // Decides, from the records already in the file, whether the new record may be appended.
-// It returns an empty text to go ahead, or the message that refuses the addition.
-using AppendCheck = std::function<std::string(std::span<const TPlayerRecord> existing)>;
+// It returns an empty phrase to go ahead, or the message that refuses the addition.
+using AppendCheck = std::function<Phrase(std::span<const TPlayerRecord> existing)>;
 
 // Reads the file (created when missing), asks check, and appends the record at its end when
-// check agrees. Returns check's refusal, or an empty text once the record is written. A write
+// check agrees. Returns check's refusal, or an empty phrase once the record is written. A write
 // that fails restores the file as it was and raises EInOutError.
-std::string AppendLibraryRecord(const std::filesystem::path& file, const TPlayerRecord& record,
+Phrase AppendLibraryRecord(const std::filesystem::path& file, const TPlayerRecord& record,
                                 const AppendCheck& check);
 
 }  // namespace velmora

@@ -57,12 +57,13 @@ LibraryRepair RepairLibraryFile(const std::filesystem::path& file, const std::ve
     return {static_cast<int>(records.size()), copy.filename().string()};
 }
 
-std::string LibraryRepairMessage(const LibraryRepair& repair) {
-    const std::string kept = repair.PlayersKept == 1 ? "1 player was kept."
-                                                     : std::to_string(repair.PlayersKept) + " players were kept.";
-    return std::string("The player library ") + LibraryFileName +
-           " was damaged: it ended in part of a player record. " + kept + " The damaged file was kept as " +
-           repair.DamagedCopy + ".";
+Phrase LibraryRepairMessage(const LibraryRepair& repair) {
+    return Phrase{"Players",
+                  VELMORA_TRANSLATE_N_NOOP("Players", "The player library %1 was damaged: it ended in part of a player "
+                                                      "record. %n players were kept. The damaged file was kept as %2."),
+                  {LibraryFileName, repair.DamagedCopy}, repair.PlayersKept,
+                  "The player library %1 was damaged: it ended in part of a player record. %n player was kept. The "
+                  "damaged file was kept as %2."};
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "players/PlayerRecord.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -30,6 +31,6 @@ LibraryContents ReadWholeRecords(const std::filesystem::path& file);
 LibraryRepair RepairLibraryFile(const std::filesystem::path& file, const std::vector<TPlayerRecord>& records);
 
 // What the user is told once the file was mended.
-std::string LibraryRepairMessage(const LibraryRepair& repair);
+Phrase LibraryRepairMessage(const LibraryRepair& repair);
 
 }  // namespace velmora

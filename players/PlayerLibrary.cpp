@@ -17,13 +17,16 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return UpperAsciiLetter(x) == UpperAsciiLetter(y); });
 }
 
-std::string RefusalFor(std::span<const TPlayerRecord> existing, std::string_view name) {
+Phrase RefusalFor(std::span<const TPlayerRecord> existing, std::string_view name) {
     // Every record is compared, as the file is read to its end anyway.
     const bool taken = std::ranges::any_of(
         existing, [&](const TPlayerRecord& record) { return SameNameIgnoringCase(record.Name.Text(), name); });
-    if (taken) return "Please choose different name." + std::string(name) + " is already in use.";
+    if (taken)
+        return MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "Please choose different name.%1 is already in use."),
+                          {std::string(name)});
     if (existing.size() >= PlayerLibrary::MaxLibraryPlayers) {
-        return "The player library is full: it holds at most 100 players. Delete a player first.";
+        return MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "The player library is full: it holds at most 100 "
+                                                                       "players. Delete a player first."));
     }
     return {};
 }
@@ -63,16 +66,16 @@ void PlayerLibrary::LoadPlayerLibrary(std::vector<std::string>& list, LibraryFil
 
 void PlayerLibrary::SavePlayerLibrary() { WriteLibraryFile(FilePath(), records_); }
 
-std::string PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
+Phrase PlayerLibrary::AppendPlayer(const NewPlayerFields& player) {
     const TPlayerRecord record =
         MakePlayerRecord(player.Name, player.Password, player.PasswordOn, player.IsHuman, player.IQ);
     const std::string name = record.Name.Text();
     std::vector<TPlayerRecord> fileRecords;
-    std::string refusal = AppendLibraryRecord(FilePath(), record, [&](std::span<const TPlayerRecord> existing) {
+    Phrase refusal = AppendLibraryRecord(FilePath(), record, [&](std::span<const TPlayerRecord> existing) {
         fileRecords.assign(existing.begin(), existing.end());
         return RefusalFor(existing, name);
     });
-    if (!refusal.empty()) return refusal;
+    if (!refusal.Empty()) return refusal;
     // The file was read whole just now; with the new record it is what the table must hold.
     fileRecords.push_back(record);
     records_ = std::move(fileRecords);

@@ -11,6 +11,7 @@
 
 #include "players/LibraryRepair.h"
 #include "players/PlayerRecord.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -49,7 +50,7 @@ public:
     // Appends a new player to the file, unless its name is taken (letter case ignored) or the
     // library is full: then the message to show is returned and nothing changes. Once appended
     // the table is the file again, so that a later save keeps the new player.
-    std::string AppendPlayer(const NewPlayerFields& player);
+    Phrase AppendPlayer(const NewPlayerFields& player);
     // Removes position (1-based), saves, and reloads list as LoadPlayerLibrary does.
     void DeletePlayer(int position, std::vector<std::string>& list, LibraryFilter filter);
 

@@ -1,10 +1,12 @@
 #include "players/PlayerPasswords.h"
 
+#include "text/Phrase.h"
+
 namespace velmora {
 namespace {
 
-const PasswordResult NoPlayer{PasswordOutcome::NoPlayer, "No player selected for this operation."};
-const PasswordResult Unverified{PasswordOutcome::Unverified, "Unable to verify your new password ! Please try again."};
+const PasswordResult NoPlayer{PasswordOutcome::NoPlayer, VELMORA_TRANSLATE_NOOP("Players", "No player selected for this operation.")};
+const PasswordResult Unverified{PasswordOutcome::Unverified, VELMORA_TRANSLATE_NOOP("Players", "Unable to verify your new password ! Please try again.")};
 
 TPlayerRecord* FindPlayer(PlayerLibrary& library, std::string_view name) {
     const int position = library.FindLibraryPlayer(name);
@@ -43,18 +45,18 @@ PasswordResult AddPassword(PlayerLibrary& library, std::string_view name, std::s
     TPlayerRecord* record = FindPlayer(library, name);
     if (record == nullptr) return NoPlayer;
     SavePassword(library, *record, password);
-    return {PasswordOutcome::Added, "Password successfully added !"};
+    return {PasswordOutcome::Added, VELMORA_TRANSLATE_NOOP("Players", "Password successfully added !")};
 }
 
 PasswordResult ChangeOrDeletePassword(PlayerLibrary& library, std::string_view name, std::string_view current,
                                       std::string_view password, std::string_view repetition) {
     TPlayerRecord* record = FindPlayer(library, name);
     if (record == nullptr) return NoPlayer;
-    if (!PasswordMatches(*record, current)) return {PasswordOutcome::IncorrectCurrent, "Incorrect current password!"};
+    if (!PasswordMatches(*record, current)) return {PasswordOutcome::IncorrectCurrent, VELMORA_TRANSLATE_NOOP("Players", "Incorrect current password!")};
     if (password != repetition) return Unverified;
     SavePassword(library, *record, password);
-    if (password.empty()) return {PasswordOutcome::Deleted, "Password successfully deleted !"};
-    return {PasswordOutcome::Changed, "Password successfully changed !"};
+    if (password.empty()) return {PasswordOutcome::Deleted, VELMORA_TRANSLATE_NOOP("Players", "Password successfully deleted !")};
+    return {PasswordOutcome::Changed, VELMORA_TRANSLATE_NOOP("Players", "Password successfully changed !")};
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "players/PlayerStatistics.h"
 
 #include "players/Percentage.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 namespace {
@@ -9,7 +10,8 @@ namespace {
 // the protection box cleared still shows as on.
 std::string DetailsOf(const TPlayerRecord& record) {
     if (record.IsHuman == 0) return "IQ : " + std::to_string(record.IQ);
-    return record.Password.Length != 0 ? "Password On" : "Password Off";
+    return record.Password.Length != 0 ? VELMORA_TRANSLATE_NOOP("Statistics", "Password On")
+                                        : VELMORA_TRANSLATE_NOOP("Statistics", "Password Off");
 }
 
 }  // namespace
@@ -23,7 +25,8 @@ int SuccessfulFlipsPercent(const TPlayerRecord& record) {
 PlayerStatistics DescribePlayer(const TPlayerRecord& record) {
     return {
         .Name = record.Name.Text(),
-        .PlayerType = record.IsHuman != 0 ? "Human" : "Computer",
+        .PlayerType = record.IsHuman != 0 ? VELMORA_TRANSLATE_NOOP("Statistics", "Human")
+                                         : VELMORA_TRANSLATE_NOOP("Statistics", "Computer"),
         .Details = DetailsOf(record),
         .GamesPlayed = std::to_string(record.GamesPlayed),
         .GamesWon = std::to_string(record.GamesWon),

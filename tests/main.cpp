@@ -19,6 +19,9 @@ int RunTests(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows speak the system's language: the tests read their English whatever the machine's is.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     const int result = RunTests(argc, argv);
 #if defined(__SANITIZE_ADDRESS__)
     // Leaks are looked for once the application is gone, before the exit handlers run: Qt's sound

@@ -5,6 +5,7 @@
 
 #include "app/ui/AnsiText.h"
 #include "app/ui/Messages.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
@@ -16,7 +17,7 @@ void ShowCurrentException(QWidget* parent) {
     } catch (const std::exception& e) {
         ShowError(parent, FromAnsi(e.what()));
     } catch (...) {
-        ShowError(parent, "An unexpected error occurred.");
+        ShowError(parent, Translated(VELMORA_TR("Messages", "An unexpected error occurred.")));
     }
 }
 
@@ -50,6 +51,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     QObject::connect(button, &QPushButton::clicked, parent,
                      [parent, command = std::move(command)] { RunGuarded(parent->window(), command); });
     return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, Tr caption, std::function<void()> command) {
+    return WithText(MakeButton(parent, name, QString(), std::move(command)), caption);
 }
 
 }  // namespace velmora

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/ui/Translation.h"
+
 class QPushButton;
 
 namespace velmora {
@@ -16,6 +18,8 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& command);
 // A button named name whose click runs command guarded within the button's window. It is never a
 // default button by itself, so Return in a text box does not click it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, std::function<void()> command);
+// A caption that follows the interface language.
+QPushButton* MakeButton(QWidget* parent, const char* name, Tr caption, std::function<void()> command);
 
 // The application object: also catches what an event handler raises, as the last line of defence.
 class VelmoraApplication : public QApplication {

@@ -11,6 +11,7 @@
 #include "app/ui/Artwork.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/Links.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
@@ -21,6 +22,8 @@ QLabel* Centred(const QString& text, const char* name) {
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
+
+QLabel* Centred(Tr text, const char* name) { return WithText(Centred(QString(), name), text); }
 
 }  // namespace
 
@@ -39,9 +42,9 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     auto* column = new QVBoxLayout(panel);
     column->setSpacing(8);
 
-    auto* logo = Centred({}, "Image1");
+    auto* logo = Centred(QString(), "Image1");
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(121, 100))));
-    auto* product = Centred("Velmora for Windows", "ProductName");
+    auto* product = Centred(VELMORA_TR("About", "Velmora for Windows"), "ProductName");
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);
@@ -50,16 +53,16 @@ TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
     link_->setTextInteractionFlags(Qt::NoTextInteraction);
     link_->setCursor(Qt::PointingHandCursor);
     link_->installEventFilter(this);
-    close_ = new QPushButton("Close");
+    close_ = WithText(new QPushButton, VELMORA_TR("About", "Close"));
     close_->setObjectName("Button1");
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
-    auto* notice = Centred("Velmora is shared with the family in mind. Copyright Halvik Software.", "Label5");
+    auto* notice = Centred(VELMORA_TR("About", "Velmora is shared with the family in mind. Copyright Halvik Software."), "Label5");
     notice->setWordWrap(true);
 
     column->addWidget(logo);
     column->addWidget(product);
-    column->addWidget(Centred("version 1.11.0.23", "Label8"));
+    column->addWidget(Centred(VELMORA_TR("About", "version 1.11.0.23"), "Label8"));
     column->addWidget(link_);
     column->addWidget(Centred(QString("e-mail:  ") + kMakerMail, "Label4"));
     column->addWidget(close_, 0, Qt::AlignHCenter);

@@ -9,6 +9,7 @@
 
 #include "app/ui/Artwork.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
@@ -19,8 +20,8 @@ constexpr int kHeight = 452;
 constexpr int kPlacementWidth = 452;
 constexpr int kRightGap = 50;
 
-QLabel* OverlayLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
+QLabel* OverlayLabel(QWidget* parent, Tr text) {
+    auto* label = WithText(new QLabel(parent), text);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setStyleSheet("color: rgb(235, 240, 230); background: transparent;");
     return label;
@@ -48,10 +49,10 @@ TInitScreen::TInitScreen(QWidget* parent) : QDialog(parent), timer_(new QTimer(t
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
 
-    version_ = OverlayLabel(picture, "Version 1.11");
+    version_ = OverlayLabel(picture, VELMORA_TR("Splash", "Version 1.11"));
     version_->setObjectName("Label1");
     version_->adjustSize();
-    notice_ = OverlayLabel(picture, "Copyright Halvik Software. All rights reserved.");
+    notice_ = OverlayLabel(picture, VELMORA_TR("Splash", "Copyright Halvik Software. All rights reserved."));
     notice_->setObjectName("Label2");
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "app/LanguageSetting.h"
 #include "app/ViewSettings.h"
 #include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
@@ -20,11 +21,13 @@
 #include "app/ui/FileTypeRegistration.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/InitUnit.h"
+#include "app/ui/Language.h"
 #include "app/ui/Links.h"
 #include "app/ui/Messages.h"
 #include "app/ui/Modal.h"
 #include "app/ui/PictureImage.h"
 #include "app/ui/Sound.h"
+#include "app/ui/Translation.h"
 #include "app/ui/DialogZoom.h"
 #include "app/ui/ZoomControl.h"
 #include "app/ui/ZoomedClient.h"
@@ -35,9 +38,10 @@
 namespace velmora {
 namespace {
 
-const char* const kLowColourWarning =
+constexpr Tr kLowColourWarning = VELMORA_TR(
+    "MainWindow",
     "This program is made for hi/true color displays. The display mode you are currently using may distort "
-    "Velmora images. Please switch your computer to hi/true color mode.";
+    "Velmora images. Please switch your computer to hi/true color mode.");
 
 template <typename Handler>
 void OnTriggered(QAction* action, QWidget* window, Handler handler) {
@@ -102,6 +106,11 @@ void MainWindow::ConnectMenu() {
             settings_.FlipDelay = kFlipDelays[i];
             game_.SetFlipDelay(settings_.FlipDelay);
         });
+    for (std::size_t i = 0; i < menu_.languages.size(); ++i)
+        OnTriggered(menu_.languages[i], this, [this, i] {
+            language_.Code = i == 0 ? std::string() : kLanguageCodes[i - 1];
+            ApplyLanguage(language_.Code);
+        });
     OnTriggered(menu_.Sound1, this, [this] { settings_.SoundOn = menu_.Sound1->isChecked(); });
     OnTriggered(menu_.New1, this, [this] { players_->New1Click(); });
     OnTriggered(menu_.Seebestplayers1, this, [this] { players_->Seebestplayers1Click(); });
@@ -157,6 +166,10 @@ void MainWindow::ReadSettings() {
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
+    language_ = LanguageSetting::Read(locations_.SettingsFolder);
+    for (std::size_t i = 0; i < menu_.languages.size(); ++i)
+        menu_.languages[i]->setChecked(language_.Code == (i == 0 ? std::string() : kLanguageCodes[i - 1]));
+    ApplyLanguage(language_.Code);
     CheckCardSets(locations_.CardSets.User());
 }
 
@@ -179,7 +192,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::FormShow() {
     if (const QScreen* screen = this->screen(); screen != nullptr && screen->depth() <= 8)
-        ShowPlainMessage(this, kLowColourWarning);
+        ShowPlainMessage(this, Translated(kLowColourWarning));
     SetTopMenusEnabled(false);
     RunModal(*splash_);
     SetTopMenusEnabled(true);
@@ -199,8 +212,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded(this, [this] {
         settings_.Write(locations_.SettingsFolder);
         zoom_->Current().Write(locations_.SettingsFolder);
+        language_.Write(locations_.SettingsFolder);
     });
-    if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
+    if (AskOkCancel(this, Translated(VELMORA_TR("MainWindow", "Are you sure you want to exit Velmora?"))))
         event->accept();
     else
         event->ignore();
@@ -238,13 +252,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::CurrentVelmoraSetInfo1Click() {
-    if (cardSet_.LoadedSetFile.empty()) ShowError(this, "No Velmora set selected.");
+    if (cardSet_.LoadedSetFile.empty()) ShowError(this, Translated(VELMORA_TR("MainWindow", "No Velmora set selected.")));
     else cardWindows_->ShowCurrentInfo();
 }
 
 void MainWindow::CardSetCheck1Click() {
     CheckCardSets(locations_.CardSets.User());
-    ShowInformation(this, "Card set check completed!");
+    ShowInformation(this, Translated(VELMORA_TR("MainWindow", "Card set check completed!")));
 }
 
 void MainWindow::About1Click() { RunModal(*about_); }
@@ -300,7 +314,7 @@ void MainWindow::PlaySoundFile(const std::string& name) {
     sound_->Play(QString::fromStdString(name), menu_.Sound1->isChecked());
 }
 
-void MainWindow::SetStatusText(const std::string& text) { status_->setText(FromAnsi(text)); }
+void MainWindow::SetStatusText(const Phrase& text) { SetText(status_, "text", text); }
 
 void MainWindow::EnableMenu(GameMenu item, bool enabled) {
     switch (item) {
@@ -316,10 +330,10 @@ void MainWindow::StopTimer() { timer1_->stop(); }
 
 bool MainWindow::MainWindowActive() const { return isActiveWindow(); }
 
-bool MainWindow::Confirm(const std::string& question) { return AskYesNo(this, FromAnsi(question)); }
+bool MainWindow::Confirm(const Phrase& question) { return AskYesNo(this, Translated(question)); }
 
-void MainWindow::ShowGameOver(const std::string& winnerSentence, int libraryPosition) {
-    gameOver_->SetWinner(FromAnsi(winnerSentence), libraryPosition);
+void MainWindow::ShowGameOver(const Phrase& winnerSentence, int libraryPosition) {
+    gameOver_->SetWinner(winnerSentence, libraryPosition);
     RunModal(*gameOver_);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LanguageSetting.h"
 #include "app/Locations.h"
 #include "app/Settings.h"
 #include "app/ui/BoardPainter.h"
@@ -78,13 +79,13 @@ public:
     void ShowBoard() override;
     void RefreshPlayerList() override;
     void PlaySoundFile(const std::string& name) override;
-    void SetStatusText(const std::string& text) override;
+    void SetStatusText(const Phrase& text) override;
     void EnableMenu(GameMenu item, bool enabled) override;
     void StartTimer() override;
     void StopTimer() override;
     bool MainWindowActive() const override;
-    bool Confirm(const std::string& question) override;
-    void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override;
+    bool Confirm(const Phrase& question) override;
+    void ShowGameOver(const Phrase& winnerSentence, int libraryPosition) override;
     CardSize RestoreGameCardSet() override;
 
     // NewGameHost
@@ -126,6 +127,7 @@ private:
 
     Locations locations_;
     Settings settings_;
+    LanguageSetting language_;
     SystemClock clock_;
     PlayerLibrary library_;
     LibraryRecords records_;

@@ -6,6 +6,7 @@
 
 #include "app/ui/CommandGuard.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/Translation.h"
 #include "app/ui/ZoomedClient.h"
 
 namespace velmora {
@@ -13,7 +14,7 @@ namespace {
 
 constexpr int kStatusHeight = 22;
 
-const char* const kStartStatus = "Select Game -> New Game or press F2 to start a new game.";
+constexpr Tr kStartStatus = VELMORA_TR("MainWindow", "Select Game -> New Game or press F2 to start a new game.");
 
 }  // namespace
 
@@ -33,7 +34,7 @@ void MainWindow::BuildLayout() {
     statusBar()->setObjectName("sb");
     statusBar()->setFixedHeight(kStatusHeight);
     statusBar()->setSizeGripEnabled(false);
-    status_ = new QLabel(kStartStatus);
+    status_ = WithText(new QLabel, kStartStatus);
     status_->setObjectName("sbText");
     statusBar()->addWidget(status_, 1);
 

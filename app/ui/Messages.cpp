@@ -1,4 +1,5 @@
 #include "app/ui/Messages.h"
+#include "app/ui/Translation.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -13,24 +14,24 @@ public:
         parent = MessageParent(parent);
         switch (kind) {
         case MessageKind::Error:
-            QMessageBox::critical(parent, "Error", text);
+            QMessageBox::critical(parent, Translated(VELMORA_TR("Messages", "Error")), text);
             return MessageAnswer::Ok;
         case MessageKind::Information:
-            QMessageBox::information(parent, "Information", text);
+            QMessageBox::information(parent, Translated(VELMORA_TR("Messages", "Information")), text);
             return MessageAnswer::Ok;
         case MessageKind::Warning:
-            QMessageBox::warning(parent, "Warning", text);
+            QMessageBox::warning(parent, Translated(VELMORA_TR("Messages", "Warning")), text);
             return MessageAnswer::Ok;
         case MessageKind::Plain:
             QMessageBox::information(parent, "Velmora", text);
             return MessageAnswer::Ok;
         case MessageKind::YesNo:
-            return QMessageBox::question(parent, "Confirm", text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+            return QMessageBox::question(parent, Translated(VELMORA_TR("Messages", "Confirm")), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
                            QMessageBox::Yes
                        ? MessageAnswer::Yes
                        : MessageAnswer::No;
         case MessageKind::OkCancel:
-            return QMessageBox::question(parent, "Confirm", text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+            return QMessageBox::question(parent, Translated(VELMORA_TR("Messages", "Confirm")), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
                            QMessageBox::Ok
                        ? MessageAnswer::Ok
                        : MessageAnswer::Cancel;

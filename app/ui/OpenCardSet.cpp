@@ -6,6 +6,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/Messages.h"
 #include "cardsets/CardSetReader.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -13,9 +14,9 @@ void OpenCardSetFile(MainWindow& window, const std::filesystem::path& file) {
     ReadCardSetFile(file, file.filename().string(), true, false, window.LoadProgress());
     const CardSetImport import = PlanCardSetImport(window.locations().CardSets, file);
     if (import.Copy) {
-        const QString question = "Your card sets already hold a set named \"" +
-                                 QFile::decodeName(import.SetName.c_str()) + "\". Replace it with " +
-                                 QFile::decodeName(file.string().c_str()) + "?";
+        const QString question =
+            Translated(VELMORA_TR("MainWindow", "Your card sets already hold a set named \"%1\". Replace it with %2?"))
+                .arg(QFile::decodeName(import.SetName.c_str()), QFile::decodeName(file.string().c_str()));
         if (import.Replaces && !AskYesNo(&window, question)) return;
         CopyCardSet(import);
     }

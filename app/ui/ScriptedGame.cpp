@@ -39,8 +39,8 @@ std::vector<TPlayerRecord> ScriptedPlayers(PlayerLibrary& library) {
     std::vector<TPlayerRecord> players;
     for (const char* name : {"Scripted Ann", "Scripted Bob"}) {
         if (library.FindLibraryPlayer(name) == 0) {
-            const std::string refused = library.AppendPlayer({name, "", false, false, 25});
-            if (!refused.empty()) throw std::runtime_error(refused);
+            const Phrase refused = library.AppendPlayer({name, "", false, false, 25});
+            if (!refused.Empty()) throw std::runtime_error(refused.English());
         }
         players.push_back(library.Player(library.FindLibraryPlayer(name)));
     }

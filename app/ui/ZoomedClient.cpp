@@ -9,6 +9,7 @@
 
 #include "app/ui/Artwork.h"
 #include "app/ui/BoardView.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
@@ -42,13 +43,13 @@ void ZoomedClient::BuildSidePanel() {
     listView_ = new QTreeWidget(panel_);
     listView_->setObjectName("ListView1");
     listView_->setColumnCount(2);
-    listView_->setHeaderLabels({"Player", "Sc."});
+    SetHeaderLabels(listView_, {VELMORA_TR("MainWindow", "Player"), VELMORA_TR("MainWindow", "Sc.")});
     listView_->setHeaderHidden(true);
     listView_->header()->setStretchLastSection(false);
     listView_->setRootIsDecorated(false);
     listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    listView_->setToolTip("List of currently playing players.");
+    SetText(listView_, "toolTip", VELMORA_TR("MainWindow", "List of currently playing players."));
     listView_->setStyleSheet("QTreeWidget { background: black; color: lime; }");
 
     logo_ = new QLabel(panel_);

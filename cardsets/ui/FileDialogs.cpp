@@ -5,15 +5,16 @@
 #include <QFileDialog>
 
 #include "cardsets/pictures/CardPictureFile.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
 namespace {
 
-const char* const kPictureFilter =
+constexpr Tr kPictureFilter = VELMORA_TR("NewCardSet",
     "Pictures (*.bmp *.jpg *.jpeg *.BMP *.JPG *.JPEG);;Bitmaps (*.bmp *.BMP);;"
-    "Jpeg images (*.jpg *.jpeg *.JPG *.JPEG)";
-const char* const kCardSetFilter = "Card-set file (*.cst)";
+    "Jpeg images (*.jpg *.jpeg *.JPG *.JPEG)");
+constexpr Tr kCardSetFilter = VELMORA_TR("NewCardSet", "Card-set file (*.cst)");
 
 // Every extension the picture readers take, before the bitmap and JPEG filters.
 QString AllPicturesFilter() {
@@ -22,7 +23,7 @@ QString AllPicturesFilter() {
         const QString lower = QString::fromStdString(extension);
         patterns << "*." + lower << "*." + lower.toUpper();
     }
-    return "All pictures (" + patterns.join(' ') + ")";
+    return Translated(VELMORA_TR("NewCardSet", "All pictures (%1)")).arg(patterns.join(' '));
 }
 
 class StandardDialogs : public FileDialogs {
@@ -32,7 +33,8 @@ public:
     }
 
     QString SaveCardSet(QWidget* parent, const QString& folder) override {
-        QFileDialog dialog(parent, "Save new card-set as...", folder, kCardSetFilter);
+        QFileDialog dialog(parent, Translated(VELMORA_TR("NewCardSet", "Save new card-set as...")), folder,
+                           Translated(kCardSetFilter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix("cst");
@@ -52,9 +54,9 @@ FileDialogs* installed = nullptr;
 
 }  // namespace
 
-QString PictureFilter() { return kPictureFilter; }
+QString PictureFilter() { return Translated(kPictureFilter); }
 
-QString PictureDialogFilter() { return AllPicturesFilter() + ";;" + kPictureFilter; }
+QString PictureDialogFilter() { return AllPicturesFilter() + ";;" + Translated(kPictureFilter); }
 
 FileDialogs& FileDialogs::Current() { return installed != nullptr ? *installed : standardDialogs; }
 

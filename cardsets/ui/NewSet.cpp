@@ -26,6 +26,7 @@
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/PathText.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -38,9 +39,7 @@ constexpr int kSliderThickness = 30;
 
 QString Number(std::int32_t n) { return QString::number(n); }
 
-QString UnstorableText(const QString& what) {
-    return what + " holds characters that a Velmora set cannot store. Please use other characters.";
-}
+QString UnstorableText(Tr sentence, const QString& what) { return Translated(sentence).arg(what); }
 
 QImage Thumbnail(const Picture& card) {
     return ToImage(card).scaled(NewSet::ThumbnailSide, NewSet::ThumbnailSide, Qt::IgnoreAspectRatio,
@@ -62,17 +61,24 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
       settingsFolder_(std::move(settingsFolder)),
       progress_(progress) {
     setObjectName("TForm3");
-    setWindowTitle("Create New Velmora Set");
+    SetText(this, "windowTitle", VELMORA_TR("NewCardSet", "Create New Velmora Set"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpContext(this, 109);
     BuildButtons();
-    pages_->addTab(BuildSizePage(), "Step 1: Size");
-    pages_->addTab(BuildBackgroundPage(), "Step 2: Background");
-    pages_->addTab(BuildCardsPage(), "Step 3: Cards");
-    pages_->addTab(BuildInfoPage(), "Step 4: Info");
-    pages_->addTab(BuildFinishPage(), "Step 5: Finish");
+    const std::pair<QWidget*, Tr> tabs[] = {
+        {BuildSizePage(), VELMORA_TR("NewCardSet", "Step 1: Size")},
+        {BuildBackgroundPage(), VELMORA_TR("NewCardSet", "Step 2: Background")},
+        {BuildCardsPage(), VELMORA_TR("NewCardSet", "Step 3: Cards")},
+        {BuildInfoPage(), VELMORA_TR("NewCardSet", "Step 4: Info")},
+        {BuildFinishPage(), VELMORA_TR("NewCardSet", "Step 5: Finish")},
+    };
+    // A tab's caption is its page's title, so that it follows the language with the page.
+    for (const auto& [page, caption] : tabs) {
+        SetText(page, "windowTitle", caption);
+        pages_->addTab(page, page->windowTitle());
+    }
     FormShow();
 }
 
@@ -97,14 +103,14 @@ void NewSet::FormShow() {
     finishButton_->setEnabled(true);
     congratulationsText_->hide();
     readyText_->show();
-    cancelButton_->setText("&Cancel");
+    SetText(cancelButton_, "text", VELMORA_TR("NewCardSet", "&Cancel"));
     author_->clear();
     email_->clear();
     notes_->clear();
     web_->setText(FromAnsi(draft_.Details.Web));
     ShowBackground();
     ShowCards();
-    instruction_->setText(FromAnsi(draft_.Instruction()));
+    SetText(instruction_, "text", draft_.Instruction());
     ShowCounter();
 }
 
@@ -115,7 +121,7 @@ bool NewSet::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonPress) {
             const int tab = pages_->tabBar()->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             if (tab < 0 || tab == pages_->currentIndex()) return true;
-            ShowError(this, "Please use Back or Next buttons at the bottom of this window.");
+            ShowError(this, Translated(VELMORA_TR("NewCardSet", "Please use Back or Next buttons at the bottom of this window.")));
             return true;
         }
     }
@@ -134,7 +140,7 @@ void NewSet::FormatChanged(int index) {
     RunGuarded(this, [this, index] {
         const bool removed = draft_.SetFormat(static_cast<std::size_t>(std::max(index, 0)));
         ShowSize();
-        instruction_->setText(FromAnsi(draft_.Instruction()));
+        SetText(instruction_, "text", draft_.Instruction());
         if (removed) ShowCards();
         ShowCounter();
     });
@@ -171,7 +177,7 @@ void NewSet::ShowSize() {
 // --- Page 2: background
 
 void NewSet::SelectBitmapClick() {
-    const QStringList files = FileDialogs::Current().OpenPictures(this, "Set background picture...");
+    const QStringList files = FileDialogs::Current().OpenPictures(this, Translated(VELMORA_TR("NewCardSet", "Set background picture...")));
     if (!files.isEmpty()) TakeBackgroundFile(files.front());
 }
 
@@ -181,7 +187,7 @@ void NewSet::TakeBackgroundFile(const QString& path) {
     backgroundImage_->setPixmap(QPixmap::fromImage(ToImage(picture)));
     backgroundImage_->adjustSize();
     const bool taken = draft_.SetBackgroundPicture(std::move(picture));
-    if (!taken) ShowError(this, "The background image does not have the correct size. Please consult Help file.");
+    if (!taken) ShowError(this, Translated(VELMORA_TR("NewCardSet", "The background image does not have the correct size. Please consult Help file.")));
     ShowBackground();
 }
 
@@ -197,7 +203,7 @@ void NewSet::SelectColorClick() {
 
 void NewSet::ShowBackground() {
     const auto& picture = draft_.BackgroundPicture();
-    backgroundLabel_->setText(picture ? "Picture" : "Color");
+    SetText(backgroundLabel_, "text", picture ? VELMORA_TR("NewCardSet", "Picture") : VELMORA_TR("NewCardSet", "Color"));
     backgroundImage_->setPixmap(picture ? QPixmap::fromImage(ToImage(*picture)) : QPixmap());
     backgroundImage_->adjustSize();
     QPalette palette = backgroundBox_->viewport()->palette();
@@ -209,24 +215,24 @@ void NewSet::ShowBackground() {
 // --- Page 3: cards
 
 void NewSet::AddClick() {
-    const QStringList files = FileDialogs::Current().OpenPictures(this, "Add new card...");
+    const QStringList files = FileDialogs::Current().OpenPictures(this, Translated(VELMORA_TR("NewCardSet", "Add new card...")));
     if (!files.isEmpty()) AddFiles(files);
 }
 
 bool NewSet::AddCardFile(const QString& path) {
     if (draft_.Full()) {
-        ShowWarning(this, "Maximum number of cards reached. You may change the format of Velmora set if you wish to "
-                          "add more cards.");
+        ShowWarning(this, Translated(VELMORA_TR("NewCardSet", "Maximum number of cards reached. You may change the "
+                                                              "format of Velmora set if you wish to add more cards.")));
         return false;
     }
     const std::optional<std::string> fileName = ToAnsi(QFileInfo(path).fileName());
     if (!fileName) {
-        ShowError(this, UnstorableText("The name of the file " + path));
+        ShowError(this, UnstorableText(VELMORA_TR("NewCardSet", "The name of the file %1 holds characters that a Velmora set cannot store. Please use other characters."), path));
         return false;
     }
     Picture picture = ReadCard(path);
     if (!draft_.Fits(picture)) {
-        ShowError(this, "The image " + path + " does not have correct size. Please consult Help file.");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "The image %1 does not have correct size. Please consult Help file.")).arg(path));
         return false;
     }
     draft_.AddCard(CardNameFromFile(*fileName), std::move(picture));
@@ -240,7 +246,7 @@ bool NewSet::AddCardFile(const QString& path) {
 void NewSet::RenameClick() {
     const QList<QListWidgetItem*> selected = cardList_->selectedItems();
     if (selected.isEmpty()) {
-        ShowError(this, "No card selected !");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "No card selected !")));
         return;
     }
     QListWidgetItem* item = cardList_->currentItem();
@@ -255,7 +261,7 @@ void NewSet::CardRenamed(QListWidgetItem* item) {
     if (name)
         draft_.RenameCard(index, *name);
     else
-        ShowError(this, UnstorableText("The name " + item->text()));
+        ShowError(this, UnstorableText(VELMORA_TR("NewCardSet", "The name %1 holds characters that a Velmora set cannot store. Please use other characters."), item->text()));
     const QSignalBlocker blocker(cardList_);
     item->setText(FromAnsi(draft_.Cards()[index].Name));
 }
@@ -263,10 +269,10 @@ void NewSet::CardRenamed(QListWidgetItem* item) {
 void NewSet::ClearClick() {
     const QModelIndexList selected = cardList_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
-        ShowError(this, "No card selected !");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "No card selected !")));
         return;
     }
-    if (!AskYesNo(this, "Are you sure you want to proceed?")) return;
+    if (!AskYesNo(this, Translated(VELMORA_TR("NewCardSet", "Are you sure you want to proceed?")))) return;
     std::vector<std::size_t> rows;
     for (const QModelIndex& index : selected) rows.push_back(static_cast<std::size_t>(index.row()));
     draft_.RemoveCards(rows);
@@ -276,10 +282,10 @@ void NewSet::ClearClick() {
 
 void NewSet::ClearAllClick() {
     if (draft_.Cards().empty()) {
-        ShowError(this, "No cards available...");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "No cards available...")));
         return;
     }
-    if (!AskYesNo(this, "This will erase all cards in your Velmora card set! Are you sure you want to proceed?"))
+    if (!AskYesNo(this, Translated(VELMORA_TR("NewCardSet", "This will erase all cards in your Velmora card set! Are you sure you want to proceed?"))))
         return;
     draft_.ClearCards();
     ShowCards();
@@ -320,8 +326,9 @@ void NewSet::GoTo(int page) {
 
 void NewSet::NextClick() {
     if (page() == kCardsPage && draft_.MissingCards() != 0) {
-        ShowError(this, "You did not create required number of cards (" + Number(draft_.RequiredCount()) +
-                            "). Please add " + Number(draft_.MissingCards()) + " cards.");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "You did not create required number of cards (%1). Please "
+                                                            "add %2 cards."))
+                            .arg(Number(draft_.RequiredCount()), Number(draft_.MissingCards())));
         return;
     }
     if (page() < kLastPage) GoTo(page() + 1);
@@ -332,16 +339,19 @@ void NewSet::BackClick() {
 }
 
 bool NewSet::TakeDetails() {
-    const std::pair<QLineEdit*, const char*> fields[] = {
-        {author_, "The author's name"}, {email_, "The e-mail address"}, {web_, "The web address"},
-        {notes_, "The notes"},          {language_, "The language"},
+    const std::pair<QLineEdit*, Tr> fields[] = {
+        {author_, VELMORA_TR("NewCardSet", "The author's name holds characters that a Velmora set cannot store. Please use other characters.")},
+        {email_, VELMORA_TR("NewCardSet", "The e-mail address holds characters that a Velmora set cannot store. Please use other characters.")},
+        {web_, VELMORA_TR("NewCardSet", "The web address holds characters that a Velmora set cannot store. Please use other characters.")},
+        {notes_, VELMORA_TR("NewCardSet", "The notes holds characters that a Velmora set cannot store. Please use other characters.")},
+        {language_, VELMORA_TR("NewCardSet", "The language holds characters that a Velmora set cannot store. Please use other characters.")},
     };
     std::string* targets[] = {&draft_.Details.Author, &draft_.Details.Email, &draft_.Details.Web,
                               &draft_.Details.Notes, &draft_.Details.Language};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         const std::optional<std::string> text = ToAnsi(fields[i].first->text());
         if (!text) {
-            ShowError(this, UnstorableText(fields[i].second));
+            ShowError(this, Translated(fields[i].second));
             return false;
         }
         *targets[i] = CutToTextLength(*text);
@@ -351,8 +361,8 @@ bool NewSet::TakeDetails() {
 
 void NewSet::FinishClick() {
     if (draft_.MissingCards() != 0) {
-        ShowError(this, "You did not add required number of cards. Please add " + Number(draft_.MissingCards()) +
-                            " cards.");
+        ShowError(this, Translated(VELMORA_TR("NewCardSet", "You did not add required number of cards. Please add %1 cards."))
+                            .arg(Number(draft_.MissingCards())));
         return;
     }
     if (!TakeDetails()) return;
@@ -361,7 +371,7 @@ void NewSet::FinishClick() {
     WriteCardSet(PathOf(file), draft_.Describe(), &progress_);
     readyText_->hide();
     congratulationsText_->show();
-    cancelButton_->setText("&Close");
+    SetText(cancelButton_, "text", VELMORA_TR("NewCardSet", "&Close"));
     nextButton_->setEnabled(false);
     backButton_->setEnabled(false);
     finishButton_->setEnabled(false);

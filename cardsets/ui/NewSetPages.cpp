@@ -20,6 +20,8 @@
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/WindowParts.h"
+#include "app/ui/Translation.h"
+#include "cardsets/ui/ShippedTexts.h"
 
 namespace velmora {
 
@@ -27,23 +29,23 @@ namespace {
 
 constexpr int kDetailLength = 200;
 
-const char* const kReadyText =
+constexpr Tr kReadyText = VELMORA_TR("NewCardSet",
     "Please press Finish button to create your Velmora set. The program \n"
     "will ask you for the name of your Velmora set.\n"
     "\n"
     "It may take between several seconds and 1 - 2 minutes to create your\n"
     "Velmora set. Please be patient.\n"
     "\n"
-    "The set you will create will have extension CST.";
+    "The set you will create will have extension CST.");
 
-const char* const kCongratulationsText =
+constexpr Tr kCongratulationsText = VELMORA_TR("NewCardSet",
     "Your new Velmora set has been created and saved to your computer.\n"
     "\n"
     "If you wish to share your Velmora set with your friends, \n"
     "simply send them the file you have just created. It should be located\n"
     "in your Velmora folder. Please consult Help for more information.\n"
     "\n"
-    "Thank you for using Velmora.";
+    "Thank you for using Velmora.");
 
 // Card names are edited in place; a card set holds at most this many bytes of a name.
 class CardNameDelegate : public QStyledItemDelegate {
@@ -118,46 +120,46 @@ void NewSet::BuildButtons() {
     pages_->installEventFilter(this);
 
     const int y = ClientHeight - 36;
-    helpButton_ = MakeButton(this, "BitBtn1", "&Help", [] { OpenHelpTopic("how_to_create"); });
+    helpButton_ = MakeButton(this, "BitBtn1", VELMORA_TR("NewCardSet", "&Help"), [] { OpenHelpTopic("how_to_create"); });
     helpButton_->setGeometry(8, y, 75, 25);
-    backButton_ = MakeButton(this, "BitBtn3", "&<< Back", [this] { BackClick(); });
+    backButton_ = MakeButton(this, "BitBtn3", VELMORA_TR("NewCardSet", "&<< Back"), [this] { BackClick(); });
     backButton_->setGeometry(180, y, 78, 25);
-    nextButton_ = MakeButton(this, "BitBtn4", "Next >&>", [this] { NextClick(); });
+    nextButton_ = MakeButton(this, "BitBtn4", VELMORA_TR("NewCardSet", "Next >&>"), [this] { NextClick(); });
     nextButton_->setGeometry(264, y, 78, 25);
-    finishButton_ = MakeButton(this, "BitBtn5", "&Finish", [this] { FinishClick(); });
+    finishButton_ = MakeButton(this, "BitBtn5", VELMORA_TR("NewCardSet", "&Finish"), [this] { FinishClick(); });
     finishButton_->setGeometry(264, y, 78, 25);
     finishButton_->setDefault(true);
-    cancelButton_ = MakeButton(this, "BitBtn2", "C&ancel", [this] { reject(); });
+    cancelButton_ = MakeButton(this, "BitBtn2", VELMORA_TR("NewCardSet", "C&ancel"), [this] { reject(); });
     cancelButton_->setGeometry(348, y, 78, 25);
 }
 
 QWidget* NewSet::BuildSizePage() {
     QWidget* page = NewPage("TabSheet1");
-    QGroupBox* format = MakeGroup(page, "GroupBox1", "Velmora set &format ", {8, 6, 394, 76});
+    QGroupBox* format = MakeGroup(page, "GroupBox1", VELMORA_TR("NewCardSet", "Velmora set &format "), {8, 6, 394, 76});
     formatList_ = new QComboBox(format);
     formatList_->setObjectName("ComboBox1");
-    for (const CardSetFormat& f : CardSetFormats) formatList_->addItem(f.Name);
+    for (const CardSetFormat& f : CardSetFormats) formatList_->addItem(ShownFormatName(f.Name));
     formatList_->setGeometry(12, 30, 150, 24);
-    QLabel* note = MakeLabel(format, "Label1", "Format of Velmora set determines the size limit of each card.",
+    QLabel* note = MakeLabel(format, "Label1", VELMORA_TR("NewCardSet", "Format of Velmora set determines the size limit of each card."),
                              {176, 22, 206, 40});
     note->setWordWrap(true);
 
-    QGroupBox* size = MakeGroup(page, "GroupBox2", " &Size of each card ", {8, 88, 394, 248});
-    QLabel* x = MakeLabel(size, "Label2", "&X ", {12, 30, 16, 20});
+    QGroupBox* size = MakeGroup(page, "GroupBox2", VELMORA_TR("NewCardSet", " &Size of each card "), {8, 88, 394, 248});
+    QLabel* x = MakeLabel(size, "Label2", VELMORA_TR("NewCardSet", "&X "), {12, 30, 16, 20});
     widthSlider_ = MakeSlider(size, "TrackBar1", Qt::Horizontal);
     widthSlider_->move(30, 24);
     x->setBuddy(widthSlider_);
-    widthNumber_ = MakeLabel(size, "Label4", {}, {0, 30, 40, 20});
-    QLabel* y = MakeLabel(size, "Label3", "&Y ", {12, 70, 16, 20});
+    widthNumber_ = MakeLabel(size, "Label4", QString(), {0, 30, 40, 20});
+    QLabel* y = MakeLabel(size, "Label3", VELMORA_TR("NewCardSet", "&Y "), {12, 70, 16, 20});
     heightSlider_ = MakeSlider(size, "TrackBar2", Qt::Vertical);
     heightSlider_->move(30, 64);
     y->setBuddy(heightSlider_);
-    heightNumber_ = MakeLabel(size, "Label5", {}, {30, 0, 40, 20});
+    heightNumber_ = MakeLabel(size, "Label5", QString(), {30, 0, 40, 20});
     sizeShape_ = new CardSizeShape(size);
     sizeShape_->setObjectName("Shape1");
     sizeShape_->setGeometry(80, 70, MaxCardWidth + 1, MaxCardHeight + 1);
-    MakeBold(MakeLabel(size, "Label6", "Important :", {212, 84, 170, 18}));
-    MakeLabel(size, "Label7", "Changing size of card will \ndelete any previously\nadded pictures.", {212, 104, 170, 54});
+    MakeBold(MakeLabel(size, "Label6", VELMORA_TR("NewCardSet", "Important :"), {212, 84, 170, 18}));
+    MakeLabel(size, "Label7", VELMORA_TR("NewCardSet", "Changing size of card will \ndelete any previously\nadded pictures."), {212, 104, 170, 54});
     BuildFirstSizeOption(size);
     connect(formatList_, &QComboBox::currentIndexChanged, this, [this](int index) { FormatChanged(index); });
     connect(widthSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
@@ -167,32 +169,33 @@ QWidget* NewSet::BuildSizePage() {
 
 QWidget* NewSet::BuildBackgroundPage() {
     QWidget* page = NewPage("TabSheet2");
-    backgroundLabel_ = MakeLabel(page, "Label8", "Color", {12, 2, 200, 18});
+    backgroundLabel_ = MakeLabel(page, "Label8", VELMORA_TR("NewCardSet", "Color"), {12, 2, 200, 18});
     backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 20, 381, 241}, backgroundImage_);
     backgroundBox_->setAutoFillBackground(true);
     QLabel* text = MakeLabel(page, "Label9",
-                             "Choose between bitmap file or single color background.\n"
-                             "If you choose bitmap file to represent your background, its size must be exactly "
-                             "540 (W) x 374 (H) pixels.",
+                             VELMORA_TR("NewCardSet",
+                                        "Choose between bitmap file or single color background.\n"
+                                        "If you choose bitmap file to represent your background, its size must be "
+                                        "exactly 540 (W) x 374 (H) pixels."),
                              {12, 266, 268, 72});
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MakeButton(page, "Button1", "Select Bitmap...", [this] { SelectBitmapClick(); })->setGeometry(286, 270, 107, 25);
-    MakeButton(page, "Button2", "Select Color...", [this] { SelectColorClick(); })->setGeometry(286, 302, 107, 25);
+    MakeButton(page, "Button1", VELMORA_TR("NewCardSet", "Select Bitmap..."), [this] { SelectBitmapClick(); })->setGeometry(286, 270, 107, 25);
+    MakeButton(page, "Button2", VELMORA_TR("NewCardSet", "Select Color..."), [this] { SelectColorClick(); })->setGeometry(286, 302, 107, 25);
     return page;
 }
 
 QWidget* NewSet::BuildCardsPage() {
     QWidget* page = NewPage("TabSheet3");
-    MakeLabel(page, "Label10", "Add files you have prepared for your Velmora set.", {8, 4, 394, 18});
-    instruction_ = MakeLabel(page, "Label11", {}, {8, 22, 394, 34});
+    MakeLabel(page, "Label10", VELMORA_TR("NewCardSet", "Add files you have prepared for your Velmora set."), {8, 4, 394, 18});
+    instruction_ = MakeLabel(page, "Label11", QString(), {8, 22, 394, 34});
     instruction_->setWordWrap(true);
     instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QGroupBox* selected = MakeGroup(page, "GroupBox3", " Selected Card ", {8, 60, 130, 132});
+    QGroupBox* selected = MakeGroup(page, "GroupBox3", VELMORA_TR("NewCardSet", " Selected Card "), {8, 60, 130, 132});
     selectedBox_ = MakePictureBox(selected, "ScrollBox2", "Image2", {6, 20, 118, 104}, selectedImage_);
 
-    QGroupBox* all = MakeGroup(page, "GroupBox4", " All Cards ", {146, 60, 256, 278});
+    QGroupBox* all = MakeGroup(page, "GroupBox4", VELMORA_TR("NewCardSet", " All Cards "), {146, 60, 256, 278});
     cardList_ = new QListWidget(all);
     cardList_->setObjectName("ListView1");
     cardList_->setGeometry(8, 20, 240, 188);
@@ -205,11 +208,11 @@ QWidget* NewSet::BuildCardsPage() {
     cardList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cardList_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     cardList_->setItemDelegate(new CardNameDelegate(cardList_));
-    MakeButton(all, "BitBtn6", "&Add...", [this] { AddClick(); })->setGeometry(8, 214, 75, 25);
-    MakeButton(all, "BitBtn7", "&Rename", [this] { RenameClick(); })->setGeometry(90, 214, 75, 25);
-    MakeButton(all, "BitBtn8", "&Clear", [this] { ClearClick(); })->setGeometry(172, 214, 75, 25);
-    MakeButton(all, "BitBtn9", "C&lear All", [this] { ClearAllClick(); })->setGeometry(8, 245, 75, 25);
-    counter_ = MakeLabel(all, "Label12", {}, {172, 249, 76, 18});
+    MakeButton(all, "BitBtn6", VELMORA_TR("NewCardSet", "&Add..."), [this] { AddClick(); })->setGeometry(8, 214, 75, 25);
+    MakeButton(all, "BitBtn7", VELMORA_TR("NewCardSet", "&Rename"), [this] { RenameClick(); })->setGeometry(90, 214, 75, 25);
+    MakeButton(all, "BitBtn8", VELMORA_TR("NewCardSet", "&Clear"), [this] { ClearClick(); })->setGeometry(172, 214, 75, 25);
+    MakeButton(all, "BitBtn9", VELMORA_TR("NewCardSet", "C&lear All"), [this] { ClearAllClick(); })->setGeometry(8, 245, 75, 25);
+    counter_ = MakeLabel(all, "Label12", QString(), {172, 249, 76, 18});
     counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     BuildFitOptions(page);
     connect(cardList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { CardRenamed(item); });
@@ -219,8 +222,10 @@ QWidget* NewSet::BuildCardsPage() {
 
 QWidget* NewSet::BuildInfoPage() {
     QWidget* page = NewPage("TabSheet4");
-    QGroupBox* info = MakeGroup(page, "GroupBox5", " Velmora Set Author Info: ", {8, 6, 394, 196});
-    const char* captions[] = {"Author's Name :", "Language :", "E-mail :", "Web Address :", "Notes and Comments:"};
+    QGroupBox* info = MakeGroup(page, "GroupBox5", VELMORA_TR("NewCardSet", " Velmora Set Author Info: "), {8, 6, 394, 196});
+    const Tr captions[] = {VELMORA_TR("NewCardSet", "Author's Name :"), VELMORA_TR("NewCardSet", "Language :"),
+                           VELMORA_TR("NewCardSet", "E-mail :"), VELMORA_TR("NewCardSet", "Web Address :"),
+                           VELMORA_TR("NewCardSet", "Notes and Comments:")};
     // The captions' column is as wide as the widest of them in the font in use.
     int captionWidth = 116;
     for (int row = 0; row < 5; ++row) {
@@ -234,8 +239,8 @@ QWidget* NewSet::BuildInfoPage() {
     email_ = MakeField(info, "Edit3", kDetailLength, 2, left);
     web_ = MakeField(info, "Edit4", kDetailLength, 3, left);
     notes_ = MakeField(info, "Edit5", MaxTextLength, 4, left);
-    language_->setText("card set language");
-    MakeLabel(page, "Label13", "All information is strictly optional.", {12, 214, 380, 18});
+    SetText(language_, "text", VELMORA_TR("NewCardSet", "card set language"));
+    MakeLabel(page, "Label13", VELMORA_TR("NewCardSet", "All information is strictly optional."), {12, 214, 380, 18});
     return page;
 }
 
@@ -243,13 +248,13 @@ QWidget* NewSet::BuildFinishPage() {
     QWidget* page = NewPage("TabSheet5");
     readyText_ = new QWidget(page);
     readyText_->setGeometry(0, 0, 410, 240);
-    MakeBold(MakeLabel(readyText_, "Label14", "Ready to create your Velmora set !", {16, 16, 380, 20}));
+    MakeBold(MakeLabel(readyText_, "Label14", VELMORA_TR("NewCardSet", "Ready to create your Velmora set !"), {16, 16, 380, 20}));
     SmallText(MakeLabel(readyText_, "Label15", kReadyText, {16, 44, 390, 130}));
     congratulationsText_ = new QWidget(page);
     congratulationsText_->setGeometry(0, 0, 410, 240);
-    MakeBold(MakeLabel(congratulationsText_, "Label16", "Congratulations!", {16, 16, 380, 20}));
+    MakeBold(MakeLabel(congratulationsText_, "Label16", VELMORA_TR("NewCardSet", "Congratulations!"), {16, 16, 380, 20}));
     SmallText(MakeLabel(congratulationsText_, "Label17", kCongratulationsText, {16, 44, 390, 130}));
-    QLabel* logo = MakeLabel(page, "Image3", {}, {300, 240, 96, 80});
+    QLabel* logo = MakeLabel(page, "Image3", QString(), {300, 240, 96, 80});
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
     return page;
 }

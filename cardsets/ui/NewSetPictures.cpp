@@ -22,6 +22,7 @@
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
 #include "cardsets/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -49,11 +50,12 @@ private:
     QCheckBox* box_;
 };
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+QCheckBox* MakeCheck(QWidget* parent, const char* name, Tr caption, QRect geometry) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(name);
     box->setGeometry(geometry.x(), geometry.y(), 18, 20);
-    new CheckCaption(parent, box, caption, geometry.adjusted(20, 2, 0, 0));
+    SetText(new CheckCaption(parent, box, Translated(caption), geometry.adjusted(20, 2, 0, 0)), "text", caption);
+    SetText(box, "accessibleName", caption);
     return box;
 }
 
@@ -76,21 +78,21 @@ QStringList DroppedPictures(const QList<QUrl>& urls) {
 }  // namespace
 
 void NewSet::BuildFirstSizeOption(QGroupBox* sizeGroup) {
-    firstSizeCheck_ = MakeCheck(sizeGroup, "CheckBox1", "Card size from the first picture", {212, 176, 176, 40});
-    firstSizeCheck_->setToolTip("The first card added sets the largest card size of this format with its aspect ratio.");
+    firstSizeCheck_ = MakeCheck(sizeGroup, "CheckBox1", VELMORA_TR("NewCardSet", "Card size from the first picture"), {212, 176, 176, 40});
+    SetText(firstSizeCheck_, "toolTip", VELMORA_TR("NewCardSet", "The first card added sets the largest card size of this format with its aspect ratio."));
     connect(firstSizeCheck_, &QCheckBox::toggled, this, [this] { FitOptionsChanged(); });
 }
 
 void NewSet::BuildFitOptions(QWidget* cardsPage) {
-    fitCheck_ = MakeCheck(cardsPage, "CheckBox2", "Fit pictures of other sizes to the cards", {8, 198, 134, 50});
-    cropRadio_ = new QRadioButton("Crop", cardsPage);
+    fitCheck_ = MakeCheck(cardsPage, "CheckBox2", VELMORA_TR("NewCardSet", "Fit pictures of other sizes to the cards"), {8, 198, 134, 50});
+    cropRadio_ = WithText(new QRadioButton(cardsPage), VELMORA_TR("NewCardSet", "Crop"));
     cropRadio_->setObjectName("RadioButton1");
     cropRadio_->setGeometry(28, 250, 110, 20);
-    cropRadio_->setToolTip("Scale to cover the card, centred; what lies beyond the card is cut off.");
-    fitRadio_ = new QRadioButton("Fit", cardsPage);
+    SetText(cropRadio_, "toolTip", VELMORA_TR("NewCardSet", "Scale to cover the card, centred; what lies beyond the card is cut off."));
+    fitRadio_ = WithText(new QRadioButton(cardsPage), VELMORA_TR("NewCardSet", "Fit"));
     fitRadio_->setObjectName("RadioButton2");
     fitRadio_->setGeometry(28, 272, 110, 20);
-    fitRadio_->setToolTip("Scale to lie inside the card, centred, on the background colour.");
+    SetText(fitRadio_, "toolTip", VELMORA_TR("NewCardSet", "Scale to lie inside the card, centred, on the background colour."));
     for (QWidget* target : {static_cast<QWidget*>(cardList_->viewport()), static_cast<QWidget*>(backgroundBox_->viewport())}) {
         target->setAcceptDrops(true);
         target->installEventFilter(this);

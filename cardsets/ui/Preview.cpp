@@ -22,6 +22,8 @@
 #include "cardsets/FileNames.h"
 #include "cardsets/ui/PathText.h"
 #include "cardsets/ui/WindowParts.h"
+#include "app/ui/Translation.h"
+#include "cardsets/ui/ShippedTexts.h"
 
 namespace velmora {
 
@@ -30,7 +32,7 @@ namespace {
 constexpr int kLabelWidth = 96;
 constexpr int kRowHeight = 26;
 
-QLineEdit* DetailRow(QWidget* group, const char* name, const char* caption, int row, int fieldWidth = 164) {
+QLineEdit* DetailRow(QWidget* group, const char* name, Tr caption, int row, int fieldWidth = 164) {
     MakeLabel(group, "", caption, {10, 24 + row * kRowHeight, kLabelWidth, 20});
     return MakeReadOnlyField(group, name, {10 + kLabelWidth, 22 + row * kRowHeight, fieldWidth, 22});
 }
@@ -45,7 +47,7 @@ std::int64_t CardSetFileSize(const CardSetFolders& folders, const std::string& f
 
 Preview::Preview(CardSetContext context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("TForm7");
-    setWindowTitle("View Card Set - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("ViewCardSet", "View Card Set - Velmora"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     SetHelpContext(this, 110);
@@ -75,29 +77,29 @@ QWidget* Preview::BuildPanel() {
     panel->setObjectName("Panel1");
     panel->setFixedWidth(PanelWidth);
     panel->setMinimumHeight(InitialHeight);
-    title_ = MakeLabel(panel, "Label1", "Card-Set Name", {52, 12, 240, 26});
+    title_ = MakeLabel(panel, "Label1", VELMORA_TR("ViewCardSet", "Card-Set Name"), {52, 12, 240, 26});
     QFont titleFont("Arial");
     titleFont.setPixelSize(18);
     titleFont.setBold(true);
     title_->setFont(titleFont);
-    MakeLabel(panel, "Image1", {}, {10, 8, 36, 36})->setPixmap(QPixmap::fromImage(artwork::CardSetIcon(32)));
+    MakeLabel(panel, "Image1", QString(), {10, 8, 36, 36})->setPixmap(QPixmap::fromImage(artwork::CardSetIcon(32)));
 
-    QGroupBox* details = MakeGroup(panel, "GroupBox1", " Details ", {8, 52, 284, 360});
-    author_ = DetailRow(details, "Edit1", "Author:", 0);
-    language_ = DetailRow(details, "Edit2", "Language:", 1);
-    email_ = DetailRow(details, "Edit3", "Email :", 2);
-    web_ = DetailRow(details, "Edit4", "Web :", 3, 134);
+    QGroupBox* details = MakeGroup(panel, "GroupBox1", VELMORA_TR("ViewCardSet", " Details "), {8, 52, 284, 360});
+    author_ = DetailRow(details, "Edit1", VELMORA_TR("ViewCardSet", "Author:"), 0);
+    language_ = DetailRow(details, "Edit2", VELMORA_TR("ViewCardSet", "Language:"), 1);
+    email_ = DetailRow(details, "Edit3", VELMORA_TR("ViewCardSet", "Email :"), 2);
+    web_ = DetailRow(details, "Edit4", VELMORA_TR("ViewCardSet", "Web :"), 3, 134);
     MakeButton(details, "Button1", "...", [this] { OpenAddress(web_->text()); })
         ->setGeometry(10 + kLabelWidth + 138, 22 + 3 * kRowHeight, 26, 22);
-    MakeLabel(details, "", "Notes :", {10, 24 + 4 * kRowHeight, kLabelWidth, 20});
+    MakeLabel(details, "", VELMORA_TR("ViewCardSet", "Notes :"), {10, 24 + 4 * kRowHeight, kLabelWidth, 20});
     notes_ = MakeReadOnlyNotes(details, "Memo1", {10 + kLabelWidth, 22 + 4 * kRowHeight, 164, 100});
-    totalCards_ = DetailRow(details, "Edit5", "Total Cards :", 8);
-    maxCardSize_ = DetailRow(details, "Edit6", "Max. Card Size :", 9);
-    fileName_ = DetailRow(details, "Edit7", "Name of File :", 10);
-    fileSize_ = DetailRow(details, "Edit8", "Size of File :", 11);
+    totalCards_ = DetailRow(details, "Edit5", VELMORA_TR("ViewCardSet", "Total Cards :"), 8);
+    maxCardSize_ = DetailRow(details, "Edit6", VELMORA_TR("ViewCardSet", "Max. Card Size :"), 9);
+    fileName_ = DetailRow(details, "Edit7", VELMORA_TR("ViewCardSet", "Name of File :"), 10);
+    fileSize_ = DetailRow(details, "Edit8", VELMORA_TR("ViewCardSet", "Size of File :"), 11);
 
-    MakeButton(panel, "BitBtn1", "&Help", [] { OpenHelpTopic("viewcardset_w"); })->setGeometry(8, 424, 84, 27);
-    QPushButton* close = MakeButton(panel, "BitBtn2", "&Close", [this] { reject(); });
+    MakeButton(panel, "BitBtn1", VELMORA_TR("ViewCardSet", "&Help"), [] { OpenHelpTopic("viewcardset_w"); })->setGeometry(8, 424, 84, 27);
+    QPushButton* close = MakeButton(panel, "BitBtn2", VELMORA_TR("ViewCardSet", "&Close"), [this] { reject(); });
     close->setGeometry(208, 424, 84, 27);
     close->setDefault(true);
     return panel;
@@ -132,7 +134,7 @@ void Preview::FormShow() {
 
 void Preview::ClearAll() {
     cardList_->clear();
-    title_->setText("Card-Set Name");
+    SetText(title_, "text", VELMORA_TR("ViewCardSet", "Card-Set Name"));
     for (QLineEdit* field : {author_, language_, email_, web_, totalCards_, maxCardSize_, fileName_, fileSize_})
         field->clear();
     notes_->clear();
@@ -141,12 +143,12 @@ void Preview::ClearAll() {
 void Preview::ShowDetails() {
     const LoadedCardSet& set = context_.set;
     author_->setText(FromAnsi(set.Author));
-    language_->setText(FromAnsi(set.Language));
+    language_->setText(ShownSetText(set.Language));
     email_->setText(FromAnsi(set.Email));
     web_->setText(FromAnsi(set.Web));
-    notes_->setPlainText(FromAnsi(set.Notes));
+    notes_->setPlainText(ShownSetText(set.Notes));
     totalCards_->setText(QString::number(set.CardCount));
-    maxCardSize_->setText(QString::fromStdString(LargestFormatName(set.CardCount)));
+    maxCardSize_->setText(ShownFormatName(LargestFormatName(set.CardCount)));
     ShowFileFacts();
     // Long texts show from their start, as a reader expects.
     for (QLineEdit* field : {author_, language_, email_, web_}) field->setCursorPosition(0);
@@ -158,7 +160,7 @@ void Preview::ShowFileFacts() {
     const std::filesystem::path folder = LocateCardSet(context_.folders, set.LoadedSetFile).parent_path();
     fileName_->setText(TextOf(folder / "") + QFile::decodeName(set.LoadedSetFile.c_str()));
     fileName_->setCursorPosition(0);
-    fileSize_->setText(QString::number(CardSetFileSize(context_.folders, set.LoadedSetFile)) + " bytes");
+    fileSize_->setText(Translated(VELMORA_TR("ViewCardSet", "%1 bytes")).arg(CardSetFileSize(context_.folders, set.LoadedSetFile)));
     title_->setText(SetTitle(set.LoadedSetFile));
 }
 
@@ -166,7 +168,7 @@ void Preview::ShowCards() {
     const LoadedCardSet& set = context_.set;
     cardList_->setIconSize(QSize(set.CardWidth, set.CardHeight));
     for (std::size_t i = 0; i < set.CardPictures.size(); ++i) {
-        const QString name = i < set.CardNames.size() ? FromAnsi(set.CardNames[i]) : QString();
+        const QString name = i < set.CardNames.size() ? ShownSetText(set.CardNames[i]) : QString();
         cardList_->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(ToImage(set.CardPictures[i]))), name));
     }
 }

@@ -17,31 +17,32 @@
 #include "cardsets/CardSetFolders.h"
 #include "cardsets/ui/Preview.h"
 #include "cardsets/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
 SelectSet::SelectSet(CardSetContext context, std::string& lastSet, Preview& preview, QWidget* parent)
     : QDialog(parent), context_(context), lastSet_(lastSet), preview_(preview) {
     setObjectName("TForm12");
-    setWindowTitle("Select Card Set - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("SelectCardSet", "Select Card Set - Velmora"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpContext(this, 114);
 
-    QGroupBox* group = MakeGroup(this, "GroupBox1", " Velmora Set ", {8, 8, 220, 159});
-    MakeLabel(group, "Label1", "Select Set :", {14, 28, 190, 18});
+    QGroupBox* group = MakeGroup(this, "GroupBox1", VELMORA_TR("SelectCardSet", " Velmora Set "), {8, 8, 220, 159});
+    MakeLabel(group, "Label1", VELMORA_TR("SelectCardSet", "Select Set :"), {14, 28, 190, 18});
     setList_ = new QComboBox(group);
     setList_->setObjectName("ComboBox1");
     setList_->setGeometry(14, 48, 192, 24);
     connect(setList_, &QComboBox::currentIndexChanged, this,
             [this](int index) { RunGuarded(this, [this, index] { ReadPrefix(index); }); });
-    MakeButton(group, "Button1", "View Velmora Set", [this] { RunModal(preview_); })->setGeometry(14, 96, 192, 27);
+    MakeButton(group, "Button1", VELMORA_TR("SelectCardSet", "View Velmora Set"), [this] { RunModal(preview_); })->setGeometry(14, 96, 192, 27);
 
-    QPushButton* close = MakeButton(this, "BitBtn1", "&Close", [this] { reject(); });
+    QPushButton* close = MakeButton(this, "BitBtn1", VELMORA_TR("SelectCardSet", "&Close"), [this] { reject(); });
     close->setGeometry(240, 16, 84, 27);
     close->setDefault(true);
-    MakeButton(this, "BitBtn2", "&Help", [] { OpenHelpTopic("selectcardset_w"); })->setGeometry(240, 52, 84, 27);
+    MakeButton(this, "BitBtn2", VELMORA_TR("SelectCardSet", "&Help"), [] { OpenHelpTopic("selectcardset_w"); })->setGeometry(240, 52, 84, 27);
 }
 
 void SelectSet::showEvent(QShowEvent* event) {
@@ -61,7 +62,7 @@ void SelectSet::FormShow() {
         for (const std::string& name : names_) setList_->addItem(QFile::decodeName(name.c_str()));
     }
     if (names_.empty()) {
-        ShowPlainMessage(this, "No Velmora card sets found!");
+        ShowPlainMessage(this, Translated(VELMORA_TR("SelectCardSet", "No Velmora card sets found!")));
         lastSet_.clear();
         // Closed once the window is up, so that a modal run that has not yet begun ends too.
         QTimer::singleShot(0, this, [this] { reject(); });

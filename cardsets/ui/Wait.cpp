@@ -1,4 +1,5 @@
 #include "cardsets/ui/Wait.h"
+#include "app/ui/Translation.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -9,7 +10,7 @@ namespace velmora {
 
 Wait::Wait(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm10");
-    setWindowTitle("Velmora - Please Wait...");
+    SetText(this, "windowTitle", VELMORA_TR("PleaseWait", "Velmora - Please Wait..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     setCursor(Qt::WaitCursor);
     setFixedSize(ClientWidth, ClientHeight);

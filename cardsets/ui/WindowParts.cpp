@@ -25,6 +25,14 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QR
     return group;
 }
 
+QLabel* MakeLabel(QWidget* parent, const char* name, Tr text, QRect geometry) {
+    return WithText(MakeLabel(parent, name, QString(), geometry), text);
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, Tr title, QRect geometry) {
+    return WithText(MakeGroup(parent, name, QString(), geometry), title, "title");
+}
+
 QLineEdit* MakeReadOnlyField(QWidget* parent, const char* name, QRect geometry) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ui/CommandGuard.h"
+#include "app/ui/Translation.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,6 +20,9 @@ namespace velmora {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry);
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QRect geometry);
+// Texts that follow the interface language.
+QLabel* MakeLabel(QWidget* parent, const char* name, Tr text, QRect geometry);
+QGroupBox* MakeGroup(QWidget* parent, const char* name, Tr title, QRect geometry);
 QLineEdit* MakeReadOnlyField(QWidget* parent, const char* name, QRect geometry);
 QPlainTextEdit* MakeReadOnlyNotes(QWidget* parent, const char* name, QRect geometry);
 void MakeBold(QLabel* label);

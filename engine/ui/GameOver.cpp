@@ -1,5 +1,6 @@
 #include "engine/ui/GameOver.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "app/ui/Artwork.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -24,8 +26,8 @@ QFont PixelFont(const char* family, int pixels) {
     return font;
 }
 
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(const char* name, Tr caption, QWidget* parent) {
+    auto* button = WithText(new QPushButton(parent), caption);
     button->setObjectName(name);
     return button;
 }
@@ -41,7 +43,7 @@ int WidestWord(const QFontMetrics& metrics, const QString& text) {
 
 GameOver::GameOver(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm11");
-    setWindowTitle("Game Over - Velmora by Halvik Software");
+    SetText(this, "windowTitle", VELMORA_TR("GameOver", "Game Over - Velmora by Halvik Software"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setProperty("helpContext", 116);
@@ -52,7 +54,7 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
     panel_ = frame;
     panel_->setObjectName("Panel1");
 
-    congratulations_ = new QLabel("Congratulations!", panel_);
+    congratulations_ = WithText(new QLabel(panel_), VELMORA_TR("GameOver", "Congratulations!"));
     congratulations_->setObjectName("Label1");
     congratulations_->setFont(PixelFont("MS Sans Serif", 15));
     sentence_ = new QLabel(panel_);
@@ -64,9 +66,9 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
     logo_->setObjectName("Image2");
     logo_->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(60, 50))));
 
-    statsButton_ = MakeButton("Button2", "&Stats", panel_);
-    closeButton_ = MakeButton("Button1", "&Close", panel_);
-    helpButton_ = MakeButton("Button3", "&Help", panel_);
+    statsButton_ = MakeButton("Button2", VELMORA_TR("GameOver", "&Stats"), panel_);
+    closeButton_ = MakeButton("Button1", VELMORA_TR("GameOver", "&Close"), panel_);
+    helpButton_ = MakeButton("Button3", VELMORA_TR("GameOver", "&Help"), panel_);
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(statsButton_, &QPushButton::clicked, this, [this] { StatsClicked(); });
@@ -79,22 +81,39 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
 void GameOver::PlaceControls(int extraWidth, int extraHeight) {
     setFixedSize(ClientWidth + extraWidth, ClientHeight + extraHeight);
     panel_->setGeometry(0, 0, width(), height());
-    congratulations_->setGeometry(23, 10, SentenceWidth, 22);
+    congratulations_->setGeometry(23, 10, SentenceWidth + extraWidth, 22);
     sentence_->setGeometry(23, 40, SentenceWidth + extraWidth, SentenceHeight + extraHeight);
     logo_->setGeometry(23, 92 + extraHeight, 60, 50);
     const int buttonsTop = 148 + extraHeight;
-    const int right = width() - 8;
-    helpButton_->setGeometry(right - 72, buttonsTop, 72, 25);
-    closeButton_->setGeometry(right - 150, buttonsTop, 72, 25);
-    statsButton_->setGeometry(right - 228, buttonsTop, 72, 25);
+    int right = width() - 8;
+    for (QPushButton* button : {helpButton_, closeButton_, statsButton_}) {
+        button->setGeometry(right - ButtonWidth(*button), buttonsTop, ButtonWidth(*button), 25);
+        right -= ButtonWidth(*button) + 6;
+    }
 }
 
-void GameOver::SetWinner(const QString& sentence, int libraryPosition) {
+int GameOver::ButtonWidth(const QPushButton& button) { return std::max(72, button.sizeHint().width()); }
+
+void GameOver::SetWinner(const Phrase& sentence, int libraryPosition) {
     libraryPosition_ = libraryPosition;
+    sentence_->setProperty("winnerSentence", QVariant::fromValue(sentence));
+    Layout();
+}
+
+void GameOver::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) Layout();
+}
+
+void GameOver::Layout() {
+    const QString sentence = Translated(sentence_->property("winnerSentence").value<Phrase>());
     sentence_->setText(sentence);
-    // A long name is shown whole: the window grows until the sentence fits.
+    // A long name is shown whole: the window grows until the sentence fits, and the greeting and
+    // the buttons in their language.
     const QFontMetrics metrics(sentence_->font());
-    const int width = std::max(SentenceWidth, WidestWord(metrics, sentence) + 2);
+    const int buttons = ButtonWidth(*helpButton_) + ButtonWidth(*closeButton_) + ButtonWidth(*statsButton_) + 12;
+    const int width = std::max({SentenceWidth, WidestWord(metrics, sentence) + 2,
+                                congratulations_->sizeHint().width(), buttons + 16 - (ClientWidth - SentenceWidth)});
     const int height = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, sentence).height();
     PlaceControls(width - SentenceWidth, std::max(0, height - SentenceHeight));
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "text/Phrase.h"
+
 class QLabel;
 class QPushButton;
 
@@ -19,7 +21,7 @@ public:
     explicit GameOver(QWidget* parent = nullptr);
 
     // The winner sentence and the winner's library position (0: not in the library).
-    void SetWinner(const QString& sentence, int libraryPosition);
+    void SetWinner(const Phrase& sentence, int libraryPosition);
     int LibraryPosition() const { return libraryPosition_; }
 
     std::function<void(int libraryPosition)> onStats;  // opens the statistics window
@@ -30,9 +32,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Layout();
     void PlaceControls(int extraWidth, int extraHeight);
+    static int ButtonWidth(const QPushButton& button);
     void StatsClicked();
 
     QWidget* panel_;

@@ -16,17 +16,18 @@
 #include "players/PlayerPasswords.h"
 #include "players/ui/DeletePlayer.h"
 #include "players/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
 
-QLabel* MakeWrappedText(QWidget* parent, const char* objectName, const QString& text) {
+QLabel* MakeWrappedText(QWidget* parent, const char* objectName, Tr text) {
     QLabel* label = MakeLabel(parent, objectName, text);
     label->setWordWrap(true);
     return label;
 }
 
-QLabel* MakeHeading(QWidget* parent, const char* objectName, const QString& text) {
+QLabel* MakeHeading(QWidget* parent, const char* objectName, Tr text) {
     QLabel* label = MakeLabel(parent, objectName, text);
     QFont bold = label->font();
     bold.setBold(true);
@@ -43,9 +44,9 @@ void EmptyBoxes(std::initializer_list<QLineEdit*> boxes) {
 ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* parent)
     : QDialog(parent), library_(library) {
     setObjectName("TfrmPassword");
-    setWindowTitle("Password - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("ChangePassword", "Password - Velmora"));
 
-    auto* playerGroup = new QGroupBox(" Select Player ", this);
+    auto* playerGroup = WithText(new QGroupBox(this), VELMORA_TR("ChangePassword", " Select Player "), "title");
     players_ = new QListWidget(playerGroup);
     players_->setObjectName("lbPlayers");
     (new QVBoxLayout(playerGroup))->addWidget(players_);
@@ -63,9 +64,9 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(MakeButton(this, "Button1", "&OK", [this] { OkClick(); }));
-    buttons->addWidget(MakeButton(this, "Button2", "&Cancel", [this] { reject(); }));
-    buttons->addWidget(MakeHelpButton(this, "Button3", "&Help", help, "password_w"));
+    buttons->addWidget(MakeButton(this, "Button1", VELMORA_TR("ChangePassword", "&OK"), [this] { OkClick(); }));
+    buttons->addWidget(MakeButton(this, "Button2", VELMORA_TR("ChangePassword", "&Cancel"), [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "Button3", VELMORA_TR("ChangePassword", "&Help"), help, "password_w"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addLayout(buttons);
@@ -73,10 +74,10 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
 }
 
 QWidget* ChngPassword::BuildOperationGroup() {
-    auto* group = new QGroupBox(" Operation ", this);
-    addOperation_ = new QRadioButton("Add Password", group);
+    auto* group = WithText(new QGroupBox(this), VELMORA_TR("ChangePassword", " Operation "), "title");
+    addOperation_ = WithText(new QRadioButton(group), VELMORA_TR("ChangePassword", "Add Password"));
     addOperation_->setObjectName("RadioButton1");
-    changeOperation_ = new QRadioButton("Change/Delete Password", group);
+    changeOperation_ = WithText(new QRadioButton(group), VELMORA_TR("ChangePassword", "Change/Delete Password"));
     changeOperation_->setObjectName("RadioButton2");
     auto* column = new QVBoxLayout(group);
     column->addWidget(addOperation_);
@@ -94,13 +95,13 @@ QWidget* ChngPassword::BuildAddPanel() {
     newPassword_ = MakeTextBox(addPanel_, "Edit1", true);
     newRepeated_ = MakeTextBox(addPanel_, "Edit2", true);
     auto* column = new QVBoxLayout(addPanel_);
-    column->addWidget(MakeHeading(addPanel_, "Label1", "Adding Password"));
+    column->addWidget(MakeHeading(addPanel_, "Label1", VELMORA_TR("ChangePassword", "Adding Password")));
     column->addWidget(MakeWrappedText(
-        addPanel_, "Label2", "Type your password in the first box and then type it again in the second box."));
+        addPanel_, "Label2", VELMORA_TR("ChangePassword", "Type your password in the first box and then type it again in the second box.")));
     column->addWidget(newPassword_);
     column->addWidget(newRepeated_);
     column->addWidget(
-        MakeWrappedText(addPanel_, "Label3", "Click OK when ready or Cancel. Be sure to remember your password!"));
+        MakeWrappedText(addPanel_, "Label3", VELMORA_TR("ChangePassword", "Click OK when ready or Cancel. Be sure to remember your password!")));
     return addPanel_;
 }
 
@@ -111,15 +112,15 @@ QWidget* ChngPassword::BuildModifyPanel() {
     changedPassword_ = MakeTextBox(modifyPanel_, "Edit3", true);
     changedRepeated_ = MakeTextBox(modifyPanel_, "Edit4", true);
     auto* column = new QVBoxLayout(modifyPanel_);
-    column->addWidget(MakeHeading(modifyPanel_, "Label4", "Modify Password"));
-    column->addWidget(MakeLabel(modifyPanel_, "Label5", "Current password?"));
+    column->addWidget(MakeHeading(modifyPanel_, "Label4", VELMORA_TR("ChangePassword", "Modify Password")));
+    column->addWidget(MakeLabel(modifyPanel_, "Label5", VELMORA_TR("ChangePassword", "Current password?")));
     column->addWidget(currentPassword_);
-    column->addWidget(MakeLabel(modifyPanel_, "Label6", "New Password ..."));
+    column->addWidget(MakeLabel(modifyPanel_, "Label6", VELMORA_TR("ChangePassword", "New Password ...")));
     column->addWidget(changedPassword_);
-    column->addWidget(MakeLabel(modifyPanel_, "Label7", "Verify New Password ..."));
+    column->addWidget(MakeLabel(modifyPanel_, "Label7", VELMORA_TR("ChangePassword", "Verify New Password ...")));
     column->addWidget(changedRepeated_);
     column->addWidget(MakeWrappedText(
-        modifyPanel_, "Label8", "Click OK when ready or Cancel. Leave New Password empty if you wish to delete."));
+        modifyPanel_, "Label8", VELMORA_TR("ChangePassword", "Click OK when ready or Cancel. Leave New Password empty if you wish to delete.")));
     return modifyPanel_;
 }
 
@@ -134,7 +135,7 @@ void ChngPassword::Execute(bool add) {
     bool listed = false;
     if (!RunGuarded(this, [this, &listed] { listed = ReloadList(); })) return;
     if (!listed) {
-        ShowError(this, "No players available for this operation.");
+        ShowError(this, Translated(VELMORA_TR("ChangePassword", "No players available for this operation.")));
         return;
     }
     RunModal(*this);
@@ -159,7 +160,7 @@ bool ChngPassword::ReloadList() {
 void ChngPassword::OkClick() {
     QListWidgetItem* selected = players_->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
-        ShowError(this, "No player selected for this operation.");
+        ShowError(this, Translated(VELMORA_TR("ChangePassword", "No player selected for this operation.")));
         return;
     }
     const std::string& name = lines_.at(static_cast<std::size_t>(players_->row(selected)));
@@ -171,9 +172,9 @@ void ChngPassword::OkClick() {
 }
 
 void ChngPassword::AddOk(const std::string& name) {
-    const auto password = AnsiTextOf(newPassword_, "password");
+    const auto password = AnsiTextOf(newPassword_, kPasswordRefused);
     if (!password) return;
-    const auto repeated = AnsiTextOf(newRepeated_, "password");
+    const auto repeated = AnsiTextOf(newRepeated_, kPasswordRefused);
     if (!repeated) return;
     const PasswordResult result = AddPassword(library_, name, *password, *repeated);
     if (result.Outcome != PasswordOutcome::NoPlayer) EmptyBoxes({newPassword_, newRepeated_});
@@ -185,12 +186,12 @@ void ChngPassword::ChangeOk(const std::string& name) {
     const std::optional<std::string> current = ToAnsi(currentPassword_->text());
     if (!current) {
         currentPassword_->clear();
-        ShowError(this, "Incorrect current password!");
+        ShowError(this, Translated(VELMORA_TR("ChangePassword", "Incorrect current password!")));
         return;
     }
-    const auto password = AnsiTextOf(changedPassword_, "new password");
+    const auto password = AnsiTextOf(changedPassword_, kNewPasswordRefused);
     if (!password) return;
-    const auto repeated = AnsiTextOf(changedRepeated_, "new password");
+    const auto repeated = AnsiTextOf(changedRepeated_, kNewPasswordRefused);
     if (!repeated) return;
     const PasswordResult result = ChangeOrDeletePassword(library_, name, *current, *password, *repeated);
     if (result.Outcome == PasswordOutcome::IncorrectCurrent) {
@@ -205,10 +206,10 @@ void ChngPassword::ChangeOk(const std::string& name) {
 
 void ChngPassword::Report(const PasswordResult& result) {
     if (!result.Saved()) {
-        ShowError(this, FromAnsi(result.Message));
+        ShowError(this, TranslatedEnglish("Players", result.Message));
         return;
     }
-    ShowInformation(this, FromAnsi(result.Message));
+    ShowInformation(this, TranslatedEnglish("Players", result.Message));
     accept();
 }
 

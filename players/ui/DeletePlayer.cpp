@@ -13,6 +13,7 @@
 #include "players/PlayerPasswords.h"
 #include "players/ui/Password.h"
 #include "players/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -24,20 +25,20 @@ void ShowLines(QListWidget& list, const std::vector<std::string>& lines) {
 DeletePlayer::DeletePlayer(PlayerLibrary& library, Password& prompt, HelpHook help, QWidget* parent)
     : QDialog(parent), library_(library), prompt_(prompt) {
     setObjectName("TForm14");
-    setWindowTitle("Delete Player - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("DeletePlayer", "Delete Player - Velmora"));
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox2");
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(MakeButton(this, "BitBtn1", "&Delete", [this] { DeleteClick(); }));
-    buttons->addWidget(MakeButton(this, "BitBtn2", "&Close", [this] { reject(); }));
-    buttons->addWidget(MakeHelpButton(this, "BitBtn3", "&Help", help, "deleteplayer_w"));
+    buttons->addWidget(MakeButton(this, "BitBtn1", VELMORA_TR("DeletePlayer", "&Delete"), [this] { DeleteClick(); }));
+    buttons->addWidget(MakeButton(this, "BitBtn2", VELMORA_TR("DeletePlayer", "&Close"), [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "BitBtn3", VELMORA_TR("DeletePlayer", "&Help"), help, "deleteplayer_w"));
     buttons->addStretch();
     auto* body = new QHBoxLayout;
     body->addWidget(list_);
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeLabel(this, "Label1", "Select player from the list and click Delete button."));
+    layout->addWidget(MakeLabel(this, "Label1", VELMORA_TR("DeletePlayer", "Select player from the list and click Delete button.")));
     layout->addLayout(body);
     resize(360, 260);
 }
@@ -56,11 +57,11 @@ void DeletePlayer::DeleteClick() {
     const int position = list_->row(selected) + 1;
     const TPlayerRecord& player = library_.Player(position);
     if (AsksForPassword(player)) {
-        const PromptAnswer answer = prompt_.AskFor(player, Password::StandardTitle,
-                                                   "Please enter the password for " + FromAnsi(player.Name.Text()));
+        const PromptAnswer answer = prompt_.AskFor(player, Translated(Password::StandardTitle),
+                                                   Translated(VELMORA_TR("DeletePlayer", "Please enter the password for %1")).arg(FromAnsi(player.Name.Text())));
         if (answer == PromptAnswer::Cancelled) return;
         if (answer == PromptAnswer::Wrong) {
-            ShowError(this, "Incorrect password.");
+            ShowError(this, Translated(VELMORA_TR("DeletePlayer", "Incorrect password.")));
             return;
         }
     }

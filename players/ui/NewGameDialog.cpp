@@ -31,6 +31,8 @@
 #include "players/ui/Password.h"
 #include "players/ui/WindowParts.h"
 #include "players/ui/stats.h"
+#include "app/ui/Translation.h"
+#include "cardsets/ui/ShippedTexts.h"
 
 namespace velmora {
 namespace {
@@ -65,7 +67,7 @@ NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& 
       host_(host),
       windows_(windows) {
     setObjectName("TForm2");
-    setWindowTitle("New Game - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("NewGame", "New Game - Velmora"));
     auto* steps = new QGridLayout;
     steps->addWidget(BuildStep1(), 0, 0);
     steps->addWidget(BuildStep2(), 0, 0);  // in the same place: one of the two shows
@@ -77,7 +79,7 @@ NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& 
 }
 
 QGroupBox* NewGameDialog::BuildStep1() {
-    step1_ = new QGroupBox("Step 1 : Select At Least Two Players ", this);
+    step1_ = WithText(new QGroupBox(this), VELMORA_TR("NewGame", "Step 1 : Select At Least Two Players "), "title");
     step1_->setObjectName("GroupBox1");
     playersToPlay_ = MakeList(step1_, "ListBox1");
     libraryList_ = MakeList(step1_, "ListBox2");
@@ -94,21 +96,21 @@ QGroupBox* NewGameDialog::BuildStep1() {
     moves->addStretch();
 
     auto* grid = new QGridLayout(step1_);
-    grid->addWidget(MakeLabel(step1_, "Label1", "Players To Play :"), 0, 0);
-    grid->addWidget(MakeLabel(step1_, "Label2", "Library Of Players :"), 0, 2);
+    grid->addWidget(MakeLabel(step1_, "Label1", VELMORA_TR("NewGame", "Players To Play :")), 0, 0);
+    grid->addWidget(MakeLabel(step1_, "Label2", VELMORA_TR("NewGame", "Library Of Players :")), 0, 2);
     grid->addWidget(playersToPlay_, 1, 0);
     grid->addLayout(moves, 1, 1);
     grid->addWidget(libraryList_, 1, 2);
     auto* libraryButtons = new QHBoxLayout;
-    libraryButtons->addWidget(MakeButton(this, "BitBtn6", "&Add Player...", [this] { AddPlayerClick(); }));
-    libraryButtons->addWidget(MakeButton(this, "BitBtn7", "&Delete Player", [this] { DeletePlayerClick(); }));
-    libraryButtons->addWidget(MakeButton(this, "BitBtn5", "&Stats", [this] { StatsClick(); }));
+    libraryButtons->addWidget(MakeButton(this, "BitBtn6", VELMORA_TR("NewGame", "&Add Player..."), [this] { AddPlayerClick(); }));
+    libraryButtons->addWidget(MakeButton(this, "BitBtn7", VELMORA_TR("NewGame", "&Delete Player"), [this] { DeletePlayerClick(); }));
+    libraryButtons->addWidget(MakeButton(this, "BitBtn5", VELMORA_TR("NewGame", "&Stats"), [this] { StatsClick(); }));
     grid->addLayout(libraryButtons, 2, 0, 1, 3);
     return step1_;
 }
 
 QGroupBox* NewGameDialog::BuildStep2() {
-    step2_ = new QGroupBox("Step 2 : Select Card-Set", this);
+    step2_ = WithText(new QGroupBox(this), VELMORA_TR("NewGame", "Step 2 : Select Card-Set"), "title");
     step2_->setObjectName("GroupBox2");
     setList_ = new QComboBox(step2_);
     setList_->setObjectName("ComboBox1");
@@ -118,11 +120,11 @@ QGroupBox* NewGameDialog::BuildStep2() {
             [this](int index) { RunGuarded(this, [this, index] { ChooseSet(index); }); });
 
     auto* choices = new QGridLayout;
-    choices->addWidget(MakeLabel(step2_, "Label3", "Select Set"), 0, 0);
+    choices->addWidget(MakeLabel(step2_, "Label3", VELMORA_TR("NewGame", "Select Set")), 0, 0);
     choices->addWidget(setList_, 1, 0);
-    choices->addWidget(MakeLabel(step2_, "Label4", "Select Size"), 0, 1);
+    choices->addWidget(MakeLabel(step2_, "Label4", VELMORA_TR("NewGame", "Select Size")), 0, 1);
     choices->addWidget(sizeList_, 1, 1);
-    choices->addWidget(MakeButton(this, "Button3", "View Velmora Set",
+    choices->addWidget(MakeButton(this, "Button3", VELMORA_TR("NewGame", "View Velmora Set"),
                                   [this] {
                                       if (setList_->currentIndex() < 0) return;
                                       host_.ViewCardSet(sets_.at(static_cast<std::size_t>(setList_->currentIndex())) +
@@ -136,7 +138,7 @@ QGroupBox* NewGameDialog::BuildStep2() {
 }
 
 QGroupBox* NewGameDialog::BuildDetails() {
-    auto* details = new QGroupBox(" Details ", step2_);
+    auto* details = WithText(new QGroupBox(step2_), VELMORA_TR("NewGame", " Details "), "title");
     details->setObjectName("GroupBox3");
     author_ = MakeDetailBox(details, "Edit1");
     language_ = MakeDetailBox(details, "Edit4");
@@ -153,19 +155,19 @@ QGroupBox* NewGameDialog::BuildDetails() {
     open->setFixedWidth(28);
     webRow->addWidget(open);
     auto* form = new QFormLayout(details);
-    form->addRow("Author :", author_);
-    form->addRow("Lang :", language_);
-    form->addRow("E-Mail :", email_);
-    form->addRow("Web :", webRow);
-    form->addRow("Notes :", notes_);
+    form->addRow(WithText(new QLabel, VELMORA_TR("NewGame", "Author :")), author_);
+    form->addRow(WithText(new QLabel, VELMORA_TR("NewGame", "Lang :")), language_);
+    form->addRow(WithText(new QLabel, VELMORA_TR("NewGame", "E-Mail :")), email_);
+    form->addRow(WithText(new QLabel, VELMORA_TR("NewGame", "Web :")), webRow);
+    form->addRow(WithText(new QLabel, VELMORA_TR("NewGame", "Notes :")), notes_);
     return details;
 }
 
 QWidget* NewGameDialog::BuildButtons(const HelpHook& help) {
     auto* row = new QWidget(this);
-    back_ = MakeButton(this, "BitBtn10", "Back", [this] { ShowStep(1); });
-    next_ = MakeButton(this, "BitBtn11", "Next", [this] { NextClick(); });
-    start_ = MakeButton(this, "BitBtn1", "Start", [this] { StartClick(); });
+    back_ = MakeButton(this, "BitBtn10", VELMORA_TR("NewGame", "Back"), [this] { ShowStep(1); });
+    next_ = MakeButton(this, "BitBtn11", VELMORA_TR("NewGame", "Next"), [this] { NextClick(); });
+    start_ = MakeButton(this, "BitBtn1", VELMORA_TR("NewGame", "Start"), [this] { StartClick(); });
     auto* nextOrStart = new QGridLayout;
     nextOrStart->setContentsMargins(0, 0, 0, 0);
     nextOrStart->addWidget(next_, 0, 0);
@@ -175,8 +177,8 @@ QWidget* NewGameDialog::BuildButtons(const HelpHook& help) {
     buttons->addStretch();
     buttons->addWidget(back_);
     buttons->addLayout(nextOrStart);
-    buttons->addWidget(MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); }));
-    buttons->addWidget(MakeHelpButton(this, "BitBtn9", "&Help", help, "newgame_w"));
+    buttons->addWidget(MakeButton(this, "BitBtn2", VELMORA_TR("NewGame", "&Cancel"), [this] { reject(); }));
+    buttons->addWidget(MakeHelpButton(this, "BitBtn9", VELMORA_TR("NewGame", "&Help"), help, "newgame_w"));
     return row;
 }
 
@@ -201,7 +203,7 @@ bool NewGameDialog::PrepareSteps() {
     sizeList_->clear();
     sets_ = ListCardSets(folders_);
     if (sets_.empty()) {
-        ShowError(this, "No Velmora card set found.");
+        ShowError(this, Translated(VELMORA_TR("NewGame", "No Velmora card set found.")));
         return false;
     }
     for (const std::string& set : sets_) setList_->addItem(FromAnsi(set));
@@ -255,17 +257,17 @@ void NewGameDialog::ChooseSet(int index) {
 
 void NewGameDialog::ShowDetails() {
     author_->setText(FromAnsi(cardSet_.Author));
-    language_->setText(FromAnsi(cardSet_.Language));
+    language_->setText(ShownSetText(cardSet_.Language));
     email_->setText(FromAnsi(cardSet_.Email));
     web_->setText(FromAnsi(cardSet_.Web));
     notes_->clear();
-    notes_->appendPlainText(FromAnsi(cardSet_.Notes));
+    notes_->appendPlainText(ShownSetText(cardSet_.Notes));
 }
 
 void NewGameDialog::FillSizes(int preselected) {
     sizeList_->clear();
     formats_ = OfferedFormats(cardSet_.CardCount);
-    for (const int format : formats_) sizeList_->addItem(Formats[static_cast<std::size_t>(format)].Name);
+    for (const int format : formats_) sizeList_->addItem(ShownFormatName(Formats[static_cast<std::size_t>(format)].Name));
     sizeList_->setCurrentIndex(PreselectedFormat(preselected, static_cast<int>(formats_.size())));
 }
 
@@ -277,17 +279,18 @@ void NewGameDialog::AddPlayerToGame() {
     const int position = SelectedLibraryPosition();
     if (position == 0) return;
     const TPlayerRecord& player = library_.Player(position);
-    const std::string refusal = lineup_.RefusalToAdd(player);
-    if (!refusal.empty()) {
-        ShowError(this, FromAnsi(refusal));
+    const Phrase refusal = lineup_.RefusalToAdd(player);
+    if (!refusal.Empty()) {
+        ShowError(this, Translated(refusal));
         return;
     }
     if (AsksForPassword(player)) {
         const QString name = FromAnsi(player.Name.Text());
-        const PromptAnswer answer = windows_.prompt.AskFor(player, "Enter password " + name, Password::StandardLabel);
+        const PromptAnswer answer = windows_.prompt.AskFor(
+            player, Translated(VELMORA_TR("NewGame", "Enter password %1")).arg(name), Translated(Password::StandardLabel));
         if (answer == PromptAnswer::Cancelled) return;
         if (answer == PromptAnswer::Wrong) {
-            ShowPlainMessage(this, "Wrong password!");
+            ShowPlainMessage(this, Translated(VELMORA_TR("NewGame", "Wrong password!")));
             return;
         }
     }
@@ -315,17 +318,18 @@ void NewGameDialog::DeletePlayerClick() {
     if (position == 0) return;
     const TPlayerRecord& player = library_.Player(position);
     const QString name = FromAnsi(player.Name.Text());
-    const std::string refusal = lineup_.RefusalToDelete(player.Name.Text());
-    if (!refusal.empty()) {
-        ShowPlainMessage(this, FromAnsi(refusal));
+    const Phrase refusal = lineup_.RefusalToDelete(player.Name.Text());
+    if (!refusal.Empty()) {
+        ShowPlainMessage(this, Translated(refusal));
         return;
     }
     if (AsksForPassword(player)) {
         const PromptAnswer answer =
-            windows_.prompt.AskFor(player, "Enter password for " + name, Password::StandardLabel);
+            windows_.prompt.AskFor(
+                player, Translated(VELMORA_TR("NewGame", "Enter password for %1")).arg(name), Translated(Password::StandardLabel));
         if (answer == PromptAnswer::Cancelled) return;
         if (answer == PromptAnswer::Wrong) {
-            ShowPlainMessage(this, "Wrong password!");
+            ShowPlainMessage(this, Translated(VELMORA_TR("NewGame", "Wrong password!")));
             return;
         }
     }
@@ -340,7 +344,7 @@ void NewGameDialog::StatsClick() {
 
 void NewGameDialog::NextClick() {
     if (!lineup_.CanStart()) {
-        ShowPlainMessage(this, "Please select at least 2 players.");
+        ShowPlainMessage(this, Translated(VELMORA_TR("NewGame", "Please select at least 2 players.")));
         return;
     }
     ShowStep(2);

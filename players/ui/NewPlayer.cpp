@@ -16,23 +16,24 @@
 #include "app/ui/Modal.h"
 #include "players/NewPlayerCheck.h"
 #include "players/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
 NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : QDialog(parent), library_(library) {
     setObjectName("TForm4");
-    setWindowTitle("Add New Player - Velmora");
+    SetText(this, "windowTitle", VELMORA_TR("NewPlayer", "Add New Player - Velmora"));
 
     nameBox_ = MakeTextBox(this, "Edit1", false);
-    QLabel* nameLabel = MakeLabel(this, "Label1", "&Name");
+    QLabel* nameLabel = MakeLabel(this, "Label1", VELMORA_TR("NewPlayer", "&Name"));
     nameLabel->setBuddy(nameBox_);
-    protectedBox_ = new QCheckBox("Password protected player", this);
+    protectedBox_ = WithText(new QCheckBox(this), VELMORA_TR("NewPlayer", "Password protected player"));
     protectedBox_->setObjectName("CheckBox1");
     passwordBox_ = MakeTextBox(this, "Edit2", true);
-    passwordLabel_ = MakeLabel(this, "Label2", "&Password");
+    passwordLabel_ = MakeLabel(this, "Label2", VELMORA_TR("NewPlayer", "&Password"));
     passwordLabel_->setBuddy(passwordBox_);
     confirmBox_ = MakeTextBox(this, "Edit3", true);
-    confirmLabel_ = MakeLabel(this, "Label3", "Con&firm");
+    confirmLabel_ = MakeLabel(this, "Label3", VELMORA_TR("NewPlayer", "Con&firm"));
     confirmLabel_->setBuddy(confirmBox_);
 
     auto* fields = new QGridLayout;
@@ -44,10 +45,10 @@ NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : Q
     fields->addWidget(confirmLabel_, 3, 0);
     fields->addWidget(confirmBox_, 3, 1);
 
-    QPushButton* add = MakeButton(this, "BitBtn1", "&Add", [this] { AddClick(); });
+    QPushButton* add = MakeButton(this, "BitBtn1", VELMORA_TR("NewPlayer", "&Add"), [this] { AddClick(); });
     add->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); });
-    QPushButton* helpButton = MakeHelpButton(this, "BitBtn3", "H&elp", help, "addnewplayer_w");
+    QPushButton* cancel = MakeButton(this, "BitBtn2", VELMORA_TR("NewPlayer", "&Cancel"), [this] { reject(); });
+    QPushButton* helpButton = MakeHelpButton(this, "BitBtn3", VELMORA_TR("NewPlayer", "H&elp"), help, "addnewplayer_w");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(add);
@@ -67,11 +68,11 @@ NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : Q
 }
 
 QWidget* NewPlayer::BuildKindGroup() {
-    auto* group = new QGroupBox(" Player Is ", this);
+    auto* group = WithText(new QGroupBox(this), VELMORA_TR("NewPlayer", " Player Is "), "title");
     group->setObjectName("RadioGroup1");
-    human_ = new QRadioButton("&Human", group);
+    human_ = WithText(new QRadioButton(group), VELMORA_TR("NewPlayer", "&Human"));
     human_->setObjectName("RadioGroup1Human");
-    computer_ = new QRadioButton("C&omputer", group);
+    computer_ = WithText(new QRadioButton(group), VELMORA_TR("NewPlayer", "C&omputer"));
     computer_->setObjectName("RadioGroup1Computer");
     human_->setChecked(true);
     auto* row = new QHBoxLayout(group);
@@ -81,7 +82,7 @@ QWidget* NewPlayer::BuildKindGroup() {
 }
 
 QWidget* NewPlayer::BuildIQGroup() {
-    iqGroup_ = new QGroupBox(" Computer IQ ", this);
+    iqGroup_ = WithText(new QGroupBox(this), VELMORA_TR("NewPlayer", " Computer IQ "), "title");
     iqGroup_->setObjectName("GroupBox2");
     iqBar_ = new QSlider(Qt::Horizontal, iqGroup_);
     iqBar_->setObjectName("TrackBar1");
@@ -94,9 +95,9 @@ QWidget* NewPlayer::BuildIQGroup() {
     iqShown_->setMinimumWidth(24);
     connect(iqBar_, &QSlider::valueChanged, iqShown_, [this](int value) { iqShown_->setNum(value); });
     auto* row = new QHBoxLayout(iqGroup_);
-    row->addWidget(MakeLabel(iqGroup_, "Label4", "Low"));
+    row->addWidget(MakeLabel(iqGroup_, "Label4", VELMORA_TR("NewPlayer", "Low")));
     row->addWidget(iqBar_);
-    row->addWidget(MakeLabel(iqGroup_, "Label5", "High"));
+    row->addWidget(MakeLabel(iqGroup_, "Label5", VELMORA_TR("NewPlayer", "High")));
     row->addWidget(iqShown_);
     return iqGroup_;
 }
@@ -133,25 +134,25 @@ QLineEdit* NewPlayer::BoxToFocus(NewPlayerField field) const {
 }
 
 void NewPlayer::AddClick() {
-    const auto name = AnsiTextOf(nameBox_, "name");
+    const auto name = AnsiTextOf(nameBox_, kNameRefused);
     if (!name) return;
-    const auto password = AnsiTextOf(passwordBox_, "password");
+    const auto password = AnsiTextOf(passwordBox_, kPasswordRefused);
     if (!password) return;
-    const auto confirmation = AnsiTextOf(confirmBox_, "password confirmation");
+    const auto confirmation = AnsiTextOf(confirmBox_, kConfirmationRefused);
     if (!confirmation) return;
 
     const NewPlayerInput input{*name, *password, *confirmation, human_->isChecked(), protectedBox_->isChecked()};
     const NewPlayerRefusal refusal = CheckNewPlayer(input);
     if (!refusal.Message.empty()) {
-        ShowError(this, FromAnsi(refusal.Message));
+        ShowError(this, TranslatedEnglish("Players", refusal.Message));
         BoxToFocus(refusal.Focus)->setFocus();
         return;
     }
     // The tick is taken even when the box is disabled, and the password box whatever it holds.
-    const std::string clash = library_.AppendPlayer({*name, *password, protectedBox_->isChecked(),
+    const Phrase clash = library_.AppendPlayer({*name, *password, protectedBox_->isChecked(),
                                                      human_->isChecked(), iqBar_->value()});
-    if (!clash.empty()) {
-        ShowError(this, FromAnsi(clash));
+    if (!clash.Empty()) {
+        ShowError(this, Translated(clash));
         return;
     }
     accept();

@@ -10,18 +10,19 @@
 #include "app/ui/Modal.h"
 #include "players/PlayerPasswords.h"
 #include "players/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
 Password::Password(HelpHook help, QWidget* parent) : QDialog(parent) {
     setObjectName("TForm5");
-    setWindowTitle(StandardTitle);
-    label_ = MakeLabel(this, "Label1", StandardLabel);
+    setWindowTitle(Translated(StandardTitle));
+    label_ = MakeLabel(this, "Label1", Translated(StandardLabel));
     passwordBox_ = MakeTextBox(this, "Edit1", true);
-    QPushButton* ok = MakeButton(this, "BitBtn1", "&OK", [this] { accept(); });
+    QPushButton* ok = MakeButton(this, "BitBtn1", VELMORA_TR("Password", "&OK"), [this] { accept(); });
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); });
-    QPushButton* helpButton = MakeHelpButton(this, "BitBtn3", "&Help", help, "enterpassword_w");
+    QPushButton* cancel = MakeButton(this, "BitBtn2", VELMORA_TR("Password", "&Cancel"), [this] { reject(); });
+    QPushButton* helpButton = MakeHelpButton(this, "BitBtn3", VELMORA_TR("Password", "&Help"), help, "enterpassword_w");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
@@ -44,8 +45,8 @@ std::optional<QString> Password::Ask(const QString& title, const QString& label)
     setWindowTitle(title);
     label_->setText(label);
     const int result = RunModal(*this);
-    setWindowTitle(StandardTitle);
-    label_->setText(StandardLabel);
+    setWindowTitle(Translated(StandardTitle));
+    label_->setText(Translated(StandardLabel));
     if (result != QDialog::Accepted) return std::nullopt;
     return passwordBox_->text();
 }

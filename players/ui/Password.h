@@ -7,6 +7,7 @@
 
 #include "players/PlayerRecord.h"
 #include "players/ui/HelpHook.h"
+#include "app/ui/Translation.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,8 +19,8 @@ enum class PromptAnswer { Cancelled, Wrong, Right };
 class Password : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* StandardTitle = "Password - Velmora";
-    static constexpr const char* StandardLabel = "Please enter the password :";
+    static constexpr Tr StandardTitle = VELMORA_TR("Password", "Password - Velmora");
+    static constexpr Tr StandardLabel = VELMORA_TR("Password", "Please enter the password :");
 
     explicit Password(HelpHook help, QWidget* parent = nullptr);
 

@@ -12,6 +12,7 @@
 #include "players/ui/Password.h"
 #include "players/ui/TableOfPlayers.h"
 #include "players/ui/stats.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
@@ -40,10 +41,11 @@ PlayersWindows::~PlayersWindows() {
 void PlayersWindows::LoadLibraryAtStartUp(QWidget* parent) {
     try {
         if (const std::optional<LibraryRepair> repair = library_.LoadAtStartUp())
-            ShowWarning(parent, FromAnsi(LibraryRepairMessage(*repair)));
+            ShowWarning(parent, Translated(LibraryRepairMessage(*repair)));
     } catch (const std::exception& error) {
-        ShowError(parent, FromAnsi(error.what()) + "\nThe player library " + LibraryFileName +
-                              " is damaged and could not be mended; its damaged end stays as it is.");
+        ShowError(parent, Translated(VELMORA_TR("Players", "%1\nThe player library %2 is damaged and could not be "
+                                                           "mended; its damaged end stays as it is."))
+                              .arg(FromAnsi(error.what()), LibraryFileName));
     }
 }
 

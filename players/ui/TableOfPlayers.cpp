@@ -14,22 +14,24 @@
 #include "players/Percentage.h"
 #include "players/ui/WindowParts.h"
 #include "players/ui/stats.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 
 TableOfPlayers::TableOfPlayers(PlayerLibrary& library, Stats& stats, HelpHook help, QWidget* parent)
     : QDialog(parent), library_(library), stats_(stats) {
     setObjectName("TForm9");
-    setWindowTitle("Velmora Scoreboard");
+    SetText(this, "windowTitle", VELMORA_TR("Scoreboard", "Velmora Scoreboard"));
 
-    includeComputers_ = new QCheckBox("Include 'Computer' Players", this);
+    includeComputers_ = WithText(new QCheckBox(this), VELMORA_TR("Scoreboard", "Include 'Computer' Players"));
     includeComputers_->setObjectName("CheckBox1");
     connect(includeComputers_, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { FillScoreboard(); }); });
 
     table_ = new QTreeWidget(this);
     table_->setObjectName("ListView1");
     table_->setColumnCount(3);
-    table_->setHeaderLabels({"Player", "Game Wins (%)", "Succesful Flips (%)"});
+    SetHeaderLabels(table_, {VELMORA_TR("Scoreboard", "Player"), VELMORA_TR("Scoreboard", "Game Wins (%)"),
+                             VELMORA_TR("Scoreboard", "Succesful Flips (%)")});
     table_->setRootIsDecorated(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -44,13 +46,13 @@ TableOfPlayers::TableOfPlayers(PlayerLibrary& library, Stats& stats, HelpHook he
     connect(table_, &QTreeWidget::itemDoubleClicked, this,
             [this] { RunGuarded(this, [this] { StatsClick(false); }); });
 
-    QPushButton* close = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
+    QPushButton* close = MakeButton(this, "BitBtn1", VELMORA_TR("Scoreboard", "&Close"), [this] { accept(); });
     close->setDefault(true);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(MakeButton(this, "BitBtn5", "&Stats", [this] { StatsClick(true); }));
+    buttons->addWidget(MakeButton(this, "BitBtn5", VELMORA_TR("Scoreboard", "&Stats"), [this] { StatsClick(true); }));
     buttons->addStretch();
     buttons->addWidget(close);
-    buttons->addWidget(MakeHelpButton(this, "BitBtn2", "&Help", help, "scoreboard_w"));
+    buttons->addWidget(MakeHelpButton(this, "BitBtn2", VELMORA_TR("Scoreboard", "&Help"), help, "scoreboard_w"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(includeComputers_);
@@ -87,7 +89,7 @@ void TableOfPlayers::HeaderClick(int column) {
 void TableOfPlayers::StatsClick(bool complainWithoutSelection) {
     QTreeWidgetItem* selected = table_->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
-        if (complainWithoutSelection) ShowError(this, "No player selected...");
+        if (complainWithoutSelection) ShowError(this, Translated(VELMORA_TR("Scoreboard", "No player selected...")));
         return;
     }
     const ScoreRow& row = rows_.at(static_cast<std::size_t>(table_->indexOfTopLevelItem(selected)));

@@ -18,6 +18,14 @@ QPushButton* MakeHelpButton(QWidget* window, const char* objectName, const QStri
     });
 }
 
+QPushButton* MakeHelpButton(QWidget* window, const char* objectName, Tr caption, const HelpHook& help, const char* topic) {
+    return WithText(MakeHelpButton(window, objectName, QString(), help, topic), caption);
+}
+
+QLabel* MakeLabel(QWidget* window, const char* objectName, Tr text) {
+    return WithText(MakeLabel(window, objectName, QString()), text);
+}
+
 QLabel* MakeLabel(QWidget* window, const char* objectName, const QString& text) {
     auto* label = new QLabel(text, window);
     label->setObjectName(objectName);
@@ -35,12 +43,10 @@ QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret) {
     return box;
 }
 
-std::optional<std::string> AnsiTextOf(QLineEdit* box, const QString& what) {
+std::optional<std::string> AnsiTextOf(QLineEdit* box, Tr refusal) {
     std::optional<std::string> bytes = ToAnsi(box->text());
     if (!bytes) {
-        ShowError(box->window(), QString("The %1 holds a character that cannot be stored. Please use only Western "
-                                         "European letters, digits and signs.")
-                                     .arg(what));
+        ShowError(box->window(), Translated(refusal));
         box->setFocus();
     }
     return bytes;

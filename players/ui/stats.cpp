@@ -14,6 +14,7 @@
 #include "engine/Game.h"
 #include "players/PlayerStatistics.h"
 #include "players/ui/WindowParts.h"
+#include "app/ui/Translation.h"
 
 namespace velmora {
 namespace {
@@ -39,7 +40,7 @@ int GaugeValue(int percent) { return std::clamp(percent, 0, 100); }
 Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* parent)
     : QDialog(parent), library_(library), game_(game) {
     setObjectName("TForm6");
-    setWindowTitle("Velmora - Statistics");
+    SetText(this, "windowTitle", VELMORA_TR("Statistics", "Velmora - Statistics"));
     name_ = MakeLabel(this, "Label1", "");
     QFont bold = name_->font();
     bold.setBold(true);
@@ -49,19 +50,19 @@ Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* p
     rows_ = new QGridLayout;
     winsGauge_ = MakeGauge(this, "Gauge1");
     flipsGauge_ = MakeGauge(this, "Gauge2");
-    playerType_ = AddRow("Label2", "Player Type :", "Edit1");
-    details_ = AddRow("Label3", "Details :", "Edit2");
-    gamesPlayed_ = AddRow("Label4", "Games Played :", "Edit3");
-    gamesWon_ = AddRow("Label5", "Games Won:", "Edit4", winsGauge_);
-    totalFlips_ = AddRow("Label6", "Total Flips :", "Edit5");
-    successfulFlips_ = AddRow("Label7", "Successful Flips :", "Edit6", flipsGauge_);
+    playerType_ = AddRow("Label2", VELMORA_TR("Statistics", "Player Type :"), "Edit1");
+    details_ = AddRow("Label3", VELMORA_TR("Statistics", "Details :"), "Edit2");
+    gamesPlayed_ = AddRow("Label4", VELMORA_TR("Statistics", "Games Played :"), "Edit3");
+    gamesWon_ = AddRow("Label5", VELMORA_TR("Statistics", "Games Won:"), "Edit4", winsGauge_);
+    totalFlips_ = AddRow("Label6", VELMORA_TR("Statistics", "Total Flips :"), "Edit5");
+    successfulFlips_ = AddRow("Label7", VELMORA_TR("Statistics", "Successful Flips :"), "Edit6", flipsGauge_);
 
-    closeButton_ = MakeButton(this, "BitBtn1", "&Close", [this] { accept(); });
+    closeButton_ = MakeButton(this, "BitBtn1", VELMORA_TR("Statistics", "&Close"), [this] { accept(); });
     closeButton_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(closeButton_);
-    buttons->addWidget(MakeHelpButton(this, "Button1", "&Help", help, "stats_w"));
+    buttons->addWidget(MakeHelpButton(this, "Button1", VELMORA_TR("Statistics", "&Help"), help, "stats_w"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name_);
@@ -70,7 +71,7 @@ Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* p
     setFixedWidth(380);
 }
 
-QLineEdit* Stats::AddRow(const char* labelName, const QString& caption, const char* boxName, QProgressBar* gauge) {
+QLineEdit* Stats::AddRow(const char* labelName, Tr caption, const char* boxName, QProgressBar* gauge) {
     const int row = rows_->rowCount();
     auto* box = new QLineEdit(this);
     box->setObjectName(boxName);
@@ -92,8 +93,8 @@ void Stats::ShowPlayerStatistics(int position) {
 void Stats::Fill(const TPlayerRecord& player) {
     const PlayerStatistics shown = DescribePlayer(player);
     name_->setText(FromAnsi(shown.Name));
-    playerType_->setText(FromAnsi(shown.PlayerType));
-    details_->setText(FromAnsi(shown.Details));
+    playerType_->setText(TranslatedEnglish("Statistics", shown.PlayerType));
+    details_->setText(TranslatedEnglish("Statistics", shown.Details));
     gamesPlayed_->setText(FromAnsi(shown.GamesPlayed));
     gamesWon_->setText(FromAnsi(shown.GamesWon));
     winsGauge_->setValue(GaugeValue(shown.GameWinsPercent));

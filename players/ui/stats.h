@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "app/ui/Translation.h"
 #include "players/PlayerLibrary.h"
 #include "players/ui/HelpHook.h"
 
@@ -26,7 +27,7 @@ public:
     void ShowPlayerStatistics(int position);
 
 private:
-    QLineEdit* AddRow(const char* labelName, const QString& caption, const char* boxName, QProgressBar* gauge = nullptr);
+    QLineEdit* AddRow(const char* labelName, Tr caption, const char* boxName, QProgressBar* gauge = nullptr);
     void Fill(const TPlayerRecord& player);
 
     PlayerLibrary& library_;

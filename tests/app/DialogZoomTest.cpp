@@ -16,6 +16,9 @@ using namespace velmora;
 
 namespace {
 
+// A sentence shown as it is, as the engine's phrases are when no translation names them.
+Phrase Sentence(const QString& text) { return MakePhrase("", "%1", {text.toLatin1().toStdString()}); }
+
 QString Shown(QString text) { return text.remove('&'); }
 
 // Every visible control lies inside its parent, and one line of its text fits in it.
@@ -65,7 +68,7 @@ TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOf
         dialog->hide();
     }
     w.zoom().Choose(Zoom::Percent200);
-    w.findChild<GameOver*>("TForm11")->SetWinner("Annabelle-Marguerite is the winner with 25 pairs!", 1);
+    w.findChild<GameOver*>("TForm11")->SetWinner(Sentence("Annabelle-Marguerite is the winner with 25 pairs!"), 1);
     for (const char* name : names) {
         auto* dialog = w.findChild<QWidget*>(name);
         dialog->show();
@@ -78,7 +81,7 @@ TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOf
 
     // Back at 100 %, each window is as it was.
     w.zoom().Choose(Zoom::Percent100);
-    w.findChild<GameOver*>("TForm11")->SetWinner("", 1);
+    w.findChild<GameOver*>("TForm11")->SetWinner(Sentence(""), 1);
     for (const char* name : names) {
         auto* dialog = w.findChild<QWidget*>(name);
         dialog->show();

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/IniFile.h"
+#include "app/LanguageSetting.h"
 #include "app/Settings.h"
 #include "tests/support/TempFolder.h"
 
@@ -87,6 +88,26 @@ TEST(Settings, WriteKeepsOtherSectionsKeysAndComments) {
     EXPECT_EQ(velmora::testing::ReadText(folder.Path() / "velmora.ini"),
               "; my notes\r\n[window]\r\nleft=10\r\n\r\n[inivalues]\r\nFlipDelay=25\r\nTheme=dark\r\n"
               "SoundOn=1\r\nLastSet=Default\r\nLastFormat=1\r\n\r\n[more]\r\nx=1\r\n");
+}
+
+TEST(LanguageSetting, KeptInItsOwnSectionWithInivaluesUntouchedAndADamagedValueReadsAsTheSystems) {
+    velmora::testing::TempFolder folder;
+    const std::string inivalues = "[inivalues]\r\nFlipDelay=5\r\nSoundOn=0\r\nLastSet=Mine\r\nLastFormat=2\r\n";
+    velmora::testing::WriteText(folder.Path() / "velmora.ini", inivalues);
+    EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "");
+    // Nothing chosen yet: the file stays as it is.
+    LanguageSetting{}.Write(folder.Path());
+    EXPECT_EQ(velmora::testing::ReadText(folder.Path() / "velmora.ini"), inivalues);
+    LanguageSetting{"es"}.Write(folder.Path());
+    EXPECT_EQ(velmora::testing::ReadText(folder.Path() / "velmora.ini"), inivalues + "\r\n[language]\r\nInterface=es\r\n");
+    EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "es");
+    LanguageSetting{}.Write(folder.Path());
+    EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "");
+    EXPECT_EQ(velmora::testing::ReadText(folder.Path() / "velmora.ini"), inivalues + "\r\n[language]\r\nInterface=system\r\n");
+    for (const char* damaged : {"klingon", "DE", "", "de_DE"}) {
+        velmora::testing::WriteText(folder.Path() / "velmora.ini", std::string("[language]\nInterface=") + damaged + "\n");
+        EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "") << damaged;
+    }
 }
 
 TEST(Settings, AFailedWriteRaisesTheErrorAndLeavesNoTemporaryFile) {

@@ -70,7 +70,7 @@ TEST(CardSetDraft, AFormatThatKeepsTheSizeKeepsTheCards) {
     EXPECT_EQ(draft.Cards().size(), 5u);
     EXPECT_EQ(draft.RequiredCount(), 22);
     EXPECT_EQ(draft.Counter(), "5/22");
-    EXPECT_EQ(draft.Instruction().substr(0, 20), "Please add 22 cards.");
+    EXPECT_EQ(draft.Instruction().English().substr(0, 20), "Please add 22 cards.");
 }
 
 TEST(CardSetDraft, EveryChangeOfSizeRemovesTheCardsAndSizesStayWithinTheFormat) {

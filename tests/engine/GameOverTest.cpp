@@ -14,9 +14,12 @@ namespace {
 QPushButton* Button(GameOver& window, const char* name) { return window.findChild<QPushButton*>(name); }
 QLabel* Label(GameOver& window, const char* name) { return window.findChild<QLabel*>(name); }
 
+// A sentence shown as it is, as the engine's phrases are when no translation names them.
+Phrase Sentence(const QString& text) { return MakePhrase("", "%1", {text.toLatin1().toStdString()}); }
+
 TEST(GameOverWindow, ShowsTheWinnerWithStatsFocusedAndCloseAsDefault) {
     GameOver window;
-    window.SetWinner("Ann is the winner of this game.", 3);
+    window.SetWinner(Sentence("Ann is the winner of this game."), 3);
     // Close is the default button; once shown, the focused Stats button answers Enter itself.
     EXPECT_TRUE(Button(window, "Button1")->isDefault());
     window.show();
@@ -39,7 +42,7 @@ TEST(GameOverWindow, ShowsTheWinnerWithStatsFocusedAndCloseAsDefault) {
 
 TEST(GameOverWindow, ShowsTheProgramLogo) {
     GameOver window;
-    window.SetWinner("Ann is the winner of this game.", 1);
+    window.SetWinner(Sentence("Ann is the winner of this game."), 1);
     window.show();
     QApplication::processEvents();
     QLabel* image = Label(window, "Image2");
@@ -88,13 +91,13 @@ TEST(GameOverWindow, StatsAndHelpGoThroughTheirHooks) {
     QString help;
     window.onStats = [&](int position) { statsFor.push_back(position); };
     window.onHelp = [&](const QString& keyword) { help = keyword; };
-    window.SetWinner("Bob is the winner of this game.", 2);
+    window.SetWinner(Sentence("Bob is the winner of this game."), 2);
     Button(window, "Button2")->click();
     Button(window, "Button3")->click();
     EXPECT_EQ(statsFor, (std::vector<int>{2}));
     EXPECT_EQ(help, "gameover_w");
 
-    window.SetWinner("Zed is the winner of this game.", 0);  // no longer in the library
+    window.SetWinner(Sentence("Zed is the winner of this game."), 0);  // no longer in the library
     Button(window, "Button2")->click();
     EXPECT_EQ(statsFor.size(), 1u);
 }
@@ -103,7 +106,7 @@ TEST(GameOverWindow, SixtyCharacterNameIsShownWhole) {
     GameOver window;
     const QString name(60, 'W');
     const QString sentence = name + " is the winner of this game.";
-    window.SetWinner(sentence, 1);
+    window.SetWinner(Sentence(sentence), 1);
     window.show();
     QLabel* label = Label(window, "Label2");
     EXPECT_EQ(label->text(), sentence);
@@ -132,7 +135,7 @@ TEST_F(GameOverAfterAGame, StatsShowTheCountsOfThisGameBeforeTheFileIsWritten) {
             library.MergeGamePlayers(game.GamePlayers());
             shown = library.Player(libraryPosition);
         };
-        window.SetWinner(QString::fromLatin1(sentence.c_str()), position);
+        window.SetWinner(Sentence(QString::fromLatin1(sentence.c_str())), position);
         window.show();
         Button(window, "Button2")->click();
         PlayerLibrary onDisk(folder.Path());

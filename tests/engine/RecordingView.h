@@ -61,21 +61,22 @@ public:
         calls.push_back("Sound " + name);
         sounds.push_back(name);
     }
-    void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    void SetStatusText(const Phrase& text) override { statusTexts.push_back(text.English()); }
     void EnableMenu(GameMenu item, bool enabled) override { menus[item] = enabled; }
     void StartTimer() override { timerRunning = true; }
     void StopTimer() override { timerRunning = false; }
     bool MainWindowActive() const override { return active; }
-    bool Confirm(const std::string& question) override {
-        questions.push_back(question);
+    bool Confirm(const Phrase& question) override {
+        questions.push_back(question.English());
         if (answers.empty()) return true;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void ShowGameOver(const std::string& winnerSentence, int libraryPosition) override {
-        gameOvers.push_back({winnerSentence, libraryPosition});
-        if (onGameOver) onGameOver(winnerSentence, libraryPosition);
+    void ShowGameOver(const Phrase& winnerSentence, int libraryPosition) override {
+        const std::string sentence = winnerSentence.English();
+        gameOvers.push_back({sentence, libraryPosition});
+        if (onGameOver) onGameOver(sentence, libraryPosition);
     }
     CardSize RestoreGameCardSet() override {
         ++restoreCalls;

@@ -72,7 +72,7 @@ TEST_F(LibraryRepairTest, ACutInTheFirstRecordLeavesAnEmptyLibraryThatTakesNewPl
     EXPECT_EQ(repair->PlayersKept, 0);
     EXPECT_EQ(std::filesystem::file_size(File()), 0u);
     EXPECT_EQ(ReadBytes(folder.Path() / "velmora.dat.damaged"), damaged);
-    EXPECT_NE(LibraryRepairMessage(*repair).find("0 players were kept"), std::string::npos);
+    EXPECT_NE(LibraryRepairMessage(*repair).English().find("0 players were kept"), std::string::npos);
     EXPECT_EQ(startUp.AppendPlayer({"Ann", "", false, true, 5}), "");
     EXPECT_EQ(Names(), (std::vector<std::string>{"Ann"}));
 }
@@ -85,7 +85,7 @@ TEST_F(LibraryRepairTest, EarlierDamagedCopiesAreNeverOverwritten) {
     ASSERT_TRUE(repair.has_value());
     EXPECT_EQ(repair->PlayersKept, 1);
     EXPECT_EQ(repair->DamagedCopy, "velmora.dat.damaged.2");
-    EXPECT_NE(LibraryRepairMessage(*repair).find(" 1 player was kept. "), std::string::npos);
+    EXPECT_NE(LibraryRepairMessage(*repair).English().find(" 1 player was kept. "), std::string::npos);
     EXPECT_EQ(ReadBytes(folder.Path() / "velmora.dat.damaged"), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(ReadBytes(folder.Path() / "velmora.dat.damaged.1"), (std::vector<std::uint8_t>{4, 5}));
     EXPECT_EQ(ReadBytes(folder.Path() / "velmora.dat.damaged.2"), damaged);

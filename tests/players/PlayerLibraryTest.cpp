@@ -67,7 +67,7 @@ TEST_F(PlayerLibraryTest, NameInUseIsRefusedWhateverTheLetterCaseAndTheFileStays
 
 TEST_F(PlayerLibraryTest, HundredAndFirstPlayerIsRefusedWithAClearMessage) {
     for (int i = 1; i <= 100; ++i) Add("Player " + std::to_string(i));
-    const std::string refusal = library.AppendPlayer({"One too many", "", false, true, 5});
+    const std::string refusal = library.AppendPlayer({"One too many", "", false, true, 5}).English();
     EXPECT_NE(refusal.find("at most 100 players"), std::string::npos) << refusal;
     EXPECT_EQ(std::filesystem::file_size(File()), 100 * 152u);
 }

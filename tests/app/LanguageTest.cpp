@@ -1,0 +1,140 @@
+// The interface in German, French and Spanish: the translation files are complete and keep every
+// placeholder, and a running main window changes its language at once.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include "app/LanguageSetting.h"
+#include "engine/GameTexts.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/ScriptedMessages.h"
+
+using namespace velmora;
+using velmora::testing::AppTest;
+
+namespace {
+
+QSet<QString> Placeholders(const QString& text) {
+    QSet<QString> found;
+    static const QRegularExpression pattern("%[1-9n]");
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) found.insert(match.captured());
+    return found;
+}
+
+struct Message {
+    QString context;
+    QString source;
+    QString type;                // "unfinished", "obsolete", "vanished" or empty
+    QStringList translations;    // one, or one per plural form
+    bool numerus = false;
+};
+
+std::vector<Message> ReadTranslations(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::vector<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"name") context = xml.readElementText();
+        else if (xml.name() == u"message") messages.push_back({context, {}, {}, {}, xml.attributes().hasAttribute("numerus")});
+        else if (xml.name() == u"source") messages.back().source = xml.readElementText();
+        else if (xml.name() == u"translation") {
+            messages.back().type = xml.attributes().value("type").toString();
+            // A plural's forms are the elements inside, read next.
+            if (!messages.back().numerus) messages.back().translations << xml.readElementText();
+        } else if (xml.name() == u"numerusform") {
+            messages.back().translations << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+TEST(TranslationFiles, EveryEntryIsFinishedAndKeepsThePlaceholdersOfTheEnglish) {
+    const QDir folder(QString(VELMORA_SOURCE_DIR) + "/translations");
+    const QStringList files = folder.entryList({"velmora_*.ts"});
+    EXPECT_EQ(files, QStringList({"velmora_de.ts", "velmora_es.ts", "velmora_fr.ts"}));
+    for (const QString& name : files) {
+        const std::vector<Message> messages = ReadTranslations(folder.filePath(name));
+        EXPECT_GT(messages.size(), 300u) << name.toStdString();
+        for (const Message& m : messages) {
+            EXPECT_EQ(m.translations.size(), m.numerus ? 2 : 1) << m.source.toStdString();
+            const std::string where = name.toStdString() + " " + m.context.toStdString() + ": " + m.source.toStdString();
+            EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
+            for (const QString& translation : m.translations) {
+                EXPECT_FALSE(translation.trimmed().isEmpty()) << where;
+                EXPECT_EQ(Placeholders(translation), Placeholders(m.source)) << where << " -> " << translation.toStdString();
+            }
+        }
+    }
+}
+
+QString Caption(const MainWindow& w, int menu) { return w.menuBar()->actions().at(menu)->text(); }
+
+void Choose(MainWindow& w, const char* language) {
+    w.findChild<QAction*>(language)->trigger();
+    // The windows hear of the new language from posted events.
+    QCoreApplication::processEvents();
+}
+
+using LanguageTest = AppTest;
+
+TEST_F(LanguageTest, TheRunningWindowSwitchesToEachLanguageAndBack) {
+    MainWindow& w = Open();
+    fakes::ScriptedMessages messages;
+    const struct {
+        const char* action;
+        const char* game;
+        const char* status;
+        const char* noSet;
+    } languages[] = {
+        {"Language_de", "&Spiel", "Wähle Spiel -> Neues Spiel oder drück F2, um ein neues Spiel zu starten.",
+         "Es ist kein Kartenset gewählt."},
+        {"Language_fr", "&Jeu", "Choisissez Jeu -> Nouvelle partie ou appuyez sur F2 pour commencer une partie.",
+         "Aucun jeu de cartes n'est choisi."},
+        {"Language_es", "&Juego", "Elige Juego -> Nueva partida o pulsa F2 para empezar una partida.",
+         "No has elegido ningún juego de cartas."},
+        {"Language_en", "&Game", "Select Game -> New Game or press F2 to start a new game.", "No Velmora set selected."},
+    };
+    for (const auto& language : languages) {
+        Choose(w, language.action);
+        EXPECT_EQ(Caption(w, 0), QString::fromUtf8(language.game)) << language.action;
+        EXPECT_EQ(w.StatusText(), QString::fromUtf8(language.status)) << language.action;
+        w.menu().CurrentVelmoraSetInfo1->trigger();
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown.back().text, QString::fromUtf8(language.noSet)) << language.action;
+    }
+    EXPECT_EQ(w.menu().New1->text(), "&New Game");
+    EXPECT_TRUE(w.menu().languages[1]->isChecked());
+}
+
+TEST_F(LanguageTest, AGameSentenceFollowsTheLanguageWithItsCountAndTheChoiceIsKept) {
+    MainWindow& w = Open();
+    TPlayerRecord ann = MakePlayerRecord("Ann", "", false, true, 5);
+    ann.GamePoints = 1;
+    w.SetStatusText(TurnStatusText(ann));
+    EXPECT_EQ(w.StatusText(), "Ann to play. You have 1 point.");
+    Choose(w, "Language_de");
+    EXPECT_EQ(w.StatusText(), "Ann ist dran. Du hast 1 Punkt.");
+    ann.GamePoints = 3;
+    w.SetStatusText(TurnStatusText(ann));
+    EXPECT_EQ(w.StatusText(), "Ann ist dran. Du hast 3 Punkte.");
+    Choose(w, "LanguageSystem1");
+    EXPECT_EQ(w.StatusText(), "Ann to play. You have 3 points.");
+    Choose(w, "Language_fr");
+    fakes::ScriptedMessages messages;
+    w.close();
+    Choose(w, "Language_en");
+    EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "fr");
+}
+
+}  // namespace
