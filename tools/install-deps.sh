@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   liblz4-dev libzstd-dev

@@ -4,10 +4,14 @@
 # with every players window on the way, the zoomed and full-screen window on a 1920 x 1080 screen, each page of the Create Card Set wizard with a set being made,
 # Select and View Card Set, Current Card Set Info, the Please Wait window during a read, and a board
 # with a game under way, and a Junior set made in the wizard from photos of other sizes, then played.
-# Usage: tools/screenshots.sh [OUTPUT-FOLDER] (default build/screenshots). Needs a build and ImageMagick.
+# With --languages it takes instead the main window, New Game and Game Over in German, French and
+# Spanish (main-de.png, newgame-de.png, gameover-de.png, ...).
+# Usage: tools/screenshots.sh [--languages] [OUTPUT-FOLDER] (default build/screenshots). Needs a build and ImageMagick.
 # VELMORA_SCREENSHOT_DISPLAY (or SCREENSHOT_DISPLAY) chooses the X display (default a random one from :90).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+languages=
+if [ "${1:-}" = --languages ]; then languages=yes; shift; fi
 out=$(realpath -m "${1:-build/screenshots}")
 bin=build/bin
 mkdir -p "$out"
@@ -35,6 +39,33 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
 focus_main() { xdotool search --sync --onlyvisible --name '^Velmora$' | head -1 | xargs -r xdotool windowfocus --sync; }
+
+if [ -n "$languages" ]; then
+  for lang in de fr es; do
+    printf '[language]\r\nInterface=%s\r\n' "$lang" > "$run"/velmora.ini
+    "$run"/velmora &
+    app=$!
+    sleep 4.5
+    focus_main
+    shot "main-$lang"
+    xdotool key F2
+    sleep 1.5
+    shot "newgame-$lang"
+    xdotool key Escape
+    sleep 0.5
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+    printf '[language]\r\nInterface=%s\r\n' "$lang" > "$run"/velmora.ini
+    "$bin"/velmora-cardwinshot "$run" gameover 2>/dev/null &
+    app=$!
+    sleep 5
+    shot "gameover-$lang"
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+    app=
+  done
+  exit 0
+fi
 
 "$run"/velmora &
 app=$!

@@ -1,8 +1,9 @@
 // Helps the screenshot script show what the menus alone cannot reach without a game: the main
 // window with a set read, then either Current Card Set Info open on it or the Please Wait window
-// during a read slowed down enough to be photographed. It runs until it is ended.
+// during a read slowed down enough to be photographed, or the Game Over window of a game won.
+// It runs until it is ended.
 //
-// Usage: velmora-cardwinshot FOLDER info|wait [SET]
+// Usage: velmora-cardwinshot FOLDER info|wait|gameover [SET]
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include "app/ui/MainWindow.h"
 #include "cardsets/ui/CardSetWindows.h"
 #include "cardsets/ui/Wait.h"
+#include "engine/GameTexts.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::cerr << "usage: velmora-cardwinshot FOLDER info|wait [SET]\n";
+        std::cerr << "usage: velmora-cardwinshot FOLDER info|wait|gameover [SET]\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
@@ -50,6 +52,10 @@ int main(int argc, char** argv) {
     // After the splash, which closes itself within three seconds.
     QTimer::singleShot(3500, &window, [&] {
         try {
+            if (mode == "gameover") {
+                window.ShowGameOver(velmora::WinnerSentence("Annabelle"), 0);
+                return;
+            }
             if (mode == "wait") {
                 SlowProgress slow(window.cardSetWindows().Progress());
                 for (;;) window.cardSet().LoadCardSet(folder, set, true, false, &slow);
