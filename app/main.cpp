@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/LanguageSetting.h"
 #include "app/ui/CommandGuard.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/Language.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OpenCardSet.h"
 #include "app/ui/ScriptedGame.h"
@@ -55,6 +57,8 @@ int main(int argc, char* argv[]) {
     // What is named relative to the program folder resolves there.
     QDir::setCurrent(velmora::VelmoraApplication::applicationDirPath());
     velmora::InstallHelpKey();
+    // Before the windows are built, so that each is laid out in the language it shows first.
+    velmora::ApplyLanguage(velmora::LanguageSetting::Read(locations.SettingsFolder).Code);
     velmora::MainWindow window{locations};
     if (startUp.scriptedGame) return velmora::PlayScriptedGame(window, startUp.file);
     if (startUp.file)

@@ -4,7 +4,7 @@
 # with every players window on the way, the zoomed and full-screen window on a 1920 x 1080 screen, each page of the Create Card Set wizard with a set being made,
 # Select and View Card Set, Current Card Set Info, the Please Wait window during a read, and a board
 # with a game under way, and a Junior set made in the wizard from photos of other sizes, then played.
-# With --languages it takes instead the main window, New Game and Game Over in German, French and
+# With --languages it takes instead the main window, New Game, the card-set wizard and Game Over in German, French and
 # Spanish (main-de.png, newgame-de.png, gameover-de.png, ...).
 # Usage: tools/screenshots.sh [--languages] [OUTPUT-FOLDER] (default build/screenshots). Needs a build and ImageMagick.
 # VELMORA_SCREENSHOT_DISPLAY (or SCREENSHOT_DISPLAY) chooses the X display (default a random one from :90).
@@ -51,6 +51,18 @@ if [ -n "$languages" ]; then
     xdotool key F2
     sleep 1.5
     shot "newgame-$lang"
+    xdotool key Escape
+    sleep 0.5
+    # The card-set wizard, through the Edit menu's access keys of each language, page by page.
+    case $lang in de) keys="alt+b k" ;; fr) keys="alt+d c" ;; es) keys="alt+e n" ;; esac
+    focus_main
+    for key in $keys; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
+    sleep 1
+    for page in 1 2 3 4 5; do
+      shot "wizard-$page-$lang"
+      xdotool key --clearmodifiers alt+greater
+      sleep 0.6
+    done
     xdotool key Escape
     sleep 0.5
     kill "$app" 2>/dev/null || true

@@ -710,23 +710,23 @@
     </message>
     <message>
         <source>Step 1: Size</source>
-        <translation>Schritt 1: Größe</translation>
+        <translation>1. Größe</translation>
     </message>
     <message>
         <source>Step 2: Background</source>
-        <translation>Schritt 2: Hintergrund</translation>
+        <translation>2. Hintergrund</translation>
     </message>
     <message>
         <source>Step 3: Cards</source>
-        <translation>Schritt 3: Karten</translation>
+        <translation>3. Karten</translation>
     </message>
     <message>
         <source>Step 4: Info</source>
-        <translation>Schritt 4: Infos</translation>
+        <translation>4. Infos</translation>
     </message>
     <message>
         <source>Step 5: Finish</source>
-        <translation>Schritt 5: Fertig</translation>
+        <translation>5. Fertig</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -900,9 +900,9 @@ Viel Spaß mit Velmora!</translation>
         <source>Changing size of card will 
 delete any previously
 added pictures.</source>
-        <translation>Wenn du die Kartengröße
-änderst, werden alle schon
-hinzugefügten Bilder gelöscht.</translation>
+        <translation>Eine andere Kartengröße
+löscht alle schon
+hinzugefügten Bilder.</translation>
     </message>
     <message>
         <source>Choose between bitmap file or single color background.
@@ -932,7 +932,7 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation>Hin&amp;zufügen ...</translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
@@ -940,11 +940,11 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;Entfernen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation>&amp;Alle entfernen</translation>
+        <translation>&amp;Alle löschen</translation>
     </message>
     <message>
         <source> Velmora Set Author Info: </source>

@@ -710,23 +710,23 @@
     </message>
     <message>
         <source>Step 1: Size</source>
-        <translation>Paso 1: Tamaño</translation>
+        <translation>1. Tamaño</translation>
     </message>
     <message>
         <source>Step 2: Background</source>
-        <translation>Paso 2: Fondo</translation>
+        <translation>2. Fondo</translation>
     </message>
     <message>
         <source>Step 3: Cards</source>
-        <translation>Paso 3: Cartas</translation>
+        <translation>3. Cartas</translation>
     </message>
     <message>
         <source>Step 4: Info</source>
-        <translation>Paso 4: Datos</translation>
+        <translation>4. Datos</translation>
     </message>
     <message>
         <source>Step 5: Finish</source>
-        <translation>Paso 5: Terminar</translation>
+        <translation>5. Terminar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -996,7 +996,7 @@ Una imagen de fondo debe medir exactamente 540 (An) x 374 (Al) píxeles.</transl
     </message>
     <message>
         <source>Fit pictures of other sizes to the cards</source>
-        <translation>Ajustar a las cartas las imágenes de otro tamaño</translation>
+        <translation>Ajustar las imágenes de otro tamaño</translation>
     </message>
     <message>
         <source>Crop</source>

@@ -710,23 +710,23 @@
     </message>
     <message>
         <source>Step 1: Size</source>
-        <translation>Étape 1 : Taille</translation>
+        <translation>1. Taille</translation>
     </message>
     <message>
         <source>Step 2: Background</source>
-        <translation>Étape 2 : Fond</translation>
+        <translation>2. Fond</translation>
     </message>
     <message>
         <source>Step 3: Cards</source>
-        <translation>Étape 3 : Cartes</translation>
+        <translation>3. Cartes</translation>
     </message>
     <message>
         <source>Step 4: Info</source>
-        <translation>Étape 4 : Infos</translation>
+        <translation>4. Infos</translation>
     </message>
     <message>
         <source>Step 5: Finish</source>
-        <translation>Étape 5 : Fin</translation>
+        <translation>5. Fin</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

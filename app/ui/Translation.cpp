@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVariant>
 
@@ -21,6 +22,13 @@ void Reapply(QObject& object) {
     for (const QByteArray& name : object.dynamicPropertyNames()) {
         if (name.startsWith(prefix))
             object.setProperty(name.mid(prefix.size()).constData(), Translated(object.property(name).value<Phrase>()));
+    }
+    // A tab's caption is its page's kept title; the pages hear of the change after their tabs.
+    if (auto* tabs = qobject_cast<QTabWidget*>(&object)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            Reapply(*tabs->widget(i));
+            tabs->setTabText(i, tabs->widget(i)->windowTitle());
+        }
     }
     if (auto* tree = qobject_cast<QTreeWidget*>(&object); tree && tree->property(kHeaderProperty).isValid()) {
         QStringList labels;

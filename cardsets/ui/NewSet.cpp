@@ -84,6 +84,11 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
 
 int NewSet::page() const { return pages_->currentIndex(); }
 
+void NewSet::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) PlaceCardButtons();
+}
+
 void NewSet::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window brought back from the task bar is not opened afresh.

@@ -4,6 +4,7 @@
 // The rules live in CardSetDraft; this window shows the draft and turns the user's acts into calls.
 
 #include <QDialog>
+#include <array>
 #include <filesystem>
 
 #include "app/PictureFitSettings.h"
@@ -47,6 +48,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -54,6 +56,8 @@ private:
     QWidget* BuildSizePage();
     QWidget* BuildBackgroundPage();
     QWidget* BuildCardsPage();
+    // The card buttons as wide as their captions in the language shown.
+    void PlaceCardButtons();
     QWidget* BuildInfoPage();
     QWidget* BuildFinishPage();
 
@@ -89,6 +93,7 @@ private:
     Picture ReadCard(const QString& path);
     void TakeBackgroundFile(const QString& path);
     bool HandleDrop(QObject* watched, QEvent* event);
+    std::array<QPushButton*, 4> cardButtons_{};  // Add, Rename, Clear on a row; Clear All below
     CardTarget CardTargetNow() const;
 
     std::filesystem::path saveFolder_;

@@ -208,10 +208,11 @@ QWidget* NewSet::BuildCardsPage() {
     cardList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cardList_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     cardList_->setItemDelegate(new CardNameDelegate(cardList_));
-    MakeButton(all, "BitBtn6", VELMORA_TR("NewCardSet", "&Add..."), [this] { AddClick(); })->setGeometry(8, 214, 75, 25);
-    MakeButton(all, "BitBtn7", VELMORA_TR("NewCardSet", "&Rename"), [this] { RenameClick(); })->setGeometry(90, 214, 75, 25);
-    MakeButton(all, "BitBtn8", VELMORA_TR("NewCardSet", "&Clear"), [this] { ClearClick(); })->setGeometry(172, 214, 75, 25);
-    MakeButton(all, "BitBtn9", VELMORA_TR("NewCardSet", "C&lear All"), [this] { ClearAllClick(); })->setGeometry(8, 245, 75, 25);
+    cardButtons_ = {MakeButton(all, "BitBtn6", VELMORA_TR("NewCardSet", "&Add..."), [this] { AddClick(); }),
+                    MakeButton(all, "BitBtn7", VELMORA_TR("NewCardSet", "&Rename"), [this] { RenameClick(); }),
+                    MakeButton(all, "BitBtn8", VELMORA_TR("NewCardSet", "&Clear"), [this] { ClearClick(); }),
+                    MakeButton(all, "BitBtn9", VELMORA_TR("NewCardSet", "C&lear All"), [this] { ClearAllClick(); })};
+    PlaceCardButtons();
     counter_ = MakeLabel(all, "Label12", QString(), {172, 249, 76, 18});
     counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     BuildFitOptions(page);
@@ -257,6 +258,16 @@ QWidget* NewSet::BuildFinishPage() {
     QLabel* logo = MakeLabel(page, "Image3", QString(), {300, 240, 96, 80});
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
     return page;
+}
+
+void NewSet::PlaceCardButtons() {
+    int left = 8;
+    for (std::size_t i = 0; i < cardButtons_.size(); ++i) {
+        const int width = std::max(75, cardButtons_[i]->sizeHint().width());
+        if (i == 3) left = 8;
+        cardButtons_[i]->setGeometry(left, i == 3 ? 245 : 214, width, 25);
+        left += width + 7;
+    }
 }
 
 }  // namespace velmora
