@@ -1,7 +1,8 @@
 // The generic picture reader (Qt's image readers, taken by content) over any file: a damaged or
 // hostile PNG, GIF, WebP, TIFF, PPM or SVG must end in EPictureError naming the file, never in a
-// crash, a hang or a picture other than it claims. The first byte picks the file's name, which
-// Qt takes as a hint of the format, and whether the picture is read for a card, as the wizard does.
+// crash, a hang or a picture other than it claims. The first byte picks the file's name (the
+// reader goes by the content, whatever the name says) and whether the picture is read for a card,
+// as the wizard does.
 
 #include <QBuffer>
 #include <QByteArray>
