@@ -96,7 +96,7 @@ int GameOver::ButtonWidth(const QPushButton& button) { return std::max(72, butto
 
 void GameOver::SetWinner(const Phrase& sentence, int libraryPosition) {
     libraryPosition_ = libraryPosition;
-    sentence_->setProperty("winnerSentence", QVariant::fromValue(sentence));
+    winner_ = sentence;
     Layout();
 }
 
@@ -106,7 +106,7 @@ void GameOver::changeEvent(QEvent* event) {
 }
 
 void GameOver::Layout() {
-    const QString sentence = Translated(sentence_->property("winnerSentence").value<Phrase>());
+    const QString sentence = Translated(winner_);
     sentence_->setText(sentence);
     // A long name is shown whole: the window grows until the sentence fits, and the greeting and
     // the buttons in their language.

@@ -47,6 +47,7 @@ private:
     QPushButton* statsButton_;
     QPushButton* closeButton_;
     QPushButton* helpButton_;
+    Phrase winner_;
     int libraryPosition_ = 0;
 };
 
