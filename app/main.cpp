@@ -1,9 +1,9 @@
 #include <QDir>
 #include <filesystem>
 
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/MainWindow.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
 
 int main(int argc, char* argv[]) {
     velmora::VelmoraApplication app(argc, argv);

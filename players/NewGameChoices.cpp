@@ -1,6 +1,6 @@
 #include "players/NewGameChoices.h"
 
-#include "engine/Formats.h"
+#include "formats/Formats.h"
 
 namespace velmora {
 

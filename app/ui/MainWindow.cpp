@@ -16,21 +16,21 @@
 #include <QTreeWidget>
 
 #include "app/CardSetFileType.h"
-#include "app/ui/AnsiText.h"
-#include "app/ui/Artwork.h"
 #include "app/ui/BoardView.h"
-#include "app/ui/CommandGuard.h"
 #include "app/ui/ExitUnit.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/InitUnit.h"
-#include "app/ui/Links.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
-#include "app/ui/PictureImage.h"
 #include "app/ui/Sound.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/FileNames.h"
+#include "cardsets/pictures/PictureImage.h"
 #include "engine/ui/GameOver.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Artwork.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Links.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 
 namespace velmora {
 namespace {

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
 #include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
-#include "engine/GameRecords.h"
 #include "engine/GameView.h"
+#include "players/LibraryRecords.h"
 #include "players/PlayerLibrary.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"
+#include "settings/Settings.h"
 
 class QFrame;
 class QKeyEvent;

@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/ui/Preview.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DetailParts.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 
 namespace velmora {
 

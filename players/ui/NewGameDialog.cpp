@@ -15,22 +15,22 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/LoadedCardSet.h"
-#include "engine/Formats.h"
 #include "engine/Game.h"
+#include "formats/Formats.h"
 #include "players/NewGameChoices.h"
 #include "players/PlayerPasswords.h"
 #include "players/ui/DeletePlayer.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/NewPlayer.h"
 #include "players/ui/Password.h"
-#include "players/ui/WindowParts.h"
 #include "players/ui/stats.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 namespace {

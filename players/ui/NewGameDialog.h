@@ -9,7 +9,7 @@
 
 #include "players/GameLineup.h"
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QComboBox;
 class QGroupBox;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QWidget;
 

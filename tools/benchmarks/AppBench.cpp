@@ -14,8 +14,8 @@
 
 #include "app/CardSetFileType.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Modal.h"
 #include "tools/cardart/ShippedSets.h"
+#include "widgets/Modal.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <set>
 
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetWriter.h"
-#include "engine/Formats.h"
+#include "cardsets/pictures/PictureImage.h"
+#include "formats/Formats.h"
 #include "tools/cardart/CardArt.h"
 
 namespace velmora::cardart {

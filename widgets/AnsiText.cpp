@@ -1,4 +1,4 @@
-#include "app/ui/AnsiText.h"
+#include "widgets/AnsiText.h"
 
 #include <array>
 
