@@ -79,7 +79,7 @@ void SelectSet::FormShow() {
 
 void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
-    const std::string file = names_[static_cast<std::size_t>(index)] + ".cst";
+    const std::string file = CardSetFileName(names_[static_cast<std::size_t>(index)]);
     try {
         context_.set.LoadCardSet(context_.folder, file, false, true);
     } catch (...) {

@@ -125,8 +125,8 @@ QGroupBox* NewGameDialog::BuildStep2() {
     choices->addWidget(MakeButton(this, "Button3", "View Velmora Set",
                                   [this] {
                                       if (setList_->currentIndex() < 0) return;
-                                      host_.ViewCardSet(sets_.at(static_cast<std::size_t>(setList_->currentIndex())) +
-                                                        ".cst");
+                                      const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
+                                      host_.ViewCardSet(CardSetFileName(sets_.at(chosen)));
                                   }),
                        1, 2);
     auto* column = new QVBoxLayout(step2_);
@@ -207,8 +207,8 @@ bool NewGameDialog::PrepareSteps() {
     for (const std::string& set : sets_) setList_->addItem(FromAnsi(set));
     setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
     RunGuarded(this, [this] {
-        cardSet_.LoadCardSet(folder_, sets_.at(static_cast<std::size_t>(setList_->currentIndex())) + ".cst", false,
-                             true);
+        const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
+        cardSet_.LoadCardSet(folder_, CardSetFileName(sets_.at(chosen)), false, true);
         ShowDetails();
     });
     FillSizes(host_.LastFormat());
@@ -248,7 +248,7 @@ void NewGameDialog::done(int result) {
 
 void NewGameDialog::ChooseSet(int index) {
     if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-    cardSet_.LoadCardSet(folder_, sets_[static_cast<std::size_t>(index)] + ".cst", false, true);
+    cardSet_.LoadCardSet(folder_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), false, true);
     FillSizes(0);
     ShowDetails();
 }
@@ -360,7 +360,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
-        cardSet_.LoadCardSet(folder_, set + ".cst", true, false, host_.LoadProgress());
+        cardSet_.LoadCardSet(folder_, CardSetFileName(set), true, false, host_.LoadProgress());
         if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
             throw std::runtime_error("The card set " + set + " holds too few cards for the " +
                                      Formats[static_cast<std::size_t>(format)].Name + " board.");
@@ -371,7 +371,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
         if (previousCols != 0) game_.GetBoard().SetSize(previousCols, previousRows);
         throw;
     }
-    cardSet_.GameSetFile = set + ".cst";
+    cardSet_.GameSetFile = CardSetFileName(set);
     host_.RememberChoice(set, format);
     host_.CardSetLoaded();
     game_.ComputeBoardOrigin({cardSet_.CardWidth, cardSet_.CardHeight});
