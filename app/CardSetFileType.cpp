@@ -1,6 +1,5 @@
 #include "app/CardSetFileType.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -42,13 +41,6 @@ void WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 }  // namespace
-
-std::filesystem::path UserDataFolder() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome != nullptr && *dataHome == '/') return dataHome;
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : "") / ".local" / "share";
-}
 
 std::filesystem::path CardSetMimeEntry(const std::filesystem::path& dataFolder) {
     return dataFolder / "mime" / "packages" / "velmora-cardset.xml";

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/Locations.h"
+
 namespace velmora {
 
 inline constexpr const char* kCardSetMimeType = "application/x-velmora-cardset";
@@ -15,9 +17,6 @@ class ERegistryException : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The user's data folder: XDG_DATA_HOME, else ~/.local/share.
-std::filesystem::path UserDataFolder();
 
 // The files the entry consists of, below dataFolder.
 std::filesystem::path CardSetMimeEntry(const std::filesystem::path& dataFolder);

@@ -1,18 +1,64 @@
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "app/ui/MainWindow.h"
+#include "app/ui/OpenCardSet.h"
+#include "app/ui/ScriptedGame.h"
+#include "app/ui/SystemLocations.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/HelpWindow.h"
+
+namespace {
+
+struct StartUp {
+    std::optional<std::filesystem::path> file;  // absolute: the current folder changes below
+    bool scriptedGame = false;
+};
+
+// --help and --version print and end the program here, as does a wrong option.
+StartUp ParseCommandLine(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("A memory-matching card game for two to nine players.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("FILE.cst", "A card set to add to your card sets and choose.", "[FILE.cst]");
+    // The test hook of app/ui/ScriptedGame.h, left out of --help.
+    QCommandLineOption scripted("scripted-game");
+    scripted.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(scripted);
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs("velmora: give at most one card-set file\n", stderr);
+        std::exit(2);
+    }
+    StartUp startUp;
+    startUp.scriptedGame = parser.isSet(scripted);
+    if (!files.isEmpty())
+        startUp.file = std::filesystem::path(QFile::encodeName(QFileInfo(files[0]).absoluteFilePath()).toStdString());
+    return startUp;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     velmora::VelmoraApplication app(argc, argv);
     velmora::VelmoraApplication::setApplicationName("Velmora");
-    // Card sets, the player library and the sounds are named relative to the program folder.
-    const QString folder = velmora::VelmoraApplication::applicationDirPath();
-    QDir::setCurrent(folder);
+    velmora::VelmoraApplication::setApplicationVersion(VELMORA_VERSION);
+    const StartUp startUp = ParseCommandLine(app);
+    const velmora::Locations locations = velmora::SystemLocations();
+    velmora::MakeWrittenFolders(locations);
+    // What is named relative to the program folder resolves there.
+    QDir::setCurrent(velmora::VelmoraApplication::applicationDirPath());
     velmora::InstallHelpKey();
-    velmora::MainWindow window{std::filesystem::path(folder.toStdString())};
+    velmora::MainWindow window{locations};
+    if (startUp.scriptedGame) return velmora::PlayScriptedGame(window, startUp.file);
+    if (startUp.file)
+        window.RunAfterStartUp([&window, file = *startUp.file] { velmora::OpenCardSetFile(window, file); });
     window.show();
     return velmora::VelmoraApplication::exec();
 }

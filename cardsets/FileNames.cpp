@@ -10,13 +10,13 @@ namespace {
 
 char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool LessNoCase(const std::string& a, const std::string& b) {
+}  // namespace
+
+bool LessFileName(const std::string& a, const std::string& b) {
     const auto order = std::lexicographical_compare_three_way(
         a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldCase(x) <=> FoldCase(y); });
     return order != 0 ? order < 0 : a < b;
 }
-
-}  // namespace
 
 bool SameFileName(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -34,7 +34,7 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
         std::error_code typeError;
         if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
     }
-    std::sort(names.begin(), names.end(), LessNoCase);
+    std::sort(names.begin(), names.end(), LessFileName);
     return names;
 }
 

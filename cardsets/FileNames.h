@@ -11,9 +11,11 @@ namespace velmora {
 // Compares ASCII letters without regard to case; other bytes must be equal.
 bool SameFileName(const std::string& a, const std::string& b);
 bool EndsWithNoCase(const std::string& name, const std::string& suffix);
+// The order of file-name lists: without regard to case, then by byte, so that it never depends on
+// the file system.
+bool LessFileName(const std::string& a, const std::string& b);
 
-// The names of the plain files in folder, sorted without regard to case (then by byte, so the order
-// never depends on the file system). An unreadable folder has none.
+// The names of the plain files in folder, in LessFileName order. An unreadable folder has none.
 std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
 
 // The file in folder named fileName: the exact name when it exists, else the first whose name

@@ -3,15 +3,14 @@
 #include <utility>
 
 #include "cardsets/CardSetReader.h"
-#include "cardsets/FileNames.h"
 
 namespace velmora {
 
-void LoadedCardSet::LoadCardSet(const std::filesystem::path& folder, const std::string& file, bool WithBackground,
+void LoadedCardSet::LoadCardSet(const CardSetFolders& folders, const std::string& file, bool WithBackground,
                                 bool HeaderOnly, CardSetProgress* progress) {
     // Everything is read before anything here changes, so a failed read leaves the set as it was.
     CardSetContents contents =
-        ReadCardSetFile(FindFileNoCase(folder, file), file, WithBackground, HeaderOnly, progress);
+        ReadCardSetFile(LocateCardSet(folders, file), file, WithBackground, HeaderOnly, progress);
 
     LoadedSetFile = file;
     CardCount = contents.Prefix.CardCount;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/Picture.h"
 
@@ -31,11 +32,11 @@ public:
     std::int32_t CardHeight = 0;
     Picture BackgroundTile;              // repeated over the board; the window puts its built-in one here
 
-    // Reads file (a name in folder; its letter case need not match) into this set. A prefix-only
+    // Reads file (a name in one of the folders, LocateCardSet; its letter case need not match) into this set. A prefix-only
     // read changes LoadedSetFile, CardCount and the details only; a full read also the card names,
     // pictures, card size and PicturedSetFile, and BackgroundTile only WithBackground. Raises the
     // file's error and then leaves every field as it was.
-    void LoadCardSet(const std::filesystem::path& folder, const std::string& file, bool WithBackground,
+    void LoadCardSet(const CardSetFolders& folders, const std::string& file, bool WithBackground,
                      bool HeaderOnly, CardSetProgress* progress = nullptr);
 
     bool operator==(const LoadedCardSet&) const = default;

@@ -1,10 +1,12 @@
 #include "compression/Lzh.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <new>
 
 #include "compression/LzhBits.h"
+#include "compression/LzhCodeTable.h"
 #include "compression/LzhHuffman.h"
 #include "compression/LzhMatchTrees.h"
 #include "compression/LzhPositionCode.h"
@@ -29,7 +31,10 @@ struct EncoderTables {
 
 struct DecoderTables {
     LzhHuffman huffman;
-    std::uint8_t window[WindowSize];
+    LzhCodeTable codes;
+    // The window, then room for the bytes that follow it until it is moved back to the start.
+    static constexpr unsigned HistorySize = WindowSize + 32768;
+    std::uint8_t history[HistorySize];
 };
 
 // Value-initialised, so every byte the codec may look at before setting it is 0.
@@ -46,14 +51,6 @@ void PutSymbol(LzhBitWriter& writer, LzhHuffman& huffman, unsigned symbol) {
     const LzhHuffman::Code code = huffman.CodeOf(symbol);
     writer.Put(code.bits, code.length);
     huffman.Count(symbol);
-}
-
-unsigned GetSymbol(LzhBitReader& reader, LzhHuffman& huffman) {
-    unsigned k = huffman.Child(LzhHuffman::Root);
-    while (k < LzhHuffman::Leaf) k = huffman.Child(k + reader.Bit());
-    const unsigned symbol = k - LzhHuffman::Leaf;
-    huffman.Count(symbol);
-    return symbol;
 }
 
 class Encoder {
@@ -143,41 +140,66 @@ private:
     int ahead_ = 0;
 };
 
+// The window is kept as the last 4096 bytes of a straight history rather than a ring, so that a
+// match is one copy in words that may run a few bytes past its end into room not yet written.
 class Decoder {
 public:
     Decoder(LzhSink& sink, LzhSource& source, DecoderTables& tables)
-        : sink_(sink), reader_(source), huffman_(tables.huffman), window_(tables.window) {}
+        : sink_(sink), reader_(source), huffman_(tables.huffman), codes_(tables.codes), history_(tables.history) {}
 
     void Run(std::int32_t size) {
         huffman_.Reset();
-        std::fill_n(window_, FirstFill, Blank);
+        // Ring positions 0 to 4035 start as blanks, the rest as 0; output byte c is at ring position
+        // 4036 + c, here at 4096 + c.
+        std::fill_n(history_ + WindowSize - FirstFill, FirstFill, Blank);
         std::int64_t count = 0;
         while (count < size) {
-            const unsigned symbol = GetSymbol(reader_, huffman_);
+            if (at_ > DecoderTables::HistorySize - MaxMatch - 8) KeepWindowOnly();
+            const unsigned symbol = codes_.GetSymbol(reader_, huffman_);
             if (symbol < LiteralSymbols) {
-                Emit(static_cast<std::uint8_t>(symbol));
+                const auto byte = static_cast<std::uint8_t>(symbol);
+                history_[at_++] = byte;
+                sink_.Put(byte);
                 ++count;
             } else {
-                const unsigned from = r_ - GetPosition(reader_) - 1;
+                const unsigned distance = GetPosition(reader_) + 1;
                 const unsigned length = symbol - MatchSymbolBase;
-                for (unsigned k = 0; k < length; ++k) Emit(window_[(from + k) & WindowMask]);
+                CopyMatch(distance, length);
                 count += length;
             }
         }
     }
 
 private:
-    void Emit(std::uint8_t byte) {
-        sink_.Put(byte);
-        window_[r_] = byte;
-        r_ = (r_ + 1) & WindowMask;
+    // Repeats the length bytes that start distance bytes back, one at a time in effect: a match
+    // that overlaps what it produces repeats its pattern.
+    void CopyMatch(unsigned distance, unsigned length) {
+        std::uint8_t* const out = history_ + at_;
+        const std::uint8_t* const in = out - distance;
+        at_ += length;
+        if (distance < 8) {
+            for (unsigned k = 0; k < length; ++k) {
+                out[k] = in[k];
+                sink_.Put(out[k]);
+            }
+            return;
+        }
+        // Eight at a time: each piece reads only bytes that earlier pieces have written.
+        for (unsigned k = 0; k < length; k += 8) std::memcpy(out + k, in + k, 8);
+        sink_.Put(out, length);
+    }
+
+    void KeepWindowOnly() {
+        std::memmove(history_, history_ + at_ - WindowSize, WindowSize);
+        at_ = WindowSize;
     }
 
     LzhSink& sink_;
     LzhBitReader reader_;
     LzhHuffman& huffman_;
-    std::uint8_t* window_;
-    unsigned r_ = FirstFill;
+    LzhCodeTable& codes_;
+    std::uint8_t* history_;
+    unsigned at_ = WindowSize;  // where the next byte goes
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "compression/CompressionErrors.h"
 
@@ -52,6 +53,17 @@ public:
     void Put(std::uint8_t byte) {
         if (next_ == end_) Drain();
         *next_++ = byte;
+    }
+
+    // Puts count bytes (up to 64); bytes may be read up to 8 beyond the count.
+    void Put(const std::uint8_t* bytes, std::size_t count) {
+        if (static_cast<std::size_t>(end_ - next_) < count + 8) {
+            for (std::size_t i = 0; i < count; ++i) Put(bytes[i]);
+            return;
+        }
+        // Whole words, the last one reaching past the count into room that later bytes take.
+        for (std::size_t i = 0; i < count; i += 8) std::memcpy(next_ + i, bytes + i, 8);
+        next_ += count;
     }
 
 protected:

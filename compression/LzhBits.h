@@ -35,30 +35,39 @@ private:
     unsigned held_ = 0;
 };
 
-// Reads past the end of the input as 0 bits. Before every read it tops its buffer up to at least 9
-// bits; bytes the source already holds are taken up to eight at a time, but the source is asked
-// for more input one byte at a time and only while fewer than 9 bits are held, so the reader never
-// asks for more than two bytes beyond the last one it uses, however the input is cut into pieces.
+// Reads past the end of the input as 0 bits. It asks for input as a reader taking one bit at a
+// time would that tops its buffer up to at least 9 bits before every bit: bytes the source already
+// holds are taken up to eight at a time, but the source is asked for more one byte at a time and
+// only while too few bits are held, so the reader never asks for more than two bytes beyond the
+// last one it uses, however the input is cut into pieces.
 class LzhBitReader {
 public:
     explicit LzhBitReader(LzhSource& source) : source_(source) {}
 
     unsigned Bit() {
-        if (held_ < 9) TopUp();
+        if (held_ < 9) TopUp(9);
         --held_;
         return static_cast<unsigned>(buffer_ >> held_) & 1u;
     }
 
-    unsigned EightBits() {
-        if (held_ < 9) TopUp();
-        held_ -= 8;
-        return static_cast<unsigned>(buffer_ >> held_) & 0xFFu;
+    // The next count bits (up to 9) as a number, without taking them.
+    unsigned Peek(unsigned count) {
+        if (held_ < 9) TopUp(9);
+        return static_cast<unsigned>(buffer_ >> (held_ - count)) & ((1u << count) - 1);
+    }
+
+    // Takes count bits (up to 16) after a Peek, asking for input exactly when reading them one at a
+    // time would: then 9 bits are held before each of them, so 8 + count before the first.
+    unsigned Take(unsigned count) {
+        if (held_ < 8 + count) TopUp(8 + count);
+        held_ -= count;
+        return static_cast<unsigned>(buffer_ >> held_) & ((1u << count) - 1);
     }
 
 private:
-    void TopUp() {
+    void TopUp(unsigned wanted) {
         TakeHeldBytes();
-        while (held_ < 9) {
+        while (held_ < wanted) {
             std::uint8_t byte = 0;
             source_.Next(byte);
             buffer_ = buffer_ << 8 | byte;

@@ -17,6 +17,7 @@ void LzhHuffman::Reset() {
     }
     weight_[Slots] = 0xFFFF;
     parent_[Root] = 0;
+    changedCount_ = ChangedCapacity + 1;
 }
 
 // Points the parent entries of what child entry `children` names (a leaf, or a pair of slots) at slot.
@@ -26,6 +27,10 @@ void LzhHuffman::Adopt(unsigned children, unsigned slot) {
 }
 
 void LzhHuffman::Exchange(unsigned k, unsigned l) {
+    if ((watched_[k] | watched_[l]) != 0) [[unlikely]] {
+        if (watched_[k] != 0) NoteChanged(k);
+        if (watched_[l] != 0) NoteChanged(l);
+    }
     const unsigned i = child_[k];
     const unsigned j = child_[l];
     Adopt(i, l);
@@ -34,23 +39,48 @@ void LzhHuffman::Exchange(unsigned k, unsigned l) {
     child_[k] = static_cast<std::uint16_t>(j);
 }
 
-void LzhHuffman::Count(unsigned symbol) {
-    if (weight_[Root] == WeightLimit) Rebuild();
-    unsigned k = parent_[Leaf + symbol];
+// Slot k has just reached weight w, above its neighbour's: it moves up past every slot that now
+// weighs less, and the slot it lands in is returned.
+unsigned LzhHuffman::MoveUp(unsigned k, unsigned w) {
+    unsigned l = k + 1;
+    while (weight_[l + 1] < w) ++l;
+    weight_[k] = weight_[l];
+    weight_[l] = static_cast<std::uint16_t>(w);
+    Exchange(k, l);
+    return l;
+}
+
+// Counts slot k and every slot above it.
+void LzhHuffman::Climb(unsigned k) {
     do {
         const unsigned w = weight_[k] + 1u;
         weight_[k] = static_cast<std::uint16_t>(w);
-        if (w > weight_[k + 1]) {
-            // The order is broken: move the node up past every slot that now weighs less.
-            unsigned l = k + 1;
-            while (weight_[l + 1] < w) ++l;
-            weight_[k] = weight_[l];
-            weight_[l] = static_cast<std::uint16_t>(w);
-            Exchange(k, l);
-            k = l;
-        }
+        if (w > weight_[k + 1]) k = MoveUp(k, w);
         k = parent_[k];
     } while (k != 0);  // slot 0 always holds a leaf, so 0 is only ever the root's parent
+}
+
+void LzhHuffman::Count(unsigned symbol) {
+    if (weight_[Root] == WeightLimit) Rebuild();
+    Climb(parent_[Leaf + symbol]);
+}
+
+void LzhHuffman::CountAlong(const std::uint16_t* path, unsigned length) {
+    if (weight_[Root] == WeightLimit) {
+        Count(child_[path[length - 1]] - Leaf);  // the rebuild moves every slot
+        return;
+    }
+    for (unsigned i = length; i-- > 0;) {
+        const unsigned k = path[i];
+        const unsigned w = weight_[k] + 1u;
+        weight_[k] = static_cast<std::uint16_t>(w);
+        // After an exchange the slots above are no longer those of the path.
+        if (w > weight_[k + 1]) [[unlikely]] {
+            Climb(parent_[MoveUp(k, w)]);
+            return;
+        }
+    }
+    ++weight_[Root];
 }
 
 LzhHuffman::Code LzhHuffman::CodeOf(unsigned symbol) const {
@@ -63,6 +93,7 @@ LzhHuffman::Code LzhHuffman::CodeOf(unsigned symbol) const {
 }
 
 void LzhHuffman::Rebuild() {
+    changedCount_ = ChangedCapacity + 1;
     // Gather the leaves in slot order with their weights halved, rounded up.
     unsigned j = 0;
     for (unsigned i = 0; i < Slots; ++i) {

@@ -65,11 +65,9 @@ inline void PutPosition(LzhBitWriter& writer, unsigned position) {
 }
 
 inline unsigned GetPosition(LzhBitReader& reader) {
-    unsigned v = reader.EightBits();
-    const unsigned upper = lzhposition::DecodeTable[v];
-    // Eight bits are in hand; the code and the 6 plain bits take length + 6.
-    for (unsigned k = lzhposition::Codes[upper].length; k > 2; --k) v = v << 1 | reader.Bit();
-    return upper << 6 | (v & 63u);
+    const unsigned upper = lzhposition::DecodeTable[reader.Peek(8)];
+    // The code and the 6 plain bits after it.
+    return upper << 6 | (reader.Take(lzhposition::Codes[upper].length + 6u) & 63u);
 }
 
 }  // namespace velmora

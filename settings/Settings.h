@@ -1,5 +1,5 @@
 #pragma once
-// The four settings kept between runs in "velmora.ini" beside the program.
+// The four settings kept between runs in "velmora.ini", in the settings folder Locations names.
 
 #include <array>
 #include <filesystem>

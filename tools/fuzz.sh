@@ -21,6 +21,7 @@ targets=(
   "fuzz-ini             ini             4096  -dict=tools/fuzz/ini.dict"
   "fuzz-bmp             bmp             8192  "
   "fuzz-jpeg            jpeg            8192  "
+  "fuzz-image           image           8192  "
 )
 
 chosen=()

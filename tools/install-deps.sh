@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core
+  desktop-file-utils appstream libxml2-utils man-db lintian librsvg2-bin dpkg-dev
 )
 
 missing=()

@@ -1,33 +1,29 @@
 #include "app/ui/MainWindow.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
+#include <utility>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "app/CardSetFileType.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Artwork.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/ExitUnit.h"
+#include "app/ui/FileTypeRegistration.h"
+#include "widgets/HelpWindow.h"
 #include "app/ui/InitUnit.h"
 #include "app/ui/Sound.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/FileNames.h"
 #include "cardsets/pictures/PictureImage.h"
 #include "engine/ui/GameOver.h"
-#include "widgets/AnsiText.h"
-#include "widgets/Artwork.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/HelpWindow.h"
 #include "widgets/Links.h"
 #include "widgets/Messages.h"
 #include "widgets/Modal.h"
@@ -35,23 +31,9 @@
 namespace velmora {
 namespace {
 
-constexpr int kClientWidth = 651;
-constexpr int kPanelWidth = 108;
-constexpr int kBoardAreaHeight = 376;
-constexpr int kStatusHeight = 22;
-
-const char* const kStartStatus = "Select Game -> New Game or press F2 to start a new game.";
 const char* const kLowColourWarning =
     "This program is made for hi/true color displays. The display mode you are currently using may distort "
     "Velmora images. Please switch your computer to hi/true color mode.";
-
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 template <typename Handler>
 void OnTriggered(QAction* action, QWidget* window, Handler handler) {
@@ -80,10 +62,13 @@ public:
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
+MainWindow::MainWindow(const std::filesystem::path& programFolder, QWidget* parent)
+    : MainWindow(PortableLocations(programFolder), parent) {}
+
+MainWindow::MainWindow(Locations locations, QWidget* parent)
     : QMainWindow(parent),
-      folder_(std::move(programFolder)),
-      library_(folder_),
+      locations_(std::move(locations)),
+      library_(locations_.LibraryFolder),
       records_(library_),
       game_(*this, records_, clock_),
       painter_(artwork::kBoardSize) {
@@ -97,88 +82,23 @@ MainWindow::MainWindow(std::filesystem::path programFolder, QWidget* parent)
     BuildLayout();
     ConnectMenu();
     ConnectBoardInput();
-    sound_ = new SoundPlayer(folder_, this);
+    sound_ = new SoundPlayer(locations_.SoundFolder, this);
     splash_ = new TInitScreen(this);
     about_ = new TExitForm(this);
     gameOver_ = new GameOver(this);
     SetHelpContext(gameOver_, 116);
     gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
-    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, folder_, *this,
+    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, locations_.CardSets, *this,
                                                 [](const char* topic) { OpenHelpTopic(topic); }, this);
     showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
-    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, folder_, settings_.LastSet);
+    cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, locations_.CardSets, locations_.SettingsFolder,
+                                                    settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
     CentreOnScreen();
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
-}
-
-void MainWindow::BuildLayout() {
-    auto* client = new QWidget;
-    client->setFixedSize(kClientWidth, kBoardAreaHeight);
-    setCentralWidget(client);
-
-    auto* bevel = new QFrame(client);
-    bevel->setObjectName("Bevel1");
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(0, 0, 542, 376);
-    paintBox_ = new BoardView(painter_.Buffer(), client);
-    paintBox_->setGeometry(1, 1, artwork::kBoardSize.width(), artwork::kBoardSize.height());
-    BuildSidePanel(client);
-
-    statusBar()->setObjectName("sb");
-    statusBar()->setFixedHeight(kStatusHeight);
-    statusBar()->setSizeGripEnabled(false);
-    status_ = new QLabel(kStartStatus);
-    status_->setObjectName("sbText");
-    statusBar()->addWidget(status_, 1);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(75);
-}
-
-void MainWindow::BuildSidePanel(QWidget* client) {
-    auto* panel = new QFrame(client);
-    panel->setObjectName("Panel2");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kBoardAreaHeight);
-
-    listView_ = new QTreeWidget(panel);
-    listView_->setObjectName("ListView1");
-    listView_->setGeometry(1, 1, kPanelWidth - 2, 168);
-    listView_->setColumnCount(2);
-    listView_->setHeaderLabels({"Player", "Sc."});
-    listView_->setHeaderHidden(true);
-    listView_->header()->setStretchLastSection(false);
-    listView_->setColumnWidth(0, 53);
-    listView_->setColumnWidth(1, 29);
-    listView_->setRootIsDecorated(false);
-    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    listView_->setToolTip("List of currently playing players.");
-    listView_->setStyleSheet("QTreeWidget { background: black; color: lime; }");
-    QFont listFont("MS Sans Serif");
-    listFont.setPixelSize(12);
-    listView_->setFont(listFont);
-    listView_->installEventFilter(this);
-    connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        RunGuarded(this, [this, item] { ListView1DblClick(item); });
-    });
-
-    logo_ = new QLabel(panel);
-    logo_->setObjectName("Image2");
-    logo_->setGeometry(19, 310, 60, 50);
-    logo_->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(60, 50))));
-    logo_->setCursor(Qt::PointingHandCursor);
-    logo_->installEventFilter(this);
-    image1_ = new QLabel(panel);
-    image1_->setObjectName("Image1");
-    image1_->setPixmap(QPixmap::fromImage(artwork::DefaultBackground()));
-    image1_->hide();
 }
 
 void MainWindow::ConnectMenu() {
@@ -231,24 +151,17 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::ReadSettings() {
-    settings_ = Settings::Read(folder_);
+    settings_ = Settings::Read(locations_.SettingsFolder);
     for (std::size_t i = 0; i < kFlipDelays.size(); ++i)
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
-    CheckCardSets(folder_);
+    CheckCardSets(locations_.CardSets.User());
 }
 
 void MainWindow::RegisterFileType() {
-    const std::filesystem::path dataFolder = UserDataFolder();
-    if (!RegisterCardSetFileType(dataFolder, PngBytes(artwork::CardSetIcon(48)).toStdString())) return;
-    // The desktop sees the new entry once its database is rebuilt; where the tool is missing the
-    // entry waits for the next rebuild.
-    const QString updater = QStandardPaths::findExecutable("update-mime-database");
-    if (updater.isEmpty()) return;
-    auto* update = new QProcess(this);
-    connect(update, &QProcess::finished, update, &QObject::deleteLater);
-    update->start(updater, {QString::fromStdString((dataFolder / "mime").string())});
+    // An installed program's package brings the entry for the whole system.
+    if (!locations_.FileTypeFolder.empty()) RegisterCardSetFileTypeForUser(locations_.FileTypeFolder, this);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -260,18 +173,16 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormShow(); }); });
 }
 
-void MainWindow::CentreOnScreen() {
-    adjustSize();
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-}
-
 void MainWindow::FormShow() {
     if (const QScreen* screen = this->screen(); screen != nullptr && screen->depth() <= 8)
         ShowPlainMessage(this, kLowColourWarning);
     SetTopMenusEnabled(false);
     RunModal(*splash_);
     SetTopMenusEnabled(true);
+    if (afterStartUp_) std::exchange(afterStartUp_, nullptr)();
 }
+
+void MainWindow::RunAfterStartUp(std::function<void()> command) { afterStartUp_ = std::move(command); }
 
 void MainWindow::SetTopMenusEnabled(bool enabled) {
     for (QMenu* menu : {menu_.game, menu_.edit, menu_.options, menu_.help}) menu->menuAction()->setEnabled(enabled);
@@ -281,7 +192,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The settings are written before the question, so they are kept even when the user stays.
     // A settings file that cannot be written is reported and costs the settings only: the program
     // must still close, or the user has no way out but to kill it.
-    RunGuarded(this, [this] { settings_.Write(folder_); });
+    RunGuarded(this, [this] { settings_.Write(locations_.SettingsFolder); });
     if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
     else
@@ -325,7 +236,7 @@ void MainWindow::CurrentVelmoraSetInfo1Click() {
 }
 
 void MainWindow::CardSetCheck1Click() {
-    CheckCardSets(folder_);
+    CheckCardSets(locations_.CardSets.User());
     ShowInformation(this, "Card set check completed!");
 }
 
@@ -334,7 +245,7 @@ void MainWindow::About1Click() { RunModal(*about_); }
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
-    cardSet_.LoadCardSet(folder_, file, true, false, &cardWindows_->Progress());
+    cardSet_.LoadCardSet(locations_.CardSets, file, true, false, &cardWindows_->Progress());
     ShowLoadedPictures();
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
@@ -429,7 +340,7 @@ void MainWindow::RememberChoice(const std::string& set, int format) {
 void MainWindow::ViewCardSet(const std::string& setFile) {
     // The dialog has read the chosen set's prefix, unless that read failed: then it is read here,
     // so that the viewer never shows another set than the one chosen.
-    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(folder_, setFile, false, true);
+    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(locations_.CardSets, setFile, false, true);
     cardWindows_->ViewCardSet();
 }
 

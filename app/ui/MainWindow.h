@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Locations.h"
+#include "settings/Settings.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
@@ -18,7 +20,6 @@
 #include "players/PlayerLibrary.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"
-#include "settings/Settings.h"
 
 class QFrame;
 class QKeyEvent;
@@ -40,8 +41,15 @@ class TInitScreen;
 class MainWindow : public QMainWindow, public GameView, public NewGameHost {
     Q_OBJECT
 public:
-    // programFolder holds the settings file, the card sets, the player library and the sounds.
-    explicit MainWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    // The files are where locations says.
+    explicit MainWindow(Locations locations, QWidget* parent = nullptr);
+    // A portable program: programFolder holds the settings file, the card sets, the player library
+    // and the sounds.
+    explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+
+    const Locations& locations() const { return locations_; }
+    // Runs command once, when start-up is over and the splash has gone.
+    void RunAfterStartUp(std::function<void()> command);
 
     const Settings& settings() const { return settings_; }
     // The New Game dialog records the set and format of the game it starts here.
@@ -115,7 +123,7 @@ private:
     void CardSetCheck1Click();
     void About1Click();
 
-    std::filesystem::path folder_;
+    Locations locations_;
     Settings settings_;
     SystemClock clock_;
     PlayerLibrary library_;
@@ -139,6 +147,7 @@ private:
     std::unique_ptr<PlayersWindows> players_;
     std::unique_ptr<CardSetWindows> cardWindows_;
     bool shown_ = false;
+    std::function<void()> afterStartUp_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,5 @@
 #pragma once
-// Plays the program's sound files ("sound1.wav" .. "sound4.wav" beside the program) without
+// Plays the program's sound files ("sound1.wav" .. "sound4.wav" in the sound folder) without
 // waiting for them. A missing file, or no sound device, is simply not heard.
 
 #include <QObject>

@@ -24,6 +24,12 @@ struct CardTarget {
 // the card needs less than half of its pixels (the result is then smaller than the file's).
 Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<CardTarget>& card);
 
+// libjpeg decodes a file whose data ends early or is corrupt with the missing part grey, and only
+// warns. The .jpg reader always took such pictures, and sets made from them must not change; JPEG
+// data in a file of another name is refused instead.
+enum class JpegWarnings { Decode, Refuse };
+Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<CardTarget>& card, JpegWarnings warnings);
+
 // Any format of the machine's image readers, taken by its content: the first frame of an animation,
 // turned upright by its orientation, a transparent picture drawn over white. A drawing (SVG) is
 // rendered at the size the card needs, or at its own size without a card. Raises EPictureError

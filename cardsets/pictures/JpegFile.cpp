@@ -23,6 +23,7 @@ struct JpegErrors {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
     int code;
+    int warning;  // the first corrupt-data warning's code, 0 while there is none
 };
 
 void ErrorExit(j_common_ptr info) {
@@ -32,7 +33,13 @@ void ErrorExit(j_common_ptr info) {
 }
 
 // Warnings (data cut short, for one) leave a picture of the promised size; libjpeg would print them.
-void IgnoreMessage(j_common_ptr) {}
+// The first is kept for the readers that refuse such files; trace messages are dropped.
+void KeepWarning(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    if (errors->warning == 0) errors->warning = info->err->msg_code;
+    ++info->err->num_warnings;
+}
 
 enum class DecodeStep { Header, Pixels, Done };
 
@@ -153,8 +160,9 @@ public:
     Decompressor() {
         info_.err = jpeg_std_error(&errors_.manager);
         errors_.manager.error_exit = ErrorExit;
-        errors_.manager.output_message = IgnoreMessage;
+        errors_.manager.emit_message = KeepWarning;
         errors_.code = 0;
+        errors_.warning = 0;
         jpeg_create_decompress(&info_);
     }
     ~Decompressor() { jpeg_destroy_decompress(&info_); }
@@ -165,6 +173,8 @@ public:
         if (const int code = DecodeStepOf(state, info_, errors_); code != 0)
             throw EPictureError("JPEG error #" + std::to_string(code));
     }
+    // The first warning's code (data cut short, a corrupt segment), or 0 when there was none.
+    int Warning() const { return errors_.warning; }
 
 private:
     jpeg_decompress_struct info_{};
@@ -176,6 +186,10 @@ private:
 Picture ReadJpegFile(const std::filesystem::path& path) { return ReadJpegFile(path, std::nullopt); }
 
 Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
+    return ReadJpegFile(path, card, JpegWarnings::Decode);
+}
+
+Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<CardTarget>& card, JpegWarnings warnings) {
     const std::vector<std::uint8_t> bytes = ReadPictureBytes(path);
     std::vector<std::uint8_t> pixels;
     DecodeState state{bytes.data(), static_cast<unsigned long>(bytes.size()), DecodeStep::Header, 0, 0, 3, false,
@@ -188,6 +202,8 @@ Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<Card
     }
     state.denominator = DenominatorFor(state, card);
     decompressor.Run(state);
+    if (warnings == JpegWarnings::Refuse && decompressor.Warning() != 0)
+        throw EPictureError("JPEG error #" + std::to_string(decompressor.Warning()));
     return ToPicture(state);
 }
 

@@ -10,6 +10,7 @@
 #include <cctype>
 
 #include "cardsets/pictures/CardPictureFile.h"
+#include "cardsets/pictures/GifFrame.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
 
@@ -33,38 +34,9 @@ std::string ExtensionOf(const std::filesystem::path& path) {
                         why.toStdString() + ")");
 }
 
-// Skips a run of GIF sub-blocks from at; false when the file ends inside them.
-bool SkipSubBlocks(const QByteArray& bytes, qsizetype& at) {
-    while (at < bytes.size()) {
-        const auto length = static_cast<std::uint8_t>(bytes[at]);
-        at += 1 + length;
-        if (length == 0) return true;
-    }
-    return false;
-}
-
-// Qt's GIF reader shows a frame cut short with its missing rows filled in and calls it good; a file
-// must hold the whole of its first frame's data to be taken.
-bool HoldsWholeFirstFrame(QFile& file) {
+bool HoldsWholeGifFrame(QFile& file) {
     const QByteArray bytes = file.peek(file.size());
-    constexpr qsizetype kScreen = 13;
-    if (bytes.size() < kScreen) return false;
-    const auto tableBytes = [](std::uint8_t flags) { return (flags & 0x80) ? 3 * (qsizetype{2} << (flags & 7)) : 0; };
-    qsizetype at = kScreen + tableBytes(static_cast<std::uint8_t>(bytes[10]));
-    while (at < bytes.size()) {
-        const auto kind = static_cast<std::uint8_t>(bytes[at]);
-        if (kind == 0x21) {
-            at += 2;
-            if (!SkipSubBlocks(bytes, at)) return false;
-        } else if (kind == 0x2C) {
-            if (at + 10 >= bytes.size()) return false;
-            at += 10 + tableBytes(static_cast<std::uint8_t>(bytes[at + 9])) + 1;  // then the LZW code size
-            return SkipSubBlocks(bytes, at);
-        } else {
-            return false;
-        }
-    }
-    return false;
+    return HoldsWholeFirstFrame({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
 }
 
 bool IsDrawing(const QByteArray& format) { return format == "svg" || format == "svgz"; }
@@ -105,6 +77,15 @@ Picture OverWhite(const QImage& image) {
     return picture;
 }
 
+// JPEG or bitmap data in a file named as another format.
+Picture ReadWithOwnReader(const std::filesystem::path& path, const QByteArray& format, const std::optional<CardTarget>& card) {
+    try {
+        return format == "bmp" ? ReadBitmapFile(path) : ReadJpegFile(path, card, JpegWarnings::Refuse);
+    } catch (const EPictureError& e) {
+        ThrowUnreadable(path, e.what());
+    }
+}
+
 }  // namespace
 
 Picture ReadImageFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
@@ -115,7 +96,12 @@ Picture ReadImageFile(const std::filesystem::path& path, const std::optional<Car
     reader.setAutoTransform(true);
     if (!reader.canRead()) ThrowUnreadable(path, reader.errorString());
     const QByteArray format = reader.format();
-    if (format == "gif" && !HoldsWholeFirstFrame(file)) ThrowUnreadable(path, "the first frame is cut short");
+    // Qt's own readers of these fill in whatever a damaged file lacks; ours refuse it.
+    if (format == "jpeg" || format == "bmp") {
+        file.close();
+        return ReadWithOwnReader(path, format, card);
+    }
+    if (format == "gif" && !HoldsWholeGifFrame(file)) ThrowUnreadable(path, "its first frame is not whole");
     QSize size = reader.size();
     if (IsDrawing(format)) {
         size = RenderSize(size, card);

@@ -1,9 +1,8 @@
 #pragma once
-// What the card-set windows share with the main window: the one loaded card set, the program
-// folder the sets lie in, and the Please Wait window that full reads report to.
+// What the card-set windows share with the main window: the one loaded card set, the folders the
+// sets lie in, and the Please Wait window that full reads report to.
 
-#include <filesystem>
-
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/LoadedCardSet.h"
 
@@ -11,7 +10,7 @@ namespace velmora {
 
 struct CardSetContext {
     LoadedCardSet& set;
-    std::filesystem::path folder;
+    CardSetFolders folders;
     CardSetProgress& progress;
 };
 

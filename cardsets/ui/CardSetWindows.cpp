@@ -9,11 +9,11 @@
 
 namespace velmora {
 
-CardSetWindows::CardSetWindows(QWidget* parent, LoadedCardSet& set, const std::filesystem::path& programFolder,
-                               std::string& lastSet)
+CardSetWindows::CardSetWindows(QWidget* parent, LoadedCardSet& set, const CardSetFolders& cardSets,
+                               const std::filesystem::path& settingsFolder, std::string& lastSet)
     : wait_(new Wait(parent)),
-      context_{set, programFolder, *wait_},
-      newSet_(new NewSet(programFolder, *wait_, parent)),
+      context_{set, cardSets, *wait_},
+      newSet_(new NewSet(cardSets.User(), settingsFolder, *wait_, parent)),
       preview_(new Preview(context_, parent)),
       selectSet_(new SelectSet(context_, lastSet, *preview_, parent)),
       setInfo_(new SetInfo(context_, parent)) {}

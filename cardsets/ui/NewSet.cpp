@@ -55,8 +55,12 @@ QListWidgetItem* CardItem(const DraftCard& card) {
 
 }  // namespace
 
-NewSet::NewSet(std::filesystem::path programFolder, CardSetProgress& progress, QWidget* parent)
-    : QDialog(parent), folder_(std::move(programFolder)), progress_(progress) {
+NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsFolder, CardSetProgress& progress,
+               QWidget* parent)
+    : QDialog(parent),
+      saveFolder_(std::move(saveFolder)),
+      settingsFolder_(std::move(settingsFolder)),
+      progress_(progress) {
     setObjectName("TForm3");
     setWindowTitle("Create New Velmora Set");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -82,7 +86,7 @@ void NewSet::showEvent(QShowEvent* event) {
 
 void NewSet::FormShow() {
     draft_.Reset();
-    fit_ = PictureFitSettings::Read(folder_);
+    fit_ = PictureFitSettings::Read(settingsFolder_);
     ShowFitOptions();
     {
         const QSignalBlocker blocker(formatList_);
@@ -352,7 +356,7 @@ void NewSet::FinishClick() {
         return;
     }
     if (!TakeDetails()) return;
-    const QString file = FileDialogs::Current().SaveCardSet(this, TextOf(folder_));
+    const QString file = FileDialogs::Current().SaveCardSet(this, TextOf(saveFolder_));
     if (file.isEmpty()) return;
     WriteCardSet(PathOf(file), draft_.Describe(), &progress_);
     readyText_->hide();

@@ -34,8 +34,13 @@ public:
     static constexpr int ClientHeight = 428;
     static constexpr int ThumbnailSide = 32;
 
-    // programFolder is where the save dialog starts; progress is the Please Wait window.
-    NewSet(std::filesystem::path programFolder, CardSetProgress& progress, QWidget* parent = nullptr);
+    // saveFolder is where the save dialog starts, settingsFolder holds the settings file that keeps
+    // the picture-fit choice; progress is the Please Wait window.
+    NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsFolder, CardSetProgress& progress,
+           QWidget* parent = nullptr);
+    // A portable program's wizard: programFolder is both.
+    NewSet(const std::filesystem::path& programFolder, CardSetProgress& progress, QWidget* parent = nullptr)
+        : NewSet(programFolder, programFolder, progress, parent) {}
 
     const CardSetDraft& draft() const { return draft_; }
     int page() const;  // 0..4
@@ -86,7 +91,8 @@ private:
     bool HandleDrop(QObject* watched, QEvent* event);
     CardTarget CardTargetNow() const;
 
-    std::filesystem::path folder_;
+    std::filesystem::path saveFolder_;
+    std::filesystem::path settingsFolder_;
     CardSetProgress& progress_;
     CardSetDraft draft_;
 

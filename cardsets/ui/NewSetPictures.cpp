@@ -117,7 +117,7 @@ void NewSet::FitOptionsChanged() {
     fit_.Mode = fitRadio_->isChecked() ? FitMode::Fit : FitMode::Crop;
     cropRadio_->setEnabled(fit_.FitOn);
     fitRadio_->setEnabled(fit_.FitOn);
-    RunGuarded(this, [this] { fit_.Write(folder_); });
+    RunGuarded(this, [this] { fit_.Write(settingsFolder_); });
 }
 
 CardTarget NewSet::CardTargetNow() const {

@@ -37,9 +37,9 @@ QLineEdit* DetailRow(QWidget* group, const char* name, const char* caption, int 
 
 }  // namespace
 
-std::int64_t CardSetFileSize(const std::filesystem::path& folder, const std::string& file) {
+std::int64_t CardSetFileSize(const CardSetFolders& folders, const std::string& file) {
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(FindFileNoCase(folder, file), error);
+    const std::uintmax_t size = std::filesystem::file_size(LocateCardSet(folders, file), error);
     return error ? -1 : static_cast<std::int64_t>(size);
 }
 
@@ -118,7 +118,7 @@ void Preview::FormShow() {
     LoadedCardSet& set = context_.set;
     if (!set.LoadedSetFile.empty() && !SameFileName(set.LoadedSetFile, set.PicturedSetFile)) {
         try {
-            set.LoadCardSet(context_.folder, set.LoadedSetFile, false, false, &context_.progress);
+            set.LoadCardSet(context_.folders, set.LoadedSetFile, false, false, &context_.progress);
         } catch (...) {
             // The window names the set it could not read, so that the error is seen to be that set's.
             ShowFileFacts();
@@ -154,9 +154,11 @@ void Preview::ShowDetails() {
 
 void Preview::ShowFileFacts() {
     const LoadedCardSet& set = context_.set;
-    fileName_->setText(TextOf(context_.folder / "") + QFile::decodeName(set.LoadedSetFile.c_str()));
+    // The folder the set is read from, which for a shipped set is not the user's.
+    const std::filesystem::path folder = LocateCardSet(context_.folders, set.LoadedSetFile).parent_path();
+    fileName_->setText(TextOf(folder / "") + QFile::decodeName(set.LoadedSetFile.c_str()));
     fileName_->setCursorPosition(0);
-    fileSize_->setText(QString::number(CardSetFileSize(context_.folder, set.LoadedSetFile)) + " bytes");
+    fileSize_->setText(QString::number(CardSetFileSize(context_.folders, set.LoadedSetFile)) + " bytes");
     title_->setText(SetTitle(set.LoadedSetFile));
 }
 

@@ -46,7 +46,7 @@ private:
     QLineEdit* fileSize_ = nullptr;
 };
 
-// The size of file in folder in bytes (its name's letter case need not match); -1 when there is none.
-std::int64_t CardSetFileSize(const std::filesystem::path& folder, const std::string& file);
+// The size of the file a set name is read from (LocateCardSet) in bytes; -1 when there is none.
+std::int64_t CardSetFileSize(const CardSetFolders& folders, const std::string& file);
 
 }  // namespace velmora

@@ -11,12 +11,13 @@
 #include <algorithm>
 
 #include "cardsets/CardSetFolder.h"
-#include "cardsets/ui/Preview.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/DetailParts.h"
 #include "widgets/HelpWindow.h"
 #include "widgets/Messages.h"
 #include "widgets/Modal.h"
+#include "cardsets/CardSetFolders.h"
+#include "cardsets/ui/Preview.h"
+#include "widgets/DetailParts.h"
 
 namespace velmora {
 
@@ -54,7 +55,7 @@ void SelectSet::showEvent(QShowEvent* event) {
 }
 
 void SelectSet::FormShow() {
-    names_ = ListCardSets(context_.folder);
+    names_ = ListCardSets(context_.folders);
     {
         const QSignalBlocker blocker(setList_);
         setList_->clear();
@@ -81,7 +82,7 @@ void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
     const std::string file = CardSetFileName(names_[static_cast<std::size_t>(index)]);
     try {
-        context_.set.LoadCardSet(context_.folder, file, false, true);
+        context_.set.LoadCardSet(context_.folders, file, false, true);
     } catch (...) {
         ChooseUnreadable(file);
         throw;

@@ -70,7 +70,7 @@ void SetInfo::FormShow() {
     notes_->clear();
     title_->setText("Card Set Name");
     LoadedCardSet& set = context_.set;
-    set.LoadCardSet(context_.folder, set.LoadedSetFile, false, true);
+    set.LoadCardSet(context_.folders, set.LoadedSetFile, false, true);
     title_->setText(SetTitle(set.LoadedSetFile));
     author_->setText(FromAnsi(set.Author));
     language_->setText(FromAnsi(set.Language));

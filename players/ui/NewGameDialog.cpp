@@ -16,6 +16,11 @@
 #include <utility>
 
 #include "cardsets/CardSetFolder.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/LoadedCardSet.h"
 #include "engine/Game.h"
 #include "formats/Formats.h"
@@ -26,10 +31,6 @@
 #include "players/ui/NewPlayer.h"
 #include "players/ui/Password.h"
 #include "players/ui/stats.h"
-#include "widgets/AnsiText.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/Messages.h"
-#include "widgets/Modal.h"
 #include "widgets/WindowParts.h"
 
 namespace velmora {
@@ -55,13 +56,13 @@ bool IsSelected(const QListWidget& list) {
 
 }  // namespace
 
-NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, std::filesystem::path folder,
+NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, CardSetFolders folders,
                              NewGameHost& host, PlayerWindows windows, HelpHook help, QWidget* parent)
     : QDialog(parent),
       library_(library),
       game_(game),
       cardSet_(cardSet),
-      folder_(std::move(folder)),
+      folders_(std::move(folders)),
       host_(host),
       windows_(windows) {
     setObjectName("TForm2");
@@ -199,7 +200,7 @@ bool NewGameDialog::PrepareSteps() {
     const QSignalBlocker blockSets(setList_);
     setList_->clear();
     sizeList_->clear();
-    sets_ = ListCardSets(folder_);
+    sets_ = ListCardSets(folders_);
     if (sets_.empty()) {
         ShowError(this, "No Velmora card set found.");
         return false;
@@ -208,7 +209,7 @@ bool NewGameDialog::PrepareSteps() {
     setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
     RunGuarded(this, [this] {
         const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
-        cardSet_.LoadCardSet(folder_, CardSetFileName(sets_.at(chosen)), false, true);
+        cardSet_.LoadCardSet(folders_, CardSetFileName(sets_.at(chosen)), false, true);
         ShowDetails();
     });
     FillSizes(host_.LastFormat());
@@ -248,7 +249,7 @@ void NewGameDialog::done(int result) {
 
 void NewGameDialog::ChooseSet(int index) {
     if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-    cardSet_.LoadCardSet(folder_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), false, true);
+    cardSet_.LoadCardSet(folders_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), false, true);
     FillSizes(0);
     ShowDetails();
 }
@@ -360,7 +361,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
-        cardSet_.LoadCardSet(folder_, CardSetFileName(set), true, false, host_.LoadProgress());
+        cardSet_.LoadCardSet(folders_, CardSetFileName(set), true, false, host_.LoadProgress());
         if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
             throw std::runtime_error("The card set " + set + " holds too few cards for the " +
                                      Formats[static_cast<std::size_t>(format)].Name + " board.");

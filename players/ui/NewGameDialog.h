@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cardsets/CardSetFolders.h"
 #include "players/GameLineup.h"
 #include "players/PlayerLibrary.h"
 #include "widgets/HelpHook.h"
@@ -37,7 +38,7 @@ struct PlayerWindows {
 class NewGameDialog : public QDialog {
     Q_OBJECT
 public:
-    NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, std::filesystem::path folder,
+    NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, CardSetFolders folders,
                   NewGameHost& host, PlayerWindows windows, HelpHook help, QWidget* parent = nullptr);
 
     // Game > New Game: prepares both steps and shows the dialog modally at step 1. The dialog
@@ -76,7 +77,7 @@ private:
     PlayerLibrary& library_;
     Game& game_;
     LoadedCardSet& cardSet_;
-    std::filesystem::path folder_;
+    CardSetFolders folders_;
     NewGameHost& host_;
     PlayerWindows windows_;
     GameLineup lineup_;

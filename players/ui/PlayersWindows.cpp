@@ -16,7 +16,7 @@
 namespace velmora {
 
 PlayersWindows::PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet,
-                               const std::filesystem::path& folder, NewGameHost& host, HelpHook help, QWidget* parent)
+                               const CardSetFolders& cardSets, NewGameHost& host, HelpHook help, QWidget* parent)
     : library_(library),
       prompt_(std::make_unique<Password>(help, parent)),
       addPlayer_(std::make_unique<NewPlayer>(library, help, parent)),
@@ -24,7 +24,7 @@ PlayersWindows::PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet
       scoreboard_(std::make_unique<TableOfPlayers>(library, *stats_, help, parent)),
       deletePlayer_(std::make_unique<DeletePlayer>(library, *prompt_, help, parent)),
       password_(std::make_unique<ChngPassword>(library, help, parent)),
-      newGame_(std::make_unique<NewGameDialog>(library, game, cardSet, folder, host,
+      newGame_(std::make_unique<NewGameDialog>(library, game, cardSet, cardSets, host,
                                                PlayerWindows{*addPlayer_, *prompt_, *stats_}, help, parent)) {}
 
 // The windows are children of parent as well: Qt must not delete them a second time.

@@ -3,10 +3,10 @@
 // the run. The main window holds one as a member and connects its menu commands to the methods
 // below; the windows are parented to it so that they open over it.
 
-#include <filesystem>
 #include <memory>
 
 #include "widgets/HelpHook.h"
+#include "cardsets/CardSetFolders.h"
 
 class QWidget;
 
@@ -26,7 +26,7 @@ class TableOfPlayers;
 
 class PlayersWindows {
 public:
-    PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, const std::filesystem::path& folder,
+    PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet, const CardSetFolders& cardSets,
                    NewGameHost& host, HelpHook help, QWidget* parent);
     ~PlayersWindows();
     PlayersWindows(const PlayersWindows&) = delete;

@@ -262,6 +262,76 @@ TEST_F(PictureFormats, DamagedFilesAreRefusedWithTheirName) {
     EXPECT_EQ(ErrorOf(folder / "notes.txt"), "Unknown picture file extension (.txt)");
 }
 
+TEST_F(PictureFormats, JpegAndBitmapDataUnderAnotherNameAreReadWholeOrRefused) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) image.setPixel(x, y, qRgb(x * 4, y * 5, 128));
+    for (const char* writer : {"jpeg", "bmp"}) {
+        SCOPED_TRACE(writer);
+        const auto path = Save(image, "download.png", writer, 100);
+        const Picture whole = ReadPictureFile(path);
+        ASSERT_EQ(whole.Width, 64);
+        ASSERT_EQ(whole.Height, 48);
+        EXPECT_LE(LargestDifference(whole, image), std::string(writer) == "bmp" ? 0 : 6);
+        const QByteArray bytes = Read(path);
+        for (const qsizetype cut : {bytes.size() / 2, bytes.size() - 40}) {
+            Write(path, bytes.left(cut));
+            EXPECT_NE(ErrorOf(path).find(path.string()), std::string::npos) << cut;
+        }
+    }
+}
+
+TEST_F(PictureFormats, AGifIsTakenOnlyWithItsWholeFirstFrame) {
+    const QList<QRgb> colours{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    QImage frame(9, 5, QImage::Format_RGB32);
+    frame.fill(colours[2]);
+    const QByteArray whole = TwoFrameGif(frame, frame, colours);
+    // Every block is there, but the codes end a row before the frame and the screen claim.
+    QByteArray shortCodes = whole;
+    shortCodes[8] = 6;
+    shortCodes[40] = 6;
+    Write(folder / "short.gif", shortCodes);
+    EXPECT_NE(ErrorOf(folder / "short.gif").find("short.gif"), std::string::npos);
+    // A screen of millions of pixels claimed by a file of a few bytes.
+    QByteArray wideScreen = whole;
+    wideScreen[6] = '\0';
+    wideScreen[7] = '\x3F';
+    wideScreen[9] = '\x08';
+    Write(folder / "screen.gif", wideScreen);
+    EXPECT_NE(ErrorOf(folder / "screen.gif").find("screen.gif"), std::string::npos);
+    // A frame made with growing code widths: 600 pixels of one colour need codes of 3 to 6 bits.
+    QByteArray grown = whole.left(33);
+    grown[6] = 30;
+    grown[8] = 20;
+    grown.append(",\0\0\0\0\x1E\0\x14\0\0\x02", 11);
+    QByteArray codes;
+    std::uint32_t bits = 0;
+    int count = 0, width = 3, next = 6;
+    auto put = [&](int code) {
+        bits |= static_cast<std::uint32_t>(code) << count;
+        for (count += width; count >= 8; count -= 8, bits >>= 8) codes.append(char(bits & 0xFF));
+    };
+    put(4);
+    put(2);  // one pixel, then strings of 2, 3, ... pixels, each the last one grown by a pixel
+    int pixels = 1, length = 1;
+    for (int code = 6; pixels < 600; ++code) {
+        const bool grows = length + 1 <= 600 - pixels;
+        put(grows ? code : 2);
+        if (++next == (1 << width) && width < 12) ++width;
+        length = grows ? length + 1 : 1;
+        pixels += length;
+    }
+    put(5);
+    if (count > 0) codes.append(char(bits & 0xFF));
+    for (qsizetype at = 0; at < codes.size(); at += 255) grown.append(char(codes.mid(at, 255).size())).append(codes.mid(at, 255));
+    grown.append('\0').append(';');
+    Write(folder / "grown.gif", grown);
+    const Picture picture = ReadPictureFile(folder / "grown.gif");
+    ASSERT_EQ(picture.Width, 30);
+    ASSERT_EQ(picture.Height, 20);
+    for (std::uint32_t pixel : picture.Pixels) ASSERT_EQ(pixel, 0x0000FFu);
+}
+
 TEST_F(PictureFormats, EveryReadableExtensionIsListed) {
     for (const char* extension : {"bmp", "jpg", "jpeg", "png", "gif", "webp", "tif", "tiff", "ppm", "pgm", "svg"})
         EXPECT_TRUE(IsReadablePictureName(std::string("x.") + extension)) << extension;

@@ -2,11 +2,14 @@
 // at them.
 //   velmora-cardart sets FOLDER
 //   velmora-cardart pictures FOLDER WIDTH HEIGHT
+//   velmora-cardart icons FOLDER NAME      (the desktop's icon theme folders below FOLDER)
+#include <QDir>
 #include <QGuiApplication>
 #include <QString>
 #include <cstdio>
 #include <exception>
 
+#include "widgets/Artwork.h"
 #include "tools/cardart/CardArt.h"
 #include "tools/cardart/ShippedSets.h"
 
@@ -24,6 +27,18 @@ int WritePictures(const QString& folder, QSize size) {
     return 0;
 }
 
+// The program's logo as NAME.png and the card-set file's icon, at every size the desktop picks from.
+int WriteIcons(const QString& folder, const QString& name) {
+    for (const int side : {16, 32, 48, 64, 128, 256}) {
+        const QString sizeFolder = folder + QString("/%1x%1/").arg(side);
+        if (!QDir().mkpath(sizeFolder + "apps") || !QDir().mkpath(sizeFolder + "mimetypes")) return 1;
+        if (!velmora::artwork::Logo(QSize(side, side)).save(sizeFolder + "apps/" + name + ".png")) return 1;
+        if (!velmora::artwork::CardSetIcon(side).save(sizeFolder + "mimetypes/application-x-velmora-cardset.png"))
+            return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,10 +52,11 @@ int main(int argc, char** argv) {
         }
         if (command == "pictures" && argc == 5)
             return WritePictures(argv[2], QSize(QString(argv[3]).toInt(), QString(argv[4]).toInt()));
+        if (command == "icons" && argc == 4) return WriteIcons(argv[2], argv[3]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: %s sets FOLDER | pictures FOLDER WIDTH HEIGHT\n", argv[0]);
+    std::fprintf(stderr, "usage: %s sets FOLDER | pictures FOLDER WIDTH HEIGHT | icons FOLDER NAME\n", argv[0]);
     return 2;
 }

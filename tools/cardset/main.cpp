@@ -15,7 +15,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: velmora-cardset info FILE\n"
+    "usage: velmora-cardset --help | --version\n"
+    "       velmora-cardset info FILE\n"
     "       velmora-cardset extract FILE DIR\n"
     "       velmora-cardset check DIR\n"
 #ifdef VELMORA_CARDSET_CREATE
@@ -26,7 +27,11 @@ constexpr const char* Usage =
     ;
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() == 2 && args[0] == "info") {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << Usage << "See velmora-cardset(1).\n";
+    } else if (args.size() == 1 && (args[0] == "--version" || args[0] == "-v")) {
+        std::cout << "velmora-cardset " VELMORA_VERSION "\n";
+    } else if (args.size() == 2 && args[0] == "info") {
         velmora::PrintCardSetInfo(args[1], std::cout);
     } else if (args.size() == 3 && args[0] == "extract") {
         velmora::ExtractCardSet(args[1], args[2], std::cout);

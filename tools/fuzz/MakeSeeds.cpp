@@ -139,6 +139,7 @@ int main(int argc, char** argv) {
         MakeSettings(MadeFolder(out / "ini"), scratch);
         fuzz::MakeBitmapSeeds(MadeFolder(out / "bmp"));
         fuzz::MakeJpegSeeds(MadeFolder(out / "jpeg"));
+        fuzz::MakeImageSeeds(MadeFolder(out / "image"));
         fs::remove_all(scratch);
     } catch (const std::exception& e) {
         std::cerr << "velmora-fuzz-seeds: " << e.what() << '\n';

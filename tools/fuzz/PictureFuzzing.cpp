@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "FuzzFolder.h"
+#include "cardsets/pictures/CardPictureFile.h"
 #include "cardsets/pictures/PictureFile.h"
 
 namespace velmora::fuzz {
@@ -24,6 +25,16 @@ void ReadFuzzedPicture(const std::string& name, const std::uint8_t* data, std::s
     WriteInput(name, data, size);
     try {
         if (!IsSound(ReadPictureFile(FuzzFolder() / name))) std::abort();
+    } catch (const EPictureError&) {
+    }
+}
+
+void ReadFuzzedCardPicture(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    WriteInput(name, data, size);
+    const CardTarget card{{37, 23}, size > 0 && (data[size - 1] & 1) ? FitMode::Fit : FitMode::Crop, 0x336699};
+    try {
+        const Picture picture = ReadCardPictureFile(FuzzFolder() / name, card);
+        if (!IsSound(picture) || picture.Width != card.Size.Width || picture.Height != card.Size.Height) std::abort();
     } catch (const EPictureError&) {
     }
 }

@@ -1,5 +1,7 @@
 #include "PictureSeeds.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
 #include <QString>
@@ -37,6 +39,23 @@ void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+// The file's bytes after a byte that picks its name (the fuzz-image target's list) and, with 0x80,
+// the read for a card.
+void WriteChosen(const std::filesystem::path& file, std::uint8_t choice, const QByteArray& bytes) {
+    std::vector<std::uint8_t> chosen{choice};
+    chosen.insert(chosen.end(), bytes.begin(), bytes.end());
+    WriteBytes(file, chosen);
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) throw std::runtime_error(std::string("cannot write ") + format + ": " + writer.errorString().toStdString());
+    return bytes;
 }
 
 }  // namespace
@@ -91,6 +110,25 @@ void MakeJpegSeeds(const std::filesystem::path& folder) {
     Save(Gradient(16, 16), folder / "baseline.jpg", "JPG");
     Save(Gradient(24, 9), folder / "progressive.jpg", "JPG", true);
     Save(Gradient(8, 8).convertToFormat(QImage::Format_Grayscale8), folder / "grey.jpg", "JPG");
+}
+
+void MakeImageSeeds(const std::filesystem::path& folder) {
+    QImage clear(6, 4, QImage::Format_ARGB32);
+    clear.fill(qRgba(200, 40, 40, 100));
+    WriteChosen(folder / "picture.png", 0, Encoded(Gradient(7, 5), "PNG"));
+    WriteChosen(folder / "clear-card.png", 0x80, Encoded(clear, "PNG"));
+    // One white pixel: no writer here makes GIF files.
+    const char gif[] = "GIF89a\x01\0\x01\0\x80\0\0\xff\xff\xff\0\0\0,\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;";
+    WriteChosen(folder / "pixel.gif", 1, QByteArray(gif, sizeof gif - 1));
+    WriteChosen(folder / "picture.webp", 2, Encoded(Gradient(8, 6), "WEBP"));
+    WriteChosen(folder / "picture.tif", 0x83, Encoded(Gradient(5, 9), "TIFF"));
+    WriteChosen(folder / "picture.ppm", 4, Encoded(Gradient(4, 3), "PPM"));
+    WriteChosen(folder / "grey.pgm", 5, Encoded(Gradient(3, 3).convertToFormat(QImage::Format_Grayscale8), "PGM"));
+    WriteChosen(folder / "drawing.svg", 0x86,
+                "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
+                "<rect width='40' height='20' fill='#2060a0'/><circle cx='20' cy='10' r='8' fill='red'/>"
+                "<text x='2' y='18' font-size='6'>A</text></svg>");
+    WriteChosen(folder / "picture.xpm", 7, Encoded(Gradient(3, 2).convertToFormat(QImage::Format_Indexed8), "XPM"));
 }
 
 }  // namespace velmora::fuzz
