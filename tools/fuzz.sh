@@ -23,11 +23,16 @@ targets=(
   "fuzz-jpeg            jpeg            8192  "
   "fuzz-image           image           8192  "
 )
+# Run only when named: Qt's image plugins keep memory across inputs, so this target outgrows the
+# 256 MB limit within seconds and would report that growth as a failure.
+on_request_only=" fuzz-image "
 
 chosen=()
 for entry in "${targets[@]}"; do
   read -r name _ <<<"$entry"
-  if [ $# -eq 0 ] || [[ " $* " == *" $name "* ]]; then chosen+=("$entry"); fi
+  if { [ $# -eq 0 ] && [[ "$on_request_only" != *" $name "* ]]; } || [[ " $* " == *" $name "* ]]; then
+    chosen+=("$entry")
+  fi
 done
 if [ ${#chosen[@]} -eq 0 ]; then
   echo "fuzz.sh: no such target: $*" >&2

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liblz4-dev libzstd-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils openbox
   fonts-dejavu-core
   desktop-file-utils appstream libxml2-utils man-db lintian librsvg2-bin dpkg-dev
 )

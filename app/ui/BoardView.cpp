@@ -12,6 +12,17 @@ void Call(const BoardView::MouseHandler& handler, const QMouseEvent* event) {
 
 }  // namespace
 
+BoardKey ToBoardKey(int key) {
+    switch (key) {
+        case Qt::Key_Left: return BoardKey::Left;
+        case Qt::Key_Right: return BoardKey::Right;
+        case Qt::Key_Down: return BoardKey::Down;
+        case Qt::Key_Up: return BoardKey::Up;
+        case Qt::Key_Space: return BoardKey::Space;
+        default: return BoardKey::Other;
+    }
+}
+
 BoardView::BoardView(const QImage& buffer, QWidget* parent) : QWidget(parent), buffer_(buffer) {
     setObjectName("PaintBox1");
     setMouseTracking(true);  // moves without a button light the card under the pointer
@@ -20,7 +31,14 @@ BoardView::BoardView(const QImage& buffer, QWidget* parent) : QWidget(parent), b
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, buffer_);
+    if (ratio_ == 1) {
+        painter.drawImage(0, 0, buffer_);
+        return;
+    }
+    // The buffer holds device pixels: at the screen's ratio one buffer pixel is one pixel of the screen.
+    const QRectF shown(0, 0, buffer_.width() / ratio_, buffer_.height() / ratio_);
+    if (shown.width() < width() || shown.height() < height()) painter.fillRect(rect(), Qt::black);
+    painter.drawImage(shown, buffer_, QRectF(buffer_.rect()));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) { Call(onMouseDown, event); }

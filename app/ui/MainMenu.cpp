@@ -49,6 +49,23 @@ void AddEditMenu(QMenuBar& bar, MainMenu& m) {
     m.CurrentVelmoraSetInfo1 = Item(m.edit, "CurrentVelmoraSetInfo1", "Current Velmora Set &Info");
 }
 
+void AddViewItems(MainMenu& m) {
+    m.Zoom1 = m.options->addMenu("&Zoom");
+    m.Zoom1->setObjectName("Zoom1");
+    m.Zoom1->menuAction()->setObjectName("Zoom1Item");
+    m.zoomGroup = new QActionGroup(m.Zoom1);
+    m.zoomGroup->setExclusive(true);
+    const char* const names[] = {"Zoom100", "Zoom150", "Zoom200", "Zoom300", "FitToWindow1"};
+    const char* const captions[] = {"100 %", "150 %", "200 %", "300 %", "&Fit to Window"};
+    for (std::size_t i = 0; i < m.zooms.size(); ++i) {
+        m.zooms[i] = Item(m.Zoom1, names[i], captions[i]);
+        m.zooms[i]->setCheckable(true);
+        m.zoomGroup->addAction(m.zooms[i]);
+    }
+    m.FullScreen1 = Item(m.options, "FullScreen1", "&Full Screen", Qt::Key_F11);
+    m.FullScreen1->setCheckable(true);
+}
+
 void AddOptionsMenu(QMenuBar& bar, MainMenu& m) {
     m.options = TopMenu(bar, "Options1", "&Options");
     m.Delay1 = m.options->addMenu("Card Flip Delay");
@@ -65,6 +82,8 @@ void AddOptionsMenu(QMenuBar& bar, MainMenu& m) {
     }
     m.Sound1 = Item(m.options, "Sound1", "&Sound On/Off", QKeySequence(Qt::CTRL | Qt::Key_S));
     m.Sound1->setCheckable(true);
+    m.options->addSeparator();
+    AddViewItems(m);
     m.options->addSeparator();
     m.CardSetCheck1 = Item(m.options, "CardSetCheck1", "&Card Set Check");
 }

@@ -35,6 +35,11 @@ struct MainMenu {
     std::array<QAction*, 5> delays;
     QActionGroup* delayGroup;
     QAction* Sound1;
+    QMenu* Zoom1;
+    // "100 %", "150 %", "200 %", "300 %", "&Fit to Window", in the order of Zoom.
+    std::array<QAction*, 5> zooms;
+    QActionGroup* zoomGroup;
+    QAction* FullScreen1;
     QAction* CardSetCheck1;
 
     QAction* Contents1;

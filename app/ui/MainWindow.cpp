@@ -5,25 +5,29 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 #include <utility>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/CardSetFileType.h"
-#include "widgets/AnsiText.h"
-#include "widgets/Artwork.h"
+#include "app/ViewSettings.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/ExitUnit.h"
 #include "app/ui/FileTypeRegistration.h"
-#include "widgets/HelpWindow.h"
 #include "app/ui/InitUnit.h"
 #include "app/ui/Sound.h"
+#include "app/ui/ZoomControl.h"
+#include "app/ui/ZoomedClient.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/FileNames.h"
 #include "cardsets/pictures/PictureImage.h"
 #include "engine/ui/GameOver.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Artwork.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/DialogZoom.h"
+#include "widgets/HelpWindow.h"
 #include "widgets/Links.h"
 #include "widgets/Messages.h"
 #include "widgets/Modal.h"
@@ -38,17 +42,6 @@ const char* const kLowColourWarning =
 template <typename Handler>
 void OnTriggered(QAction* action, QWidget* window, Handler handler) {
     QObject::connect(action, &QAction::triggered, window, [window, handler] { RunGuarded(window, handler); });
-}
-
-BoardKey ToBoardKey(int key) {
-    switch (key) {
-        case Qt::Key_Left: return BoardKey::Left;
-        case Qt::Key_Right: return BoardKey::Right;
-        case Qt::Key_Down: return BoardKey::Down;
-        case Qt::Key_Up: return BoardKey::Up;
-        case Qt::Key_Space: return BoardKey::Space;
-        default: return BoardKey::Other;
-    }
 }
 
 // Sorts the players list by the score column read as a number, larger first.
@@ -95,8 +88,10 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, locations_.CardSets, locations_.SettingsFolder,
                                                     settings_.LastSet);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
+    zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
+    zoom_->FollowDialogs();
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
-    CentreOnScreen();
+    zoom_->Restore(ViewSettings::Read(locations_.SettingsFolder));
     // An error on the way stops the remaining start-up steps, not the program.
     RunGuarded(this, [this] { FormCreate(); });
 }
@@ -134,9 +129,15 @@ void MainWindow::ConnectMenu() {
 }
 
 void MainWindow::ConnectBoardInput() {
-    paintBox_->onMouseDown = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseDown(p.x(), p.y()); }); };
-    paintBox_->onMouseMove = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseMove(p.x(), p.y()); }); };
-    paintBox_->onMouseUp = [this](QPoint p) { RunGuarded(this, [&] { game_.MouseUp(p.x(), p.y()); }); };
+    // The board area's pixels are the zoomed board's: the game hit-tests on the 100 % board.
+    const auto onBoard = [this](void (Game::*handler)(int, int)) {
+        return [this, handler](QPoint p) {
+            RunGuarded(this, [&] { p = zoom_->ToBoard(p); (game_.*handler)(p.x(), p.y()); });
+        };
+    };
+    paintBox_->onMouseDown = onBoard(&Game::MouseDown);
+    paintBox_->onMouseMove = onBoard(&Game::MouseMove);
+    paintBox_->onMouseUp = onBoard(&Game::MouseUp);
     connect(timer1_, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { game_.Timer1Timer(); }); });
 }
 
@@ -168,7 +169,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    CentreOnScreen();
+    // The menu bar has its real height now; a move to a screen of another pixel ratio draws anew.
+    zoom_->PlaceOnScreen();
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, [this] { zoom_->Relayout(); });
     // After the window is on the screen, as the splash is shown over it.
     QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormShow(); }); });
 }
@@ -192,7 +196,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The settings are written before the question, so they are kept even when the user stays.
     // A settings file that cannot be written is reported and costs the settings only: the program
     // must still close, or the user has no way out but to kill it.
-    RunGuarded(this, [this] { settings_.Write(locations_.SettingsFolder); });
+    RunGuarded(this, [this] {
+        settings_.Write(locations_.SettingsFolder);
+        zoom_->Current().Write(locations_.SettingsFolder);
+    });
     if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
     else

@@ -35,6 +35,8 @@ class SoundPlayer;
 class GameOver;
 class TExitForm;
 class TInitScreen;
+class ZoomControl;
+class ZoomedClient;
 
 // The main window: the board, the players list, the status bar and the menu. It draws and
 // forwards input; the game itself decides everything.
@@ -55,6 +57,7 @@ public:
     // The New Game dialog records the set and format of the game it starts here.
     Settings& settings() { return settings_; }
     const MainMenu& menu() const { return menu_; }
+    ZoomControl& zoom() { return *zoom_; }
     Game& game() { return game_; }
     PlayerLibrary& library() { return library_; }
     const QImage& BoardBuffer() const { return painter_.Buffer(); }
@@ -104,10 +107,8 @@ protected:
 
 private:
     void BuildLayout();
-    void BuildSidePanel(QWidget* client);
     void ConnectMenu();
     void ConnectBoardInput();
-    void CentreOnScreen();
     void FormCreate();
     void FormShow();
     void ReadSettings();
@@ -132,6 +133,8 @@ private:
     BoardPainter painter_;
     MainMenu menu_{};
 
+    ZoomedClient* client_ = nullptr;
+    ZoomControl* zoom_ = nullptr;
     BoardView* paintBox_ = nullptr;
     QTreeWidget* listView_ = nullptr;
     QLabel* logo_ = nullptr;

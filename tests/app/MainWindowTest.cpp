@@ -102,7 +102,9 @@ TEST_F(MainWindowTest, MenusHoldEveryItemWithCaptionShortcutAndSeparators) {
     EXPECT_EQ(Captions(w.menu().edit),
               QStringList({"&Add New Player", "&Delete Player", "-", "Add Pass&word", "Chan&ge/Delete Password",
                            "-", "&Create New Velmora Set", "-", "&View Velmora Set", "Current Velmora Set &Info"}));
-    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Card Set Check"}));
+    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Zoom", "&Full Screen",
+                                                       "-", "&Card Set Check"}));
+    EXPECT_EQ(Captions(w.menu().Zoom1), QStringList({"100 %", "150 %", "200 %", "300 %", "&Fit to Window"}));
     EXPECT_EQ(Captions(w.menu().Delay1),
               QStringList({"&1. Shortest", "&2. Short", "&3. Normal", "&4. Long", "&5. Longest"}));
     EXPECT_EQ(Captions(w.menu().help),
@@ -115,6 +117,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemWithCaptionShortcutAndSeparators) {
         {"EndGame1", "&End Game", Qt::Key_F4},    {"Seebestplayers1", "&Scoreboard", Qt::Key_F6},
         {"Exit1", "E&xit", QKeySequence("Ctrl+X")}, {"Sound1", "&Sound On/Off", QKeySequence("Ctrl+S")},
         {"Contents1", "&Contents", Qt::Key_F1},   {"CardSetCheck1", "&Card Set Check", {}},
+        {"FullScreen1", "&Full Screen", Qt::Key_F11},
     };
     for (const Entry& e : shortcuts) {
         QAction* action = Action(e.name);

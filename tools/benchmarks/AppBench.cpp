@@ -14,6 +14,7 @@
 
 #include "app/CardSetFileType.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/ZoomControl.h"
 #include "tools/cardart/ShippedSets.h"
 #include "tools/support/TempFolder.h"
 #include "widgets/Modal.h"
@@ -101,6 +102,33 @@ void BM_DrawFanaticBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawFanaticBoard)->Unit(benchmark::kMillisecond);
+
+// One frame of the blink at a zoom: the board composed at the zoomed size and painted on the
+// window's backing store. Full screen on a 1920 x 1080 screen is a window of that size fitted.
+void DrawZoomedFanaticBoard(benchmark::State& state, velmora::Zoom zoom, QSize window) {
+    FanaticSetUp setUp;
+    setUp.window.show();
+    QApplication::processEvents();
+    if (window.isValid()) setUp.window.resize(window);
+    setUp.window.zoom().Choose(zoom);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    setUp.LoadDefaultSet();
+    setUp.window.game().StartGame();
+    auto* board = setUp.window.findChild<QWidget*>("PaintBox1");
+    setUp.window.DrawBoard();
+    for (auto _ : state) {
+        setUp.window.DrawBoard();
+        board->repaint();
+        benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
+    }
+    state.SetLabel(std::to_string(setUp.window.BoardBuffer().width()) + "x" +
+                   std::to_string(setUp.window.BoardBuffer().height()));
+    setUp.window.hide();
+}
+BENCHMARK_CAPTURE(DrawZoomedFanaticBoard, 100, velmora::Zoom::Percent100, QSize())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawZoomedFanaticBoard, 200, velmora::Zoom::Percent200, QSize())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawZoomedFanaticBoard, fullscreen1920x1080, velmora::Zoom::Fit, QSize(1920, 1080))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
