@@ -1,11 +1,11 @@
 #include "cardsets/ui/CardSetWindows.h"
 
-#include "app/ui/Modal.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/Preview.h"
 #include "cardsets/ui/SelectSet.h"
 #include "cardsets/ui/SetInfo.h"
 #include "cardsets/ui/Wait.h"
+#include "widgets/Modal.h"
 
 namespace velmora {
 

@@ -15,17 +15,17 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/PictureFile.h"
+#include "cardsets/pictures/PictureImage.h"
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/PathText.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Messages.h"
 
 namespace velmora {
 

@@ -6,10 +6,10 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "app/PictureFitSettings.h"
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/pictures/CardPictureFile.h"
+#include "settings/PictureFitSettings.h"
 
 class QCheckBox;
 class QComboBox;

@@ -14,12 +14,12 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
 #include "cardsets/ByteReader.h"
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/NewSet.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/Artwork.h"
+#include "widgets/DetailParts.h"
+#include "widgets/HelpWindow.h"
 
 namespace velmora {
 

@@ -15,8 +15,9 @@
 #include "app/CardSetFileType.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomControl.h"
-#include "app/ui/Modal.h"
 #include "tools/cardart/ShippedSets.h"
+#include "tools/support/TempFolder.h"
+#include "widgets/Modal.h"
 
 namespace {
 
@@ -28,12 +29,11 @@ public:
 
 struct Folder {
     Folder() {
-        path = std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path / "data");
         setenv("XDG_DATA_HOME", (path / "data").c_str(), 1);
     }
-    ~Folder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
+    velmora::testing::TempFolder scratch{"velmora-bench"};
+    std::filesystem::path path = scratch.Path();
 };
 
 // Milliseconds since this process started, from its start time in /proc.

@@ -9,7 +9,7 @@
 #include "cardsets/CardSetFormats.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "text/Windows1252.h"
 
 #include <array>
 #include <cstdint>
@@ -27,13 +27,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-std::optional<char> EncodeChar(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (std::size_t i = 0; i < HighControlRange.size(); ++i)
-        if (HighControlRange[i] == c) return static_cast<char>(0x80 + i);
-    return std::nullopt;
-}
-
 // The code point starting at text[at], advancing at past it; nothing for a malformed sequence.
 std::optional<char32_t> DecodeUtf8(const std::string& text, std::size_t& at) {
     const auto lead = static_cast<std::uint8_t>(text[at++]);
@@ -51,12 +44,24 @@ std::optional<char32_t> DecodeUtf8(const std::string& text, std::size_t& at) {
 
 }  // namespace
 
+char32_t Windows1252CodePoint(char byte) {
+    const auto b = static_cast<std::uint8_t>(byte);
+    return b >= 0x80 && b < 0xA0 ? HighControlRange[b - 0x80] : char32_t{b};
+}
+
+std::optional<char> Windows1252Byte(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<char>(codePoint);
+    for (std::size_t i = 0; i < HighControlRange.size(); ++i)
+        if (HighControlRange[i] == codePoint) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 std::optional<std::string> Utf8ToWindows1252(const std::string& text) {
     std::string out;
     for (std::size_t at = 0; at < text.size();) {
         const std::optional<char32_t> c = DecodeUtf8(text, at);
         if (!c) return std::nullopt;
-        const std::optional<char> byte = EncodeChar(*c);
+        const std::optional<char> byte = Windows1252Byte(*c);
         if (!byte) return std::nullopt;
         out += *byte;
     }
@@ -66,10 +71,7 @@ std::optional<std::string> Utf8ToWindows1252(const std::string& text) {
 std::string Windows1252ToUtf8(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (const char byte : text) {
-        const auto b = static_cast<std::uint8_t>(byte);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? HighControlRange[b - 0x80] : char32_t{b});
-    }
+    for (const char byte : text) AppendUtf8(out, Windows1252CodePoint(byte));
     return out;
 }
 

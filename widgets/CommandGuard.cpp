@@ -1,10 +1,10 @@
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 
 #include <QPushButton>
 #include <exception>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Messages.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Messages.h"
 
 namespace velmora {
 namespace {

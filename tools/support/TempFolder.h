@@ -1,11 +1,15 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under the system's temporary folder, removed with everything in it at the end:
+// the one scratch folder of the tests, the fuzz targets and the benchmarks.
 
 #include <unistd.h>
+
+#include <cstdint>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -14,8 +18,9 @@ namespace velmora::testing {
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    // The folder's name starts with prefix, so that a folder left by a killed run says whose it is.
+    explicit TempFolder(const std::string& prefix = "velmora-test") {
+        std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a test folder");
         path_ = pattern;
     }

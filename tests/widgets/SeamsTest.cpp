@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
 #include "tests/support/ScriptedMessages.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
 
 using namespace velmora;
 

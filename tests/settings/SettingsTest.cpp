@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "app/IniFile.h"
-#include "app/Settings.h"
-#include "tests/support/TempFolder.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "tools/support/TempFolder.h"
 
 using namespace velmora;
 

@@ -1,6 +1,7 @@
 #pragma once
-// The four board formats. The index is also the position in the New Game dialog's size list and
-// the stored LastFormat setting.
+// The four board formats, the one table the game, the card sets and the wizard all go by. The index
+// is also the position in the New Game dialog's and the wizard's lists and the stored LastFormat
+// setting.
 
 #include <array>
 
@@ -10,12 +11,12 @@ inline constexpr int BoardAreaWidth = 540;
 inline constexpr int BoardAreaHeight = 374;
 
 struct TFormat {
-    const char* Name;
+    const char* Name;  // as the windows show it
     int Cols;
     int Rows;
     int Pairs;
-    int ImageCount;  // card back + faces a card set must hold
-    int MaxCardWidth;
+    int CardCount;  // card back plus one face per pair: what a card set must hold
+    int MaxCardWidth;  // the board area divided by columns and rows
     int MaxCardHeight;
 };
 

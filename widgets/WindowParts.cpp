@@ -1,13 +1,12 @@
-#include "players/ui/WindowParts.h"
+#include "widgets/WindowParts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "players/PlayerRecord.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
 
 namespace velmora {
 
@@ -24,10 +23,10 @@ QLabel* MakeLabel(QWidget* window, const char* objectName, const QString& text) 
     return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret) {
+QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret, int maxLength) {
     auto* box = new QLineEdit(window);
     box->setObjectName(objectName);
-    box->setMaxLength(MaxNameLength);
+    box->setMaxLength(maxLength);
     if (secret) {
         box->setEchoMode(QLineEdit::Password);
         box->setStyleSheet("lineedit-password-character: 42");

@@ -1,4 +1,4 @@
-#include "app/ui/HelpWindow.h"
+#include "widgets/HelpWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/ui/Links.h"
+#include "widgets/Links.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/DetailParts.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the players windows are built from: named buttons whose commands run guarded,
+// Small pieces dialogs are built from: named buttons whose commands run guarded,
 // labels, password boxes, and text that must be stored as Windows-1252.
 
 #include <QString>
@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/ui/CommandGuard.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpHook.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,8 +21,8 @@ namespace velmora {
 QPushButton* MakeHelpButton(QWidget* window, const char* objectName, const QString& caption, const HelpHook& help,
                             const char* topic);
 QLabel* MakeLabel(QWidget* window, const char* objectName, const QString& text);
-// A text box of at most 60 characters; with secret, its characters show as "*".
-QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret);
+// A text box of at most maxLength characters; with secret, its characters show as "*".
+QLineEdit* MakeTextBox(QWidget* window, const char* objectName, bool secret, int maxLength);
 
 // The box's text as Windows-1252 bytes. A character those cannot hold is refused with an error
 // box naming what the box is for ("name", "password"), and the box gets the focus.

@@ -1,4 +1,4 @@
-#include "app/ui/Messages.h"
+#include "widgets/Messages.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "app/ui/DialogZoom.h"
+#include "widgets/DialogZoom.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/ui/Modal.h"
+#include "widgets/Modal.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "app/ui/PictureImage.h"
+#include "cardsets/pictures/PictureImage.h"
 
 
 namespace velmora {

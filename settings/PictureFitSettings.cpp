@@ -1,7 +1,7 @@
-#include "app/PictureFitSettings.h"
+#include "settings/PictureFitSettings.h"
 
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 namespace velmora {
 

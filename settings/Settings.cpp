@@ -1,8 +1,8 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 
 namespace velmora {
 

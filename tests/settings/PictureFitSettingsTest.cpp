@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/PictureFitSettings.h"
-#include "app/Settings.h"
-#include "tests/support/TempFolder.h"
+#include "settings/PictureFitSettings.h"
+#include "settings/Settings.h"
+#include "tools/support/TempFolder.h"
 
 using namespace velmora;
 using velmora::testing::ReadText;

@@ -1,4 +1,4 @@
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 
 #include <QFont>
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 
 class QGroupBox;
 class QLabel;
