@@ -10,11 +10,12 @@ unsigned LzhCodeTable::GetLongSymbol(LzhBitReader& reader, LzhHuffman& huffman, 
     std::copy_n(entry.path, Bits, path);
     unsigned length = Bits;
     unsigned k = entry.next;
-    while (k < LzhHuffman::Leaf) {
-        const unsigned slot = k + reader.Bit();
+    reader.TakeWhile([&](unsigned bit) {
+        const unsigned slot = k + bit;
         path[length++] = static_cast<std::uint16_t>(slot);
         k = huffman.Child(slot);
-    }
+        return k < LzhHuffman::Leaf;
+    });
     huffman.CountAlong(path, length);
     return k - LzhHuffman::Leaf;
 }
