@@ -50,25 +50,6 @@ public:
         return static_cast<unsigned>(buffer_ >> held_) & 1u;
     }
 
-    // Takes bits one at a time, as Bit does, while step(bit) returns true. The bits held beyond the
-    // 9 that Bit keeps are taken from a copy in registers, so a long code costs no store per bit.
-    template <class Step>
-    void TakeWhile(Step step) {
-        for (;;) {
-            if (held_ < 9) TopUp(9);
-            const std::uint64_t buffer = buffer_;
-            unsigned held = held_;
-            while (held >= 9) {
-                --held;
-                if (!step(static_cast<unsigned>(buffer >> held) & 1u)) {
-                    held_ = held;
-                    return;
-                }
-            }
-            held_ = held;
-        }
-    }
-
     // The next count bits (up to 9) as a number, without taking them.
     unsigned Peek(unsigned count) {
         if (held_ < 9) TopUp(9);

@@ -10,12 +10,11 @@ unsigned LzhCodeTable::GetLongSymbol(LzhBitReader& reader, LzhHuffman& huffman, 
     std::copy_n(entry.path, Bits, path);
     unsigned length = Bits;
     unsigned k = entry.next;
-    reader.TakeWhile([&](unsigned bit) {
-        const unsigned slot = k + bit;
+    while (k < LzhHuffman::Leaf) {
+        const unsigned slot = k + reader.Bit();
         path[length++] = static_cast<std::uint16_t>(slot);
         k = huffman.Child(slot);
-        return k < LzhHuffman::Leaf;
-    });
+    }
     huffman.CountAlong(path, length);
     return k - LzhHuffman::Leaf;
 }

@@ -1,11 +1,6 @@
 #include "compression/LzhHuffman.h"
 
 #include <algorithm>
-#include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace velmora {
 
@@ -20,7 +15,7 @@ void LzhHuffman::Reset() {
         child_[j] = static_cast<std::uint16_t>(i);
         parent_[i] = parent_[i + 1] = static_cast<std::uint16_t>(j);
     }
-    std::fill(weight_ + Slots, weight_ + Slots + WeightPad, std::uint16_t{0xFFFF});
+    weight_[Slots] = 0xFFFF;
     parent_[Root] = 0;
     changedCount_ = ChangedCapacity + 1;
 }
@@ -48,24 +43,7 @@ void LzhHuffman::Exchange(unsigned k, unsigned l) {
 // weighs less, and the slot it lands in is returned.
 unsigned LzhHuffman::MoveUp(unsigned k, unsigned w) {
     unsigned l = k + 1;
-#if defined(__SSE2__)
-    // The weights are in order, so those below w are a run from l + 1 on: eight at a time, found
-    // from a mask rather than a branch per slot, whose exit mispredicts as the run's length varies.
-    // The bias makes the signed comparison an unsigned one.
-    const __m128i bias = _mm_set1_epi16(static_cast<short>(0x8000));
-    const __m128i limit = _mm_set1_epi16(static_cast<short>(w ^ 0x8000u));
-    for (;;) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weight_ + l + 1));
-        const auto below = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi16(_mm_xor_si128(block, bias), limit)));
-        if (below != 0xFFFFu) {
-            l += static_cast<unsigned>(std::countr_one(below)) / 2;
-            break;
-        }
-        l += 8;
-    }
-#else
     while (weight_[l + 1] < w) ++l;
-#endif
     weight_[k] = weight_[l];
     weight_[l] = static_cast<std::uint16_t>(w);
     Exchange(k, l);

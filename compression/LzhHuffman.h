@@ -66,10 +66,7 @@ private:
     void Exchange(unsigned k, unsigned l);
     void Adopt(unsigned children, unsigned slot);
 
-    // Entry Slots is a sentinel above every weight; the ones after it let the scan for a slot's new
-    // place read whole blocks of weights.
-    static constexpr unsigned WeightPad = 8;
-    std::uint16_t weight_[Slots + WeightPad];
+    std::uint16_t weight_[Slots + 1];      // the last entry is a sentinel above every weight
     std::uint16_t child_[Slots];
     std::uint16_t parent_[Slots + Symbols];  // slots' parents, then the slot of each symbol's leaf
     void NoteChanged(unsigned slot) {
