@@ -68,11 +68,11 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpContext(this, 109);
     BuildButtons();
-    pages_->addTab(BuildSizePage(), "Step 1: Size");
-    pages_->addTab(BuildBackgroundPage(), "Step 2: Background");
-    pages_->addTab(BuildCardsPage(), "Step 3: Cards");
-    pages_->addTab(BuildInfoPage(), "Step 4: Info");
-    pages_->addTab(BuildFinishPage(), "Step 5: Finish");
+    BuildSizePage();
+    BuildBackgroundPage();
+    BuildCardsPage();
+    BuildInfoPage();
+    BuildFinishPage();
     FormShow();
 }
 

@@ -51,11 +51,11 @@ protected:
 
 private:
     void BuildButtons();
-    QWidget* BuildSizePage();
-    QWidget* BuildBackgroundPage();
-    QWidget* BuildCardsPage();
-    QWidget* BuildInfoPage();
-    QWidget* BuildFinishPage();
+    void BuildSizePage();
+    void BuildBackgroundPage();
+    void BuildCardsPage();
+    void BuildInfoPage();
+    void BuildFinishPage();
 
     void FormShow();
     void FormatChanged(int index);
