@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/LanguageSetting.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
+#include "settings/LanguageSetting.h"
 #include "app/ui/Language.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OpenCardSet.h"
 #include "app/ui/ScriptedGame.h"
 #include "app/ui/SystemLocations.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Links.h"
-#include "app/ui/Translation.h"
+#include "widgets/Artwork.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Links.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Translation.h"
+#include "widgets/Artwork.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/LanguageSetting.h"
+#include "settings/LanguageSetting.h"
 #include "app/ui/Language.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 #include "app/ui/ZoomedClient.h"
 
 namespace velmora {

@@ -4,9 +4,9 @@
 
 #include "app/CardSetImport.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Messages.h"
+#include "widgets/Messages.h"
 #include "cardsets/CardSetReader.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 

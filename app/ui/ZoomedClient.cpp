@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 #include <cmath>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 #include "app/ui/BoardView.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 
 #include "cardsets/pictures/CardPictureFile.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 

@@ -15,18 +15,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/PictureFile.h"
+#include "cardsets/pictures/PictureImage.h"
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/PathText.h"
-#include "app/ui/Translation.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Messages.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 
@@ -67,18 +67,11 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpContext(this, 109);
     BuildButtons();
-    const std::pair<QWidget*, Tr> tabs[] = {
-        {BuildSizePage(), VELMORA_TR("NewCardSet", "Step 1: Size")},
-        {BuildBackgroundPage(), VELMORA_TR("NewCardSet", "Step 2: Background")},
-        {BuildCardsPage(), VELMORA_TR("NewCardSet", "Step 3: Cards")},
-        {BuildInfoPage(), VELMORA_TR("NewCardSet", "Step 4: Info")},
-        {BuildFinishPage(), VELMORA_TR("NewCardSet", "Step 5: Finish")},
-    };
-    // A tab's caption is its page's title, so that it follows the language with the page.
-    for (const auto& [page, caption] : tabs) {
-        SetText(page, "windowTitle", caption);
-        pages_->addTab(page, page->windowTitle());
-    }
+    BuildSizePage();
+    BuildBackgroundPage();
+    BuildCardsPage();
+    BuildInfoPage();
+    BuildFinishPage();
     FormShow();
 }
 

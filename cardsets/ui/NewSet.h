@@ -7,10 +7,10 @@
 #include <array>
 #include <filesystem>
 
-#include "app/PictureFitSettings.h"
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/pictures/CardPictureFile.h"
+#include "settings/PictureFitSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -53,13 +53,13 @@ protected:
 
 private:
     void BuildButtons();
-    QWidget* BuildSizePage();
-    QWidget* BuildBackgroundPage();
-    QWidget* BuildCardsPage();
+    void BuildSizePage();
+    void BuildBackgroundPage();
+    void BuildCardsPage();
     // The card buttons as wide as their captions in the language shown.
     void PlaceCardButtons();
-    QWidget* BuildInfoPage();
-    QWidget* BuildFinishPage();
+    void BuildInfoPage();
+    void BuildFinishPage();
 
     void FormShow();
     void FormatChanged(int index);

@@ -15,14 +15,14 @@
 #include <QScrollArea>
 #include <QUrl>
 
-#include "app/ui/CommandGuard.h"
 #include "cardsets/FileNames.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
-#include "cardsets/ui/WindowParts.h"
-#include "app/ui/Translation.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DetailParts.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Translation.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -1,5 +1,5 @@
 #include "cardsets/ui/Wait.h"
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 
 #include <QApplication>
 #include <QGuiApplication>

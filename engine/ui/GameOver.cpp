@@ -10,8 +10,8 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/Translation.h"
+#include "widgets/Artwork.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 

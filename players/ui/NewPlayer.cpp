@@ -11,12 +11,13 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "players/NewPlayerCheck.h"
-#include "players/ui/WindowParts.h"
-#include "app/ui/Translation.h"
+#include "players/PlayerRecord.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 
@@ -24,15 +25,15 @@ NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : Q
     setObjectName("TForm4");
     SetText(this, "windowTitle", VELMORA_TR("NewPlayer", "Add New Player - Velmora"));
 
-    nameBox_ = MakeTextBox(this, "Edit1", false);
+    nameBox_ = MakeTextBox(this, "Edit1", false, MaxNameLength);
     QLabel* nameLabel = MakeLabel(this, "Label1", VELMORA_TR("NewPlayer", "&Name"));
     nameLabel->setBuddy(nameBox_);
     protectedBox_ = WithText(new QCheckBox(this), VELMORA_TR("NewPlayer", "Password protected player"));
     protectedBox_->setObjectName("CheckBox1");
-    passwordBox_ = MakeTextBox(this, "Edit2", true);
+    passwordBox_ = MakeTextBox(this, "Edit2", true, MaxNameLength);
     passwordLabel_ = MakeLabel(this, "Label2", VELMORA_TR("NewPlayer", "&Password"));
     passwordLabel_->setBuddy(passwordBox_);
-    confirmBox_ = MakeTextBox(this, "Edit3", true);
+    confirmBox_ = MakeTextBox(this, "Edit3", true, MaxNameLength);
     confirmLabel_ = MakeLabel(this, "Label3", VELMORA_TR("NewPlayer", "Con&firm"));
     confirmLabel_->setBuddy(confirmBox_);
 

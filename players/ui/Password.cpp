@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Modal.h"
 #include "players/PlayerPasswords.h"
-#include "players/ui/WindowParts.h"
-#include "app/ui/Translation.h"
+#include "players/PlayerRecord.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 
@@ -18,7 +19,7 @@ Password::Password(HelpHook help, QWidget* parent) : QDialog(parent) {
     setObjectName("TForm5");
     setWindowTitle(Translated(StandardTitle));
     label_ = MakeLabel(this, "Label1", Translated(StandardLabel));
-    passwordBox_ = MakeTextBox(this, "Edit1", true);
+    passwordBox_ = MakeTextBox(this, "Edit1", true, MaxNameLength);
     QPushButton* ok = MakeButton(this, "BitBtn1", VELMORA_TR("Password", "&OK"), [this] { accept(); });
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, "BitBtn2", VELMORA_TR("Password", "&Cancel"), [this] { reject(); });

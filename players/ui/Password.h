@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "players/PlayerRecord.h"
-#include "players/ui/HelpHook.h"
-#include "app/ui/Translation.h"
+#include "widgets/HelpHook.h"
+#include "widgets/Translation.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Modal.h"
 #include "engine/Game.h"
 #include "players/PlayerStatistics.h"
-#include "players/ui/WindowParts.h"
-#include "app/ui/Translation.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <QDialog>
 
-#include "app/ui/Translation.h"
+#include "widgets/Translation.h"
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QGridLayout;
 class QLabel;

@@ -11,7 +11,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
-#include "app/LanguageSetting.h"
+#include "settings/LanguageSetting.h"
 #include "engine/GameTexts.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
