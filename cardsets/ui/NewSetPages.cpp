@@ -260,13 +260,21 @@ void NewSet::BuildFinishPage() {
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
 }
 
+// The buttons are measured as the page's style sheet draws them, so long captions may overfill
+// the row: its gaps narrow first, then its three buttons share what is still missing, so that the
+// last stays inside its group.
 void NewSet::PlaceCardButtons() {
+    std::array<int, 4> widths{};
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(75, cardButtons_[i]->sizeHint().width());
+    const int room = cardButtons_[0]->parentWidget()->width() - 2 * 8 - widths[0] - widths[1] - widths[2];
+    const int gap = std::clamp(room / 2, 1, 7);
+    const int missing = std::max(0, 2 * gap - room);
+    for (std::size_t i = 0; i < 3; ++i) widths[i] -= (missing + 2) / 3;
     int left = 8;
     for (std::size_t i = 0; i < cardButtons_.size(); ++i) {
-        const int width = std::max(75, cardButtons_[i]->sizeHint().width());
         if (i == 3) left = 8;
-        cardButtons_[i]->setGeometry(left, i == 3 ? 245 : 214, width, 25);
-        left += width + 7;
+        cardButtons_[i]->setGeometry(left, i == 3 ? 245 : 214, widths[i], 25);
+        left += widths[i] + gap;
     }
 }
 
