@@ -40,6 +40,7 @@ struct MainMenu {
     std::array<QAction*, 5> zooms;
     QActionGroup* zoomGroup;
     QAction* FullScreen1;
+    QAction* HighContrast1;
     QAction* CardSetCheck1;
 
     QAction* Contents1;

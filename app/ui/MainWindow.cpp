@@ -14,6 +14,8 @@
 #include "app/ViewSettings.h"
 #include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
+#include "app/ui/BoardAccessible.h"
+#include "app/ui/BoardDescription.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/CommandGuard.h"
 #include "app/ui/ExitUnit.h"
@@ -64,7 +66,9 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
       library_(locations_.LibraryFolder),
       records_(library_),
       game_(*this, records_, clock_),
-      painter_(artwork::kBoardSize) {
+      painter_(artwork::kBoardSize),
+      canvas_(painter_, game_, [this](int col, int row) { return CellRect(col, row); }) {
+    InstallBoardAccessibility();
     setObjectName("TForm1");
     setWindowTitle("Velmora");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -103,6 +107,7 @@ void MainWindow::ConnectMenu() {
             game_.SetFlipDelay(settings_.FlipDelay);
         });
     OnTriggered(menu_.Sound1, this, [this] { settings_.SoundOn = menu_.Sound1->isChecked(); });
+    OnTriggered(menu_.HighContrast1, this, [this] { SetHighContrast(menu_.HighContrast1->isChecked()); });
     OnTriggered(menu_.New1, this, [this] { players_->New1Click(); });
     OnTriggered(menu_.Seebestplayers1, this, [this] { players_->Seebestplayers1Click(); });
     OnTriggered(menu_.AddNewPlayer1, this, [this] { players_->AddNewPlayer1Click(); });
@@ -157,6 +162,8 @@ void MainWindow::ReadSettings() {
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
+    accessibility_ = AccessibilitySettings::Read(locations_.SettingsFolder);
+    SetHighContrast(accessibility_.HighContrast);
     CheckCardSets(locations_.CardSets.User());
 }
 
@@ -199,6 +206,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded(this, [this] {
         settings_.Write(locations_.SettingsFolder);
         zoom_->Current().Write(locations_.SettingsFolder);
+        accessibility_.Write(locations_.SettingsFolder);
     });
     if (AskOkCancel(this, "Are you sure you want to exit Velmora?"))
         event->accept();
@@ -272,27 +280,33 @@ QRect MainWindow::CellRect(int col, int row) const {
 }
 
 void MainWindow::DrawBoard() {
-    painter_.DrawBackground();
-    const Board& board = game_.GetBoard();
-    for (int col = 1; col <= board.Cols(); ++col)
-        for (int row = 1; row <= board.Rows(); ++row)
-            if (const auto image = game_.CellImage(col, row))
-                painter_.DrawCard(CellRect(col, row), *image, game_.CellHighlighted(col, row));
+    canvas_.DrawBoard();
     ShowBoard();
 }
 
-void MainWindow::DrawCell(int col, int row, bool highlighted) {
-    if (const auto image = game_.CellImage(col, row)) painter_.DrawCard(CellRect(col, row), *image, highlighted);
+void MainWindow::DrawCell(int col, int row, bool highlighted) { canvas_.DrawCell(col, row, highlighted); }
+
+void MainWindow::InvertCell(int col, int row) { canvas_.InvertCell(col, row); }
+
+void MainWindow::ShowBoard() {
+    paintBox_->update();
+    paintBox_->ReportChanges();
 }
 
-void MainWindow::InvertCell(int col, int row) { painter_.Invert(CellRect(col, row)); }
-
-void MainWindow::ShowBoard() { paintBox_->update(); }
+void MainWindow::SetHighContrast(bool on) {
+    accessibility_.HighContrast = on;
+    menu_.HighContrast1->setChecked(on);
+    painter_.SetHighContrast(on);
+    DrawBoard();
+}
 
 void MainWindow::RefreshPlayerList() {
     listView_->clear();
-    for (const PlayerListRow& row : game_.PlayerListRows())
-        listView_->addTopLevelItem(new ScoreItem(QStringList{FromAnsi(row.Name), QString::number(row.Pairs)}));
+    for (const PlayerListRow& row : game_.PlayerListRows()) {
+        auto* item = new ScoreItem(QStringList{FromAnsi(row.Name), QString::number(row.Pairs)});
+        item->setData(0, Qt::AccessibleTextRole, PlayerRowName(item->text(0), row.Pairs));
+        listView_->addTopLevelItem(item);
+    }
     listView_->sortItems(1, Qt::AscendingOrder);
 }
 

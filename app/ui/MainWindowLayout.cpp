@@ -4,7 +4,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "app/ui/BoardDescription.h"
+#include "app/ui/BoardView.h"
 #include "app/ui/CommandGuard.h"
+#include "app/ui/ZoomControl.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomedClient.h"
 
@@ -40,6 +43,22 @@ void MainWindow::BuildLayout() {
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(75);
+    DescribeControls();
+}
+
+void MainWindow::DescribeControls() {
+    paintBox_->describe = [this] {
+        return DescribeBoard(game_, cardSet_, [this](int col, int row) {
+            const QRect cell = CellRect(col, row);
+            const ZoomRect shown = zoom_->Shown().Map(ZoomRect{cell.x(), cell.y(), cell.width(), cell.height()});
+            return QRect(shown.X, shown.Y, shown.Width, shown.Height);
+        });
+    };
+    listView_->setAccessibleName(tr("Players"));
+    listView_->setAccessibleDescription(tr("The players of the game and the pairs each has found"));
+    status_->setAccessibleDescription(tr("Status line"));
+    logo_->setAccessibleName(tr("About Velmora"));
+    setTabOrder(paintBox_, listView_);
 }
 
 }  // namespace velmora
