@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "app/ViewSettings.h"
+#include "app/ui/AccessibleControls.h"
 #include "app/ui/AnsiText.h"
 #include "app/ui/Artwork.h"
 #include "app/ui/BoardAccessible.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
       painter_(artwork::kBoardSize),
       canvas_(painter_, game_, [this](int col, int row) { return CellRect(col, row); }) {
     InstallBoardAccessibility();
+    new AccessibleWindows(this);
     setObjectName("TForm1");
     setWindowTitle("Velmora");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -48,6 +48,7 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
     auto* playerGroup = new QGroupBox(" Select Player ", this);
     players_ = new QListWidget(playerGroup);
     players_->setObjectName("lbPlayers");
+    players_->setAccessibleName(tr("Players"));
     (new QVBoxLayout(playerGroup))->addWidget(players_);
 
     auto* left = new QVBoxLayout;
@@ -93,6 +94,8 @@ QWidget* ChngPassword::BuildAddPanel() {
     addPanel_->setObjectName("pnlAdd");
     newPassword_ = MakeTextBox(addPanel_, "Edit1", true);
     newRepeated_ = MakeTextBox(addPanel_, "Edit2", true);
+    newPassword_->setAccessibleName(tr("Password"));
+    newRepeated_->setAccessibleName(tr("Password again"));
     auto* column = new QVBoxLayout(addPanel_);
     column->addWidget(MakeHeading(addPanel_, "Label1", "Adding Password"));
     column->addWidget(MakeWrappedText(
