@@ -180,6 +180,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     // The menu bar has its real height now; a move to a screen of another pixel ratio draws anew.
     zoom_->PlaceOnScreen();
+    paintBox_->setFocus();  // the keys play the board from the start
     if (QWindow* handle = windowHandle())
         connect(handle, &QWindow::screenChanged, this, [this] { zoom_->Relayout(); });
     // After the window is on the screen, as the splash is shown over it.
@@ -242,8 +243,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         RunGuarded(this, [this] { About1Click(); });
         return true;
     }
-    if (watched == listView_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
-        return BoardKeyEvent(static_cast<QKeyEvent*>(event));
+    if (watched == listView_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter opens the statistics as a double click does.
+        if (event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            RunGuarded(this, [this] { ListView1DblClick(listView_->currentItem()); });
+            return true;
+        }
+        return BoardKeyEvent(key);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -225,4 +225,7 @@ TEST_F(BoardTest, DoubleClickingAPlayerOpensTheStatisticsOfThatLibraryPlayer) {
     list->setCurrentItem(ann);
     emit list->itemDoubleClicked(ann, 0);
     EXPECT_EQ(opened, std::vector<int>({2}));
+    ann->setSelected(true);
+    Key(QEvent::KeyPress, Qt::Key_Return, list);  // the keyboard's way
+    EXPECT_EQ(opened, std::vector<int>({2, 2}));
 }
