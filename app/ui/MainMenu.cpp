@@ -64,7 +64,7 @@ void AddViewItems(MainMenu& m) {
     }
     m.FullScreen1 = Item(m.options, "FullScreen1", "&Full Screen", Qt::Key_F11);
     m.FullScreen1->setCheckable(true);
-    m.HighContrast1 = Item(m.options, "HighContrast1", QT_TRANSLATE_NOOP("MainMenu", "&High Contrast Board"));
+    m.HighContrast1 = Item(m.options, "HighContrast1", QT_TRANSLATE_NOOP("MainWindow", "&High Contrast Board"));
     m.HighContrast1->setCheckable(true);
 }
 

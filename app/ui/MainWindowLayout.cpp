@@ -1,4 +1,5 @@
 // The main window's controls; their places at each zoom are ZoomedClient's and ZoomControl's.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -54,10 +55,10 @@ void MainWindow::DescribeControls() {
             return QRect(shown.X, shown.Y, shown.Width, shown.Height);
         });
     };
-    listView_->setAccessibleName(tr("Players"));
-    listView_->setAccessibleDescription(tr("The players of the game and the pairs each has found"));
-    status_->setAccessibleDescription(tr("Status line"));
-    logo_->setAccessibleName(tr("About Velmora"));
+    listView_->setAccessibleName(QCoreApplication::translate("MainWindow", "Players"));
+    listView_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "The players of the game and the pairs each has found"));
+    status_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "Status line"));
+    logo_->setAccessibleName(QCoreApplication::translate("MainWindow", "About Velmora"));
     setTabOrder(paintBox_, listView_);
 }
 

@@ -111,7 +111,7 @@ void NewSet::BuildButtons() {
     pages_->setObjectName("PageControl1");
     pages_->setGeometry(8, 4, ClientWidth - 16, 382);
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
-    pages_->setAccessibleName(QCoreApplication::translate("NewSet", "Steps of the new card set"));
+    pages_->setAccessibleName(QCoreApplication::translate("NewCardSet", "Steps of the new card set"));
     // All five titles stay in view, as the pages are not picked there but only shown.
     pages_->tabBar()->setUsesScrollButtons(false);
     pages_->tabBar()->setExpanding(false);

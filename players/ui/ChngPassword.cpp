@@ -1,5 +1,6 @@
 #include "players/ui/ChngPassword.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +49,7 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
     auto* playerGroup = new QGroupBox(" Select Player ", this);
     players_ = new QListWidget(playerGroup);
     players_->setObjectName("lbPlayers");
-    players_->setAccessibleName(tr("Players"));
+    players_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Players"));
     (new QVBoxLayout(playerGroup))->addWidget(players_);
 
     auto* left = new QVBoxLayout;
@@ -94,8 +95,8 @@ QWidget* ChngPassword::BuildAddPanel() {
     addPanel_->setObjectName("pnlAdd");
     newPassword_ = MakeTextBox(addPanel_, "Edit1", true);
     newRepeated_ = MakeTextBox(addPanel_, "Edit2", true);
-    newPassword_->setAccessibleName(tr("Password"));
-    newRepeated_->setAccessibleName(tr("Password again"));
+    newPassword_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Password"));
+    newRepeated_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Password again"));
     auto* column = new QVBoxLayout(addPanel_);
     column->addWidget(MakeHeading(addPanel_, "Label1", "Adding Password"));
     column->addWidget(MakeWrappedText(

@@ -1,5 +1,6 @@
 #include "players/ui/TableOfPlayers.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,7 +29,7 @@ TableOfPlayers::TableOfPlayers(PlayerLibrary& library, Stats& stats, HelpHook he
 
     table_ = new QTreeWidget(this);
     table_->setObjectName("ListView1");
-    table_->setAccessibleName(tr("Scoreboard"));
+    table_->setAccessibleName(QCoreApplication::translate("Scoreboard", "Scoreboard"));
     table_->setColumnCount(3);
     table_->setHeaderLabels({"Player", "Game Wins (%)", "Succesful Flips (%)"});
     table_->setRootIsDecorated(false);
