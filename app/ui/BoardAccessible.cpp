@@ -12,7 +12,7 @@ namespace velmora {
 namespace {
 
 // One card's cell; it reads the board afresh every time, so it never shows a stale name.
-class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface, public QAccessibleActionInterface {
 public:
     BoardCell(BoardView* view, int index) : view_(view), index_(index) {}
 
@@ -51,8 +51,20 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
+
+    // QAccessibleActionInterface: pressing a cell turns its card, as a click does.
+    QStringList actionNames() const override { return {pressAction()}; }
+    QString localizedActionDescription(const QString& action) const override {
+        if (action != pressAction()) return {};
+        return QCoreApplication::translate("BoardView", "Turns the card");
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && isValid() && view_->onPressCell) view_->onPressCell(index_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     // QAccessibleTableCellInterface
     bool isSelected() const override { return false; }

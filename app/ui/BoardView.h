@@ -45,6 +45,8 @@ public:
     MouseHandler onMouseUp;
     // What the board shows now; the window reads it from the game.
     std::function<AccessibleBoard()> describe;
+    // Assistive technology pressed a cell (row by row from 0), as a click on it would.
+    std::function<void(int cell)> onPressCell;
 
     // The device pixel ratio the buffer was drawn for.
     void SetDeviceRatio(qreal ratio) {

@@ -55,6 +55,14 @@ void MainWindow::DescribeControls() {
             return QRect(shown.X, shown.Y, shown.Width, shown.Height);
         });
     };
+    paintBox_->onPressCell = [this](int cell) {
+        const int cols = game_.GetBoard().Cols();
+        const QPoint centre = CellRect(cell % cols + 1, cell / cols + 1).center();
+        RunGuarded(this, [&] {
+            game_.MouseDown(centre.x(), centre.y());
+            game_.MouseUp(centre.x(), centre.y());
+        });
+    };
     listView_->setAccessibleName(QCoreApplication::translate("MainWindow", "Players"));
     listView_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "The players of the game and the pairs each has found"));
     status_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "Status line"));

@@ -98,6 +98,14 @@ TEST_F(BoardAccessibilityTest, TheBoardIsATableWhoseCellsNameTheCardsAsTheGameSh
     QApplication::processEvents();  // the tree lays out its rows
     EXPECT_EQ(RowName(0), "Ann, pairs found: 1");
     EXPECT_EQ(RowName(1), "Bob, pairs found: 0");
+    // A screen reader's press on a cell turns its card as a click does.
+    const CellPosition pressed = pairs.at(5)[0];
+    QAccessibleInterface* toPress = table->tableInterface()->cellAt(pressed.Row - 1, pressed.Col - 1);
+    ASSERT_NE(toPress->actionInterface(), nullptr);
+    toPress->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(CellName(pressed), Cell(pressed, "card 5"));
+    EXPECT_EQ(window->game().CardsTurned(), 1);
+
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&window->statusLine());
     EXPECT_EQ(status->text(QAccessible::Name), window->StatusText());
     EXPECT_TRUE(status->text(QAccessible::Name).contains("Ann"));
