@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/ui/AnsiText.h"
+#include "widgets/AnsiText.h"
 
 namespace velmora {
 namespace {

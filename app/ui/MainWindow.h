@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/Locations.h"
-#include "app/Settings.h"
-#include "app/AccessibilitySettings.h"
+#include "settings/Settings.h"
+#include "settings/AccessibilitySettings.h"
 #include "app/ui/BoardCanvas.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
@@ -17,8 +17,8 @@
 #include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
-#include "engine/GameRecords.h"
 #include "engine/GameView.h"
+#include "players/LibraryRecords.h"
 #include "players/PlayerLibrary.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"

@@ -7,7 +7,7 @@
 
 #include "app/ui/BoardDescription.h"
 #include "app/ui/BoardView.h"
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/ZoomControl.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomedClient.h"

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "app/ui/BoardView.h"
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 #include "app/ui/OpenCardSet.h"
+#include "cardsets/CardSetFolder.h"
 #include "cardsets/CardSetFolders.h"
 #include "engine/GameEnd.h"
 
@@ -64,8 +65,8 @@ void StartJuniorGame(MainWindow& window, bool people) {
     const std::string set = window.settings().LastSet;
     game.SetGamePlayers(ScriptedPlayers(window.library(), people));
     game.SetFormat(0);
-    const CardSize card = window.LoadGameCardSet(set + ".cst");
-    window.cardSet().GameSetFile = set + ".cst";
+    const CardSize card = window.LoadGameCardSet(CardSetFileName(set));
+    window.cardSet().GameSetFile = CardSetFileName(set);
     window.RememberChoice(set, 0);
     game.ComputeBoardOrigin(card);
     game.StartGame();

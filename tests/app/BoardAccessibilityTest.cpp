@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QStatusBar>
 
-#include "app/AccessibilitySettings.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/AccessibilitySettings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "app/ui/AccessibleEvents.h"
 #include "app/ui/BoardView.h"
 #include "tests/app/BoardFixture.h"
