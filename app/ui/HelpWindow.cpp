@@ -195,8 +195,8 @@ void HelpWindow::FollowLink(const QUrl& url) {
 
 void HelpWindow::changeEvent(QEvent* event) {
     // The interface language changed: the page and the search results are read again in it.
-    if (event->type() == QEvent::LanguageChange && !current_.isEmpty()) {
-        Load(current_);
+    if (event->type() == QEvent::LanguageChange) {
+        if (!current_.isEmpty()) Load(current_);
         const QString query = searchField_->text().trimmed();
         ListTopics(query.isEmpty() ? QStringList() : Search(query));
     }

@@ -13,6 +13,7 @@
 #include "app/ui/HelpPages.h"
 #include "app/ui/HelpWindow.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/UrlRecorder.h"
 
 using namespace velmora;
 
@@ -194,5 +195,18 @@ TEST(HelpPages, TheOpenWindowFollowsTheInterfaceLanguage) {
     EXPECT_TRUE(page->toPlainText().startsWith("Les joueurs ordinateur et leur QI"));
     InterfaceLanguage::SwitchTo("it_IT");
     EXPECT_TRUE(page->toPlainText().startsWith("Computer Players and Their IQ"));
+    help.hide();
+}
+
+TEST(HelpPages, AnAddressOutsideTheHelpOpensInTheDesktopsBrowser) {
+    velmora::testing::UrlRecorder recorder("https");
+    HelpWindow help;
+    auto* page = help.findChild<QTextBrowser*>("HelpPage");
+    help.ShowTopic("contactus");
+    page->setHtml(R"(<p><a href="https://www.halvik.example/velmora/">web</a></p>)");
+    ASSERT_TRUE(ClickLink(page, "https://www.halvik.example/velmora/"));
+    ASSERT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(recorder.opened[0], QUrl("https://www.halvik.example/velmora/"));
+    EXPECT_EQ(help.CurrentTopic(), "contactus");
     help.hide();
 }
