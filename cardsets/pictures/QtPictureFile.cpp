@@ -18,6 +18,9 @@ namespace velmora {
 
 namespace {
 
+// The largest picture the readers take, at the 32 bits a pixel Qt's readers give it.
+constexpr int MaxImageReaderMegabytes = static_cast<int>((MaxPicturePixels * 4 + (1 << 20) - 1) >> 20);
+
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -58,19 +61,27 @@ ColourTable PaletteOf(const QImage& image) {
     return palette;
 }
 
+// Rows converted at a time: a whole converted copy of a large picture would take as much memory
+// again as the picture itself.
+constexpr int kStripRows = 64;
+
 // Premultiplied pixels over white: each channel plus the white the missing coverage lets through.
 Picture OverWhite(const QImage& image) {
     const bool alpha = image.hasAlphaChannel();
-    const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    Picture picture(pixels.width(), pixels.height());
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            const QRgb p = line[x];
-            const int clear = alpha ? 255 - qAlpha(p) : 0;
-            picture.At(x, y) = static_cast<std::uint32_t>(std::min(255, qRed(p) + clear)) << 16 |
-                               static_cast<std::uint32_t>(std::min(255, qGreen(p) + clear)) << 8 |
-                               static_cast<std::uint32_t>(std::min(255, qBlue(p) + clear));
+    const QImage::Format format = alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    Picture picture(image.width(), image.height());
+    for (int top = 0; top < image.height(); top += kStripRows) {
+        const int rows = std::min(kStripRows, image.height() - top);
+        const QImage strip = image.copy(0, top, image.width(), rows).convertToFormat(format);
+        for (int y = 0; y < rows; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+            for (int x = 0; x < strip.width(); ++x) {
+                const QRgb p = line[x];
+                const int clear = alpha ? 255 - qAlpha(p) : 0;
+                picture.At(x, top + y) = static_cast<std::uint32_t>(std::min(255, qRed(p) + clear)) << 16 |
+                                         static_cast<std::uint32_t>(std::min(255, qGreen(p) + clear)) << 8 |
+                                         static_cast<std::uint32_t>(std::min(255, qBlue(p) + clear));
+            }
         }
     }
     picture.Palette = PaletteOf(image);
@@ -92,7 +103,13 @@ Picture ReadImageFile(const std::filesystem::path& path, const std::optional<Car
     QFile file(QFile::decodeName(path.string().c_str()));
     if (!file.open(QIODevice::ReadOnly)) throw EPictureError("Cannot open file " + path.string());
     if (file.size() > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    // Qt's own cap on the pixel memory one picture may take, made ours: a plug-in may allocate the
+    // picture while it is still looking at the file, before its size can be checked here.
+    QImageReader::setAllocationLimit(MaxImageReaderMegabytes);
     QImageReader reader(&file);
+    // Asked by name, Qt's GIF reader decodes any file called .gif, whatever it holds, and takes the
+    // memory for the screen its first bytes happen to claim before anything could be checked.
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead()) ThrowUnreadable(path, reader.errorString());
     const QByteArray format = reader.format();

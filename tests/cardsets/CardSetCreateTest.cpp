@@ -108,3 +108,13 @@ TEST_F(CardSetCreate, OptionsAreChecked) {
     EXPECT_THROW(ParseCreateOptions({"dir", "out.cst", "--size", "3"}), std::invalid_argument);
     EXPECT_EQ(ParseCreateOptions({"dir", "out.cst", "--format", "expert"}).Format, 2u);
 }
+
+TEST_F(CardSetCreate, APictureDeclaringAnEnormousSizeIsReportedByNameAndNothingIsWritten) {
+    Pictures(11);
+    std::filesystem::remove(pictures / "card 15.bmp");
+    const std::string header = "P6\n20000 20000\n255\n";
+    velmora::testing::WriteBytes(pictures / "card 15.ppm", {header.begin(), header.end()});
+    EXPECT_EQ(ErrorOf(), "The picture " + (pictures / "card 15.ppm").string() +
+                             " is too large to be read (20000 x 20000 pixels)");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Made.cst"));
+}

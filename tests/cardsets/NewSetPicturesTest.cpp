@@ -142,6 +142,18 @@ TEST_F(NewSetPicturesTest, WithoutFittingTheSizeErrorEndsTheBatchAsBefore) {
     EXPECT_EQ(MessageTexts().last(), "The background image does not have the correct size. Please consult Help file.");
 }
 
+TEST_F(NewSetPicturesTest, APictureDeclaringAnEnormousSizeEndsTheBatchWithItsName) {
+    const QStringList batch = MixedBatch();
+    QFile vast(Path("vast.ppm"));
+    ASSERT_TRUE(vast.open(QIODevice::WriteOnly));
+    vast.write("P6\n20000 20000\n255\n");
+    vast.close();
+    dialogs.Pictures({batch[0], Path("vast.ppm"), batch[2]});
+    Get<QPushButton>("BitBtn6")->click();
+    EXPECT_EQ(wizard.draft().CardCount(), 1);
+    EXPECT_EQ(MessageTexts(), QStringList{"The picture " + Path("vast.ppm") + " is too large to be read (20000 x 20000 pixels)"});
+}
+
 TEST_F(NewSetPicturesTest, FitPutsTheBackgroundColourInTheMargins) {
     dialogs.Colour(QColor(0x10, 0x80, 0x20));
     Get<QPushButton>("Button2")->click();

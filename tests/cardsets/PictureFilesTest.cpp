@@ -6,24 +6,17 @@
 #include <stdexcept>
 
 #include "CardSetSamples.h"
+#include "PictureErrors.h"
 #include "cardsets/BmpWriter.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
 
 using namespace velmora;
 using velmora::testing::PatternPicture;
+using velmora::testing::PictureErrorOf;
 using velmora::testing::ScratchFolder;
 
 namespace {
-
-std::string ErrorOf(const std::filesystem::path& path) {
-    try {
-        ReadPictureFile(path);
-    } catch (const EPictureError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 QImage PatternImage(int width, int height, std::uint32_t seed) {
     const Picture picture = PatternPicture(width, height, seed);
@@ -149,8 +142,8 @@ TEST(PictureFiles, OtherExtensionsAreRefusedByName) {
     ScratchFolder folder;
     folder.WriteFile("card.doc", {1, 2, 3});
     folder.WriteFile("card", {1, 2, 3});
-    EXPECT_EQ(ErrorOf(folder / "card.doc"), "Unknown picture file extension (.doc)");
-    EXPECT_EQ(ErrorOf(folder / "card"), "Unknown picture file extension (.)");
+    EXPECT_EQ(PictureErrorOf(folder / "card.doc"), "Unknown picture file extension (.doc)");
+    EXPECT_EQ(PictureErrorOf(folder / "card"), "Unknown picture file extension (.)");
 }
 
 TEST(PictureFiles, AFileThatIsNoBitmapIsNotValid) {
@@ -166,7 +159,7 @@ TEST(PictureFiles, AFileThatIsNoBitmapIsNotValid) {
     cut.resize(60);
     folder.WriteFile("cut.bmp", cut);
     for (const char* name : {"png.bmp", "empty.bmp", "noise.bmp", "cut.bmp"})
-        EXPECT_EQ(ErrorOf(folder / name), "Bitmap image is not valid") << name;
+        EXPECT_EQ(PictureErrorOf(folder / name), "Bitmap image is not valid") << name;
 }
 
 TEST(PictureFiles, ABitmapClaimingAHugeSizeIsRefusedBeforeItsPixelsAreRead) {
@@ -184,7 +177,7 @@ TEST(PictureFiles, ABitmapClaimingAHugeSizeIsRefusedBeforeItsPixelsAreRead) {
 TEST(PictureFiles, ADamagedJpegIsAJpegErrorAndNeverEndsTheProgram) {
     ScratchFolder folder;
     folder.WriteFile("text.jpg", {'h', 'e', 'l', 'l', 'o'});
-    const std::string error = ErrorOf(folder / "text.jpg");
+    const std::string error = PictureErrorOf(folder / "text.jpg");
     EXPECT_EQ(error.rfind("JPEG error #", 0), 0u) << error;
     EXPECT_GT(std::atoi(error.c_str() + 12), 0);
 
@@ -205,7 +198,7 @@ TEST(PictureFiles, ADamagedJpegIsAJpegErrorAndNeverEndsTheProgram) {
 TEST(PictureFiles, AJpegClaimingAHugeSizeIsRefusedBeforeAnythingIsDecoded) {
     ScratchFolder folder;
     folder.WriteFile("huge.jpg", JpegClaiming(60000));
-    EXPECT_EQ(ErrorOf(folder / "huge.jpg").rfind("The picture ", 0), 0u);
+    EXPECT_EQ(PictureErrorOf(folder / "huge.jpg").rfind("The picture ", 0), 0u);
 }
 
 // Found by the bitmap fuzzer: a header claiming 33554441 pixels a row at 1376 bits a pixel made the
@@ -225,7 +218,7 @@ TEST(PictureFiles, ABitmapHeaderWhoseRowsOverflowTheRowCheckIsRefused) {
 TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
     ScratchFolder folder;
     folder.WriteFile("short.jpg", JpegClaiming(6000));
-    const std::string jpegError = ErrorOf(folder / "short.jpg");
+    const std::string jpegError = PictureErrorOf(folder / "short.jpg");
     EXPECT_EQ(jpegError.rfind("JPEG error #", 0), 0u) << jpegError;
 
     // An RLE8 bitmap of 4000 x 4000 whose only run code ends the picture at once.
@@ -234,7 +227,7 @@ TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
                                      2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
                                      0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 1};
     folder.WriteFile("sparse.bmp", rle);
-    EXPECT_EQ(ErrorOf(folder / "sparse.bmp"), "Bitmap image is not valid");
+    EXPECT_EQ(PictureErrorOf(folder / "sparse.bmp"), "Bitmap image is not valid");
 
     // The same run code ending a picture of 30 x 30 is a whole bitmap.
     rle[18] = rle[22] = 30;
@@ -245,6 +238,6 @@ TEST(PictureFiles, AFileFarTooShortForTheSizeItClaimsIsDamaged) {
 
 TEST(PictureFiles, AMissingFileCannotBeOpened) {
     ScratchFolder folder;
-    EXPECT_EQ(ErrorOf(folder / "gone.jpg"), "Cannot open file " + (folder / "gone.jpg").string());
-    EXPECT_EQ(ErrorOf(folder / "gone.bmp"), "Cannot open file " + (folder / "gone.bmp").string());
+    EXPECT_EQ(PictureErrorOf(folder / "gone.jpg"), "Cannot open file " + (folder / "gone.jpg").string());
+    EXPECT_EQ(PictureErrorOf(folder / "gone.bmp"), "Cannot open file " + (folder / "gone.bmp").string());
 }

@@ -11,10 +11,12 @@
 #include <cstdlib>
 
 #include "CardSetSamples.h"
+#include "PictureErrors.h"
 #include "cardsets/pictures/CardPictureFile.h"
 #include "cardsets/pictures/PictureFile.h"
 
 using namespace velmora;
+using velmora::testing::PictureErrorOf;
 using velmora::testing::ScratchFolder;
 
 namespace {
@@ -41,15 +43,6 @@ int LargestDifference(const Picture& picture, const QImage& image) {
                                 std::abs(qBlue(expected) - static_cast<int>(got & 0xFF))});
         }
     return largest;
-}
-
-std::string ErrorOf(const std::filesystem::path& path) {
-    try {
-        ReadPictureFile(path);
-    } catch (const EPictureError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 // A GIF of two 4-colour frames, LZW-coded with a clear code before every pair of pixels so that the
@@ -195,6 +188,16 @@ TEST_F(PictureFormats, ATransparentPictureIsDrawnOverWhite) {
     EXPECT_NEAR(int(half & 0xFF), 127, 1);
 }
 
+// Large pictures are converted a band of rows at a time: every row must land where it was.
+TEST_F(PictureFormats, ATallPictureKeepsEveryRowInPlace) {
+    QImage image(5, 301, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgba(y % 256, y / 256 * 60, x * 50, 255));
+    const Picture picture = ReadPictureFile(Save(image, "tall.png", "png"));
+    ASSERT_EQ(picture.Height, 301);
+    EXPECT_EQ(LargestDifference(picture, image), 0);
+}
+
 TEST_F(PictureFormats, JpegAndTiffAreTurnedUprightByTheirOrientation) {
     // Left half red, right half blue: turned a quarter clockwise, red is on top.
     QImage image(16, 8, QImage::Format_RGB32);
@@ -247,19 +250,19 @@ TEST_F(PictureFormats, DamagedFilesAreRefusedWithTheirName) {
         const auto path = Save(image, cut.Name, cut.Writer);
         const QByteArray whole = Read(path);
         Write(path, whole.left(whole.size() / 2));
-        const std::string error = ErrorOf(path);
+        const std::string error = PictureErrorOf(path);
         EXPECT_NE(error, "no error");
         EXPECT_NE(error.find(path.string()), std::string::npos) << error;
     }
     Write(folder / "noise.png", QByteArray("not a picture at all"));
-    EXPECT_NE(ErrorOf(folder / "noise.png").find("noise.png"), std::string::npos);
+    EXPECT_NE(PictureErrorOf(folder / "noise.png").find("noise.png"), std::string::npos);
     const QList<QRgb> colours{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
     QImage frame(30, 30, QImage::Format_RGB32);
     frame.fill(colours[1]);
     const QByteArray gif = TwoFrameGif(frame, frame, colours);
     Write(folder / "cut.gif", gif.left(60));
-    EXPECT_NE(ErrorOf(folder / "cut.gif").find("cut.gif"), std::string::npos);
-    EXPECT_EQ(ErrorOf(folder / "notes.txt"), "Unknown picture file extension (.txt)");
+    EXPECT_NE(PictureErrorOf(folder / "cut.gif").find("cut.gif"), std::string::npos);
+    EXPECT_EQ(PictureErrorOf(folder / "notes.txt"), "Unknown picture file extension (.txt)");
 }
 
 TEST_F(PictureFormats, JpegAndBitmapDataUnderAnotherNameAreReadWholeOrRefused) {
@@ -276,7 +279,7 @@ TEST_F(PictureFormats, JpegAndBitmapDataUnderAnotherNameAreReadWholeOrRefused) {
         const QByteArray bytes = Read(path);
         for (const qsizetype cut : {bytes.size() / 2, bytes.size() - 40}) {
             Write(path, bytes.left(cut));
-            EXPECT_NE(ErrorOf(path).find(path.string()), std::string::npos) << cut;
+            EXPECT_NE(PictureErrorOf(path).find(path.string()), std::string::npos) << cut;
         }
     }
 }
@@ -291,14 +294,14 @@ TEST_F(PictureFormats, AGifIsTakenOnlyWithItsWholeFirstFrame) {
     shortCodes[8] = 6;
     shortCodes[40] = 6;
     Write(folder / "short.gif", shortCodes);
-    EXPECT_NE(ErrorOf(folder / "short.gif").find("short.gif"), std::string::npos);
+    EXPECT_NE(PictureErrorOf(folder / "short.gif").find("short.gif"), std::string::npos);
     // A screen of millions of pixels claimed by a file of a few bytes.
     QByteArray wideScreen = whole;
     wideScreen[6] = '\0';
     wideScreen[7] = '\x3F';
     wideScreen[9] = '\x08';
     Write(folder / "screen.gif", wideScreen);
-    EXPECT_NE(ErrorOf(folder / "screen.gif").find("screen.gif"), std::string::npos);
+    EXPECT_NE(PictureErrorOf(folder / "screen.gif").find("screen.gif"), std::string::npos);
     // A frame made with growing code widths: 600 pixels of one colour need codes of 3 to 6 bits.
     QByteArray grown = whole.left(33);
     grown[6] = 30;
