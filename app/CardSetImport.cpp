@@ -9,8 +9,6 @@
 namespace velmora {
 namespace {
 
-constexpr const char* kExtension = ".cst";
-
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
@@ -22,7 +20,7 @@ CardSetImport PlanCardSetImport(const CardSetFolders& folders, const std::filesy
     CardSetImport import;
     import.Source = file;
     std::string name = file.filename().string();
-    if (!EndsWithNoCase(name, kExtension)) name += kExtension;
+    if (!EndsWithNoCase(name, CardSetExtension)) name = CardSetFileName(name);
     import.Target = FindFileNoCase(folders.User(), name);
     const std::string targetName = import.Target.filename().string();
     import.SetName = targetName.substr(0, targetName.size() - 4);

@@ -1,7 +1,7 @@
 #include "app/ViewSettings.h"
 
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 namespace velmora {
 namespace {

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OpenCardSet.h"
 #include "app/ui/ScriptedGame.h"
 #include "app/ui/SystemLocations.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <system_error>
 
 #include "cardsets/CardSetFormats.h"
@@ -13,8 +14,6 @@
 namespace velmora {
 
 namespace {
-
-const std::string Extension = ".cst";
 
 // Opened for reading and writing, as a set the check may rename must be; files that refuse are not
 // the check's to touch.
@@ -50,8 +49,8 @@ bool Taken(const std::filesystem::path& folder, const std::vector<std::string>& 
 
 std::string FreeCardSetName(const std::filesystem::path& folder, const std::vector<std::string>& names,
                             const std::string& base) {
-    std::string candidate = base + Extension;
-    for (int n = 2; Taken(folder, names, candidate); ++n) candidate = base + " " + std::to_string(n) + Extension;
+    std::string candidate = CardSetFileName(base);
+    for (int n = 2; Taken(folder, names, candidate); ++n) candidate = CardSetFileName(base + " " + std::to_string(n));
     return candidate;
 }
 
@@ -60,7 +59,8 @@ std::string FreeCardSetName(const std::filesystem::path& folder, const std::vect
 std::vector<std::string> ListCardSets(const std::filesystem::path& folder) {
     std::vector<std::string> sets;
     for (const std::string& name : FileNamesIn(folder)) {
-        if (EndsWithNoCase(name, Extension)) sets.push_back(name.substr(0, name.size() - Extension.size()));
+        if (EndsWithNoCase(name, CardSetExtension))
+            sets.push_back(name.substr(0, name.size() - std::string_view(CardSetExtension).size()));
     }
     return sets;
 }
@@ -87,5 +87,7 @@ std::vector<CardSetRename> CheckCardSets(const std::filesystem::path& folder) {
     }
     return renames;
 }
+
+std::string CardSetFileName(const std::string& setName) { return setName + CardSetExtension; }
 
 }  // namespace velmora

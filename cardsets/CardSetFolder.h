@@ -8,9 +8,14 @@
 
 namespace velmora {
 
+inline constexpr const char* CardSetExtension = ".cst";
+
 // The sets of folder as the lists show them: each file whose name ends in ".cst" (any case), less
-// those four characters. The chosen entry is opened as entry + ".cst".
+// those four characters. The chosen entry is opened as CardSetFileName(entry).
 std::vector<std::string> ListCardSets(const std::filesystem::path& folder);
+
+// The file a set the lists show (or the LastSet setting names) is opened as: "Default" -> "Default.cst".
+std::string CardSetFileName(const std::string& setName);
 
 struct CardSetRename {
     std::string From;

@@ -48,9 +48,8 @@ std::unique_ptr<Tables> AllocateTables() {
 }
 
 void PutSymbol(LzhBitWriter& writer, LzhHuffman& huffman, unsigned symbol) {
-    const LzhHuffman::Code code = huffman.CodeOf(symbol);
+    const LzhHuffman::Code code = huffman.CodeAndCount(symbol);
     writer.Put(code.bits, code.length);
-    huffman.Count(symbol);
 }
 
 class Encoder {

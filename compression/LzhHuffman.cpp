@@ -92,6 +92,19 @@ LzhHuffman::Code LzhHuffman::CodeOf(unsigned symbol) const {
     return code;
 }
 
+LzhHuffman::Code LzhHuffman::CodeAndCount(unsigned symbol) {
+    std::uint16_t path[Symbols];
+    unsigned first = Symbols;
+    Code code{0, 0};
+    for (unsigned k = parent_[Leaf + symbol]; k != Root; k = parent_[k]) {
+        path[--first] = static_cast<std::uint16_t>(k);
+        code.bits |= (k & 1u) << code.length;
+        ++code.length;
+    }
+    CountAlong(path + first, code.length);
+    return code;
+}
+
 void LzhHuffman::Rebuild() {
     changedCount_ = ChangedCapacity + 1;
     // Gather the leaves in slot order with their weights halved, rounded up.

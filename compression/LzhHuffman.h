@@ -36,6 +36,10 @@ public:
 
     Code CodeOf(unsigned symbol) const;
 
+    // CodeOf, then Count: the slots the code passes, gathered on the way up, are the path
+    // CountAlong takes, so the count does not climb through the parent links a second time.
+    Code CodeAndCount(unsigned symbol);
+
     // For a slot of an internal node, the slot of its first child; for a leaf, Leaf + symbol.
     unsigned Child(unsigned slot) const { return child_[slot]; }
 

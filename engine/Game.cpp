@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "engine/Formats.h"
+#include "formats/Formats.h"
 
 namespace velmora {
 

@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 
-#include "players/PlayerLibrary.h"
 #include "players/PlayerRecord.h"
 
 namespace velmora {
@@ -17,18 +16,6 @@ public:
     virtual int LibraryPosition(const std::string& name) const = 0;
     // Takes over the counters of the game's players and stores them.
     virtual void StoreFinishedGame(std::span<const TPlayerRecord> players) = 0;
-};
-
-class LibraryRecords : public GameRecords {
-public:
-    explicit LibraryRecords(PlayerLibrary& library) : library_(library) {}
-    int LibraryPosition(const std::string& name) const override { return library_.FindLibraryPlayer(name); }
-    void StoreFinishedGame(std::span<const TPlayerRecord> players) override {
-        library_.SaveGameStatistics(players);
-    }
-
-private:
-    PlayerLibrary& library_;
 };
 
 }  // namespace velmora

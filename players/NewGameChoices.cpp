@@ -1,12 +1,12 @@
 #include "players/NewGameChoices.h"
 
-#include "engine/Formats.h"
+#include "formats/Formats.h"
 
 namespace velmora {
 
 bool SetFillsFormat(std::size_t imageCount, int format) {
     if (format < 0 || format >= static_cast<int>(Formats.size())) return false;
-    return imageCount >= static_cast<std::size_t>(Formats[static_cast<std::size_t>(format)].ImageCount);
+    return imageCount >= static_cast<std::size_t>(Formats[static_cast<std::size_t>(format)].CardCount);
 }
 
 std::vector<int> OfferedFormats(std::int32_t cardCount) {

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Links.h"
+#include "widgets/Artwork.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Links.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "app/CardSetFileType.h"
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 
 namespace velmora {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
+#include "widgets/Artwork.h"
+#include "widgets/HelpWindow.h"
 
 namespace velmora {
 namespace {

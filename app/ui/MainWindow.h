@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "app/Locations.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
 #include "cardsets/ui/CardSetWindows.h"
 #include "engine/Clock.h"
 #include "engine/Game.h"
-#include "engine/GameRecords.h"
 #include "engine/GameView.h"
+#include "players/LibraryRecords.h"
 #include "players/PlayerLibrary.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomedClient.h"
 

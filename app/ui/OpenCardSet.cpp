@@ -4,7 +4,7 @@
 
 #include "app/CardSetImport.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Messages.h"
+#include "widgets/Messages.h"
 #include "cardsets/CardSetReader.h"
 
 namespace velmora {

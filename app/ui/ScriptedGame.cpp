@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 #include "app/ui/OpenCardSet.h"
+#include "cardsets/CardSetFolder.h"
 #include "cardsets/CardSetFolders.h"
 #include "engine/GameEnd.h"
 
@@ -61,8 +62,8 @@ bool PlayOneGame(MainWindow& window) {
     const std::string set = window.settings().LastSet;
     game.SetGamePlayers(ScriptedPlayers(window.library()));
     game.SetFormat(0);
-    const CardSize card = window.LoadGameCardSet(set + ".cst");
-    window.cardSet().GameSetFile = set + ".cst";
+    const CardSize card = window.LoadGameCardSet(CardSetFileName(set));
+    window.cardSet().GameSetFile = CardSetFileName(set);
     window.RememberChoice(set, 0);
     game.ComputeBoardOrigin(card);
     game.StartGame();

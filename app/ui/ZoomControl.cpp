@@ -13,8 +13,8 @@
 
 #include "app/ui/BoardPainter.h"
 #include "app/ui/BoardView.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/DialogZoom.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DialogZoom.h"
 #include "app/ui/MainMenu.h"
 #include "app/ui/ZoomedClient.h"
 

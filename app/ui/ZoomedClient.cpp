@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 #include "app/ui/BoardView.h"
 
 namespace velmora {

@@ -1,6 +1,6 @@
 #pragma once
-// The card-set windows of the program, made once and kept for the whole run, and the commands that
-// open them. The main window holds one and calls it from its Edit menu.
+// The card-set windows of the program, kept for the whole run (the wizard from its first opening on),
+// and the commands that open them. The main window holds one and calls it from its Edit menu.
 
 #include <filesystem>
 #include <string>
@@ -33,15 +33,17 @@ public:
     void ShowCurrentInfo();   // Current Card Set Info on the set last read
 
     Wait& wait() { return *wait_; }
-    NewSet& newSet() { return *newSet_; }
+    NewSet& newSet();
     Preview& preview() { return *preview_; }
     SelectSet& selectSet() { return *selectSet_; }
     SetInfo& setInfo() { return *setInfo_; }
 
 private:
+    QWidget* parent_;
+    std::filesystem::path settingsFolder_;
     Wait* wait_;
     CardSetContext context_;
-    NewSet* newSet_;
+    NewSet* newSet_ = nullptr;
     Preview* preview_;
     SelectSet* selectSet_;
     SetInfo* setInfo_;

@@ -15,17 +15,17 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/PictureFile.h"
+#include "cardsets/pictures/PictureImage.h"
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/PathText.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Messages.h"
 
 namespace velmora {
 
@@ -68,11 +68,11 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpContext(this, 109);
     BuildButtons();
-    pages_->addTab(BuildSizePage(), "Step 1: Size");
-    pages_->addTab(BuildBackgroundPage(), "Step 2: Background");
-    pages_->addTab(BuildCardsPage(), "Step 3: Cards");
-    pages_->addTab(BuildInfoPage(), "Step 4: Info");
-    pages_->addTab(BuildFinishPage(), "Step 5: Finish");
+    BuildSizePage();
+    BuildBackgroundPage();
+    BuildCardsPage();
+    BuildInfoPage();
+    BuildFinishPage();
     FormShow();
 }
 

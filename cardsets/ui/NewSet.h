@@ -6,10 +6,10 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "app/PictureFitSettings.h"
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/pictures/CardPictureFile.h"
+#include "settings/PictureFitSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,11 +51,11 @@ protected:
 
 private:
     void BuildButtons();
-    QWidget* BuildSizePage();
-    QWidget* BuildBackgroundPage();
-    QWidget* BuildCardsPage();
-    QWidget* BuildInfoPage();
-    QWidget* BuildFinishPage();
+    void BuildSizePage();
+    void BuildBackgroundPage();
+    void BuildCardsPage();
+    void BuildInfoPage();
+    void BuildFinishPage();
 
     void FormShow();
     void FormatChanged(int index);

@@ -14,12 +14,12 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 
-#include "app/ui/Artwork.h"
-#include "app/ui/HelpWindow.h"
 #include "cardsets/ByteReader.h"
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/NewSet.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/Artwork.h"
+#include "widgets/DetailParts.h"
+#include "widgets/HelpWindow.h"
 
 namespace velmora {
 
@@ -64,9 +64,12 @@ void SmallText(QLabel* label) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QWidget* NewPage(const char* name) {
+// The page is a tab before anything is put on it: the tab widget's style sheet then reaches each
+// control as it is made, where adding a filled page would restyle every control on it once more.
+QWidget* NewPage(QTabWidget* pages, const char* name, const char* title) {
     auto* page = new QWidget;
     page->setObjectName(name);
+    pages->addTab(page, title);
     return page;
 }
 
@@ -131,8 +134,8 @@ void NewSet::BuildButtons() {
     cancelButton_->setGeometry(348, y, 78, 25);
 }
 
-QWidget* NewSet::BuildSizePage() {
-    QWidget* page = NewPage("TabSheet1");
+void NewSet::BuildSizePage() {
+    QWidget* page = NewPage(pages_, "TabSheet1", "Step 1: Size");
     QGroupBox* format = MakeGroup(page, "GroupBox1", "Velmora set &format ", {8, 6, 394, 76});
     formatList_ = new QComboBox(format);
     formatList_->setObjectName("ComboBox1");
@@ -162,11 +165,10 @@ QWidget* NewSet::BuildSizePage() {
     connect(formatList_, &QComboBox::currentIndexChanged, this, [this](int index) { FormatChanged(index); });
     connect(widthSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
     connect(heightSlider_, &QSlider::valueChanged, this, [this] { SizeChanged(); });
-    return page;
 }
 
-QWidget* NewSet::BuildBackgroundPage() {
-    QWidget* page = NewPage("TabSheet2");
+void NewSet::BuildBackgroundPage() {
+    QWidget* page = NewPage(pages_, "TabSheet2", "Step 2: Background");
     backgroundLabel_ = MakeLabel(page, "Label8", "Color", {12, 2, 200, 18});
     backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 20, 381, 241}, backgroundImage_);
     backgroundBox_->setAutoFillBackground(true);
@@ -179,11 +181,10 @@ QWidget* NewSet::BuildBackgroundPage() {
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MakeButton(page, "Button1", "Select Bitmap...", [this] { SelectBitmapClick(); })->setGeometry(286, 270, 107, 25);
     MakeButton(page, "Button2", "Select Color...", [this] { SelectColorClick(); })->setGeometry(286, 302, 107, 25);
-    return page;
 }
 
-QWidget* NewSet::BuildCardsPage() {
-    QWidget* page = NewPage("TabSheet3");
+void NewSet::BuildCardsPage() {
+    QWidget* page = NewPage(pages_, "TabSheet3", "Step 3: Cards");
     MakeLabel(page, "Label10", "Add files you have prepared for your Velmora set.", {8, 4, 394, 18});
     instruction_ = MakeLabel(page, "Label11", {}, {8, 22, 394, 34});
     instruction_->setWordWrap(true);
@@ -214,11 +215,10 @@ QWidget* NewSet::BuildCardsPage() {
     BuildFitOptions(page);
     connect(cardList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { CardRenamed(item); });
     connect(cardList_, &QListWidget::currentRowChanged, this, [this] { ShowSelectedCard(); });
-    return page;
 }
 
-QWidget* NewSet::BuildInfoPage() {
-    QWidget* page = NewPage("TabSheet4");
+void NewSet::BuildInfoPage() {
+    QWidget* page = NewPage(pages_, "TabSheet4", "Step 4: Info");
     QGroupBox* info = MakeGroup(page, "GroupBox5", " Velmora Set Author Info: ", {8, 6, 394, 196});
     const char* captions[] = {"Author's Name :", "Language :", "E-mail :", "Web Address :", "Notes and Comments:"};
     // The captions' column is as wide as the widest of them in the font in use.
@@ -236,11 +236,10 @@ QWidget* NewSet::BuildInfoPage() {
     notes_ = MakeField(info, "Edit5", MaxTextLength, 4, left);
     language_->setText("card set language");
     MakeLabel(page, "Label13", "All information is strictly optional.", {12, 214, 380, 18});
-    return page;
 }
 
-QWidget* NewSet::BuildFinishPage() {
-    QWidget* page = NewPage("TabSheet5");
+void NewSet::BuildFinishPage() {
+    QWidget* page = NewPage(pages_, "TabSheet5", "Step 5: Finish");
     readyText_ = new QWidget(page);
     readyText_->setGeometry(0, 0, 410, 240);
     MakeBold(MakeLabel(readyText_, "Label14", "Ready to create your Velmora set !", {16, 16, 380, 20}));
@@ -251,7 +250,6 @@ QWidget* NewSet::BuildFinishPage() {
     SmallText(MakeLabel(congratulationsText_, "Label17", kCongratulationsText, {16, 44, 390, 130}));
     QLabel* logo = MakeLabel(page, "Image3", {}, {300, 240, 96, 80});
     logo->setPixmap(QPixmap::fromImage(artwork::Logo(QSize(96, 80))));
-    return page;
 }
 
 }  // namespace velmora

@@ -15,13 +15,13 @@
 #include <QScrollArea>
 #include <QUrl>
 
-#include "app/ui/CommandGuard.h"
 #include "cardsets/FileNames.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DetailParts.h"
 
 namespace velmora {
 

@@ -12,16 +12,16 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Artwork.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Links.h"
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetFormats.h"
 #include "cardsets/FileNames.h"
+#include "cardsets/pictures/PictureImage.h"
 #include "cardsets/ui/PathText.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Artwork.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DetailParts.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Links.h"
 
 namespace velmora {
 

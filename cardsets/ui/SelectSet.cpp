@@ -10,13 +10,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/ui/CommandGuard.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "cardsets/CardSetFolder.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 #include "cardsets/CardSetFolders.h"
 #include "cardsets/ui/Preview.h"
-#include "cardsets/ui/WindowParts.h"
+#include "widgets/DetailParts.h"
 
 namespace velmora {
 
@@ -79,7 +80,7 @@ void SelectSet::FormShow() {
 
 void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
-    const std::string file = names_[static_cast<std::size_t>(index)] + ".cst";
+    const std::string file = CardSetFileName(names_[static_cast<std::size_t>(index)]);
     try {
         context_.set.LoadCardSet(context_.folders, file, false, true);
     } catch (...) {

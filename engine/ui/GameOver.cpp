@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 
 namespace velmora {
 

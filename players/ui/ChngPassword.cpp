@@ -9,13 +9,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "players/PlayerPasswords.h"
+#include "players/PlayerRecord.h"
 #include "players/ui/DeletePlayer.h"
-#include "players/ui/WindowParts.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 namespace {
@@ -91,8 +92,8 @@ QWidget* ChngPassword::BuildOperationGroup() {
 QWidget* ChngPassword::BuildAddPanel() {
     addPanel_ = new QWidget(this);
     addPanel_->setObjectName("pnlAdd");
-    newPassword_ = MakeTextBox(addPanel_, "Edit1", true);
-    newRepeated_ = MakeTextBox(addPanel_, "Edit2", true);
+    newPassword_ = MakeTextBox(addPanel_, "Edit1", true, MaxNameLength);
+    newRepeated_ = MakeTextBox(addPanel_, "Edit2", true, MaxNameLength);
     auto* column = new QVBoxLayout(addPanel_);
     column->addWidget(MakeHeading(addPanel_, "Label1", "Adding Password"));
     column->addWidget(MakeWrappedText(
@@ -107,9 +108,9 @@ QWidget* ChngPassword::BuildAddPanel() {
 QWidget* ChngPassword::BuildModifyPanel() {
     modifyPanel_ = new QWidget(this);
     modifyPanel_->setObjectName("pnlModify");
-    currentPassword_ = MakeTextBox(modifyPanel_, "Edit5", true);
-    changedPassword_ = MakeTextBox(modifyPanel_, "Edit3", true);
-    changedRepeated_ = MakeTextBox(modifyPanel_, "Edit4", true);
+    currentPassword_ = MakeTextBox(modifyPanel_, "Edit5", true, MaxNameLength);
+    changedPassword_ = MakeTextBox(modifyPanel_, "Edit3", true, MaxNameLength);
+    changedRepeated_ = MakeTextBox(modifyPanel_, "Edit4", true, MaxNameLength);
     auto* column = new QVBoxLayout(modifyPanel_);
     column->addWidget(MakeHeading(modifyPanel_, "Label4", "Modify Password"));
     column->addWidget(MakeLabel(modifyPanel_, "Label5", "Current password?"));

@@ -7,7 +7,7 @@
 
 #include "players/PlayerLibrary.h"
 #include "players/PlayerPasswords.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QLineEdit;
 class QListWidget;

@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "players/PlayerPasswords.h"
 #include "players/ui/Password.h"
-#include "players/ui/WindowParts.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QListWidget;
 

@@ -15,22 +15,23 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
+#include "cardsets/CardSetFolder.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
 #include "cardsets/CardSetFolders.h"
 #include "cardsets/LoadedCardSet.h"
-#include "engine/Formats.h"
 #include "engine/Game.h"
+#include "formats/Formats.h"
 #include "players/NewGameChoices.h"
 #include "players/PlayerPasswords.h"
 #include "players/ui/DeletePlayer.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/NewPlayer.h"
 #include "players/ui/Password.h"
-#include "players/ui/WindowParts.h"
 #include "players/ui/stats.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 namespace {
@@ -125,8 +126,8 @@ QGroupBox* NewGameDialog::BuildStep2() {
     choices->addWidget(MakeButton(this, "Button3", "View Velmora Set",
                                   [this] {
                                       if (setList_->currentIndex() < 0) return;
-                                      host_.ViewCardSet(sets_.at(static_cast<std::size_t>(setList_->currentIndex())) +
-                                                        ".cst");
+                                      const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
+                                      host_.ViewCardSet(CardSetFileName(sets_.at(chosen)));
                                   }),
                        1, 2);
     auto* column = new QVBoxLayout(step2_);
@@ -207,8 +208,8 @@ bool NewGameDialog::PrepareSteps() {
     for (const std::string& set : sets_) setList_->addItem(FromAnsi(set));
     setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
     RunGuarded(this, [this] {
-        cardSet_.LoadCardSet(folders_, sets_.at(static_cast<std::size_t>(setList_->currentIndex())) + ".cst", false,
-                             true);
+        const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
+        cardSet_.LoadCardSet(folders_, CardSetFileName(sets_.at(chosen)), false, true);
         ShowDetails();
     });
     FillSizes(host_.LastFormat());
@@ -248,7 +249,7 @@ void NewGameDialog::done(int result) {
 
 void NewGameDialog::ChooseSet(int index) {
     if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-    cardSet_.LoadCardSet(folders_, sets_[static_cast<std::size_t>(index)] + ".cst", false, true);
+    cardSet_.LoadCardSet(folders_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), false, true);
     FillSizes(0);
     ShowDetails();
 }
@@ -360,7 +361,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
-        cardSet_.LoadCardSet(folders_, set + ".cst", true, false, host_.LoadProgress());
+        cardSet_.LoadCardSet(folders_, CardSetFileName(set), true, false, host_.LoadProgress());
         if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
             throw std::runtime_error("The card set " + set + " holds too few cards for the " +
                                      Formats[static_cast<std::size_t>(format)].Name + " board.");
@@ -371,7 +372,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
         if (previousCols != 0) game_.GetBoard().SetSize(previousCols, previousRows);
         throw;
     }
-    cardSet_.GameSetFile = set + ".cst";
+    cardSet_.GameSetFile = CardSetFileName(set);
     host_.RememberChoice(set, format);
     host_.CardSetLoaded();
     game_.ComputeBoardOrigin({cardSet_.CardWidth, cardSet_.CardHeight});

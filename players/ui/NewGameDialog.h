@@ -10,7 +10,7 @@
 #include "cardsets/CardSetFolders.h"
 #include "players/GameLineup.h"
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QComboBox;
 class QGroupBox;

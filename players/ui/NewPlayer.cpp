@@ -11,11 +11,12 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "players/NewPlayerCheck.h"
-#include "players/ui/WindowParts.h"
+#include "players/PlayerRecord.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 
@@ -23,15 +24,15 @@ NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : Q
     setObjectName("TForm4");
     setWindowTitle("Add New Player - Velmora");
 
-    nameBox_ = MakeTextBox(this, "Edit1", false);
+    nameBox_ = MakeTextBox(this, "Edit1", false, MaxNameLength);
     QLabel* nameLabel = MakeLabel(this, "Label1", "&Name");
     nameLabel->setBuddy(nameBox_);
     protectedBox_ = new QCheckBox("Password protected player", this);
     protectedBox_->setObjectName("CheckBox1");
-    passwordBox_ = MakeTextBox(this, "Edit2", true);
+    passwordBox_ = MakeTextBox(this, "Edit2", true, MaxNameLength);
     passwordLabel_ = MakeLabel(this, "Label2", "&Password");
     passwordLabel_->setBuddy(passwordBox_);
-    confirmBox_ = MakeTextBox(this, "Edit3", true);
+    confirmBox_ = MakeTextBox(this, "Edit3", true, MaxNameLength);
     confirmLabel_ = MakeLabel(this, "Label3", "Con&firm");
     confirmLabel_->setBuddy(confirmBox_);
 

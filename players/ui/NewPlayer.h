@@ -6,7 +6,7 @@
 
 #include "players/NewPlayerCheck.h"
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QCheckBox;
 class QGroupBox;

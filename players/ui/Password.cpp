@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Modal.h"
 #include "players/PlayerPasswords.h"
-#include "players/ui/WindowParts.h"
+#include "players/PlayerRecord.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 
@@ -17,7 +18,7 @@ Password::Password(HelpHook help, QWidget* parent) : QDialog(parent) {
     setObjectName("TForm5");
     setWindowTitle(StandardTitle);
     label_ = MakeLabel(this, "Label1", StandardLabel);
-    passwordBox_ = MakeTextBox(this, "Edit1", true);
+    passwordBox_ = MakeTextBox(this, "Edit1", true, MaxNameLength);
     QPushButton* ok = MakeButton(this, "BitBtn1", "&OK", [this] { accept(); });
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, "BitBtn2", "&Cancel", [this] { reject(); });

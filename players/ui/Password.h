@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "players/PlayerRecord.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,9 +1,9 @@
 #include "players/ui/PlayersWindows.h"
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Messages.h"
 #include "players/LibraryFile.h"
 #include "players/PlayerLibrary.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Messages.h"
 
 #include "players/ui/ChngPassword.h"
 #include "players/ui/DeletePlayer.h"

@@ -5,8 +5,8 @@
 
 #include <memory>
 
+#include "widgets/HelpHook.h"
 #include "cardsets/CardSetFolders.h"
-#include "players/ui/HelpHook.h"
 
 class QWidget;
 

@@ -7,13 +7,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/CommandGuard.h"
-#include "app/ui/Messages.h"
-#include "app/ui/Modal.h"
 #include "players/Percentage.h"
-#include "players/ui/WindowParts.h"
 #include "players/ui/stats.h"
+#include "widgets/AnsiText.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Messages.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 

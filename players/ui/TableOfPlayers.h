@@ -6,7 +6,7 @@
 
 #include "players/PlayerLibrary.h"
 #include "players/Scoreboard.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QCheckBox;
 class QTreeWidget;

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/AnsiText.h"
-#include "app/ui/Modal.h"
 #include "engine/Game.h"
 #include "players/PlayerStatistics.h"
-#include "players/ui/WindowParts.h"
+#include "widgets/AnsiText.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 namespace {

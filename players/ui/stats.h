@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
+#include "widgets/HelpHook.h"
 
 class QGridLayout;
 class QLabel;

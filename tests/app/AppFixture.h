@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/ui/MainWindow.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora::testing {
 

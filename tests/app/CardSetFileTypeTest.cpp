@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "app/CardSetFileType.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 using namespace velmora;
 

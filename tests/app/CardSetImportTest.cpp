@@ -5,7 +5,7 @@
 #include "app/CardSetImport.h"
 #include "compression/Stream.h"
 #include "tests/support/ReadOnlyFolder.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <map>
 
-#include "app/ui/DialogZoom.h"
+#include "widgets/DialogZoom.h"
 #include "app/ui/ZoomControl.h"
 #include "engine/ui/GameOver.h"
 #include "tests/app/AppFixture.h"

@@ -15,12 +15,12 @@
 #include <fstream>
 
 #include "app/ui/ExitUnit.h"
-#include "app/ui/HelpWindow.h"
 #include "app/ui/InitUnit.h"
-#include "app/ui/Links.h"
 #include "app/ui/Sound.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/UrlRecorder.h"
+#include "tools/support/TempFolder.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Links.h"
 
 using namespace velmora;
 

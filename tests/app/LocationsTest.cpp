@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Locations.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

@@ -11,12 +11,12 @@
 #include <fstream>
 
 #include "app/CardSetFileType.h"
-#include "app/ui/Artwork.h"
 #include "app/ui/ExitUnit.h"
 #include "app/ui/InitUnit.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
+#include "widgets/Artwork.h"
 
 using namespace velmora;
 using velmora::testing::AppTest;

@@ -6,14 +6,14 @@
 #include <QAction>
 #include <QComboBox>
 
-#include "app/ui/CommandGuard.h"
+#include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OpenCardSet.h"
 #include "cardsets/CardSetWriter.h"
 #include "tests/cardsets/CardSetSamples.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
 #include "app/ViewSettings.h"
 #include "app/Zoom.h"
-#include "tests/support/TempFolder.h"
+#include "settings/Settings.h"
+#include "tools/support/TempFolder.h"
 
 using namespace velmora;
 using velmora::testing::ReadText;

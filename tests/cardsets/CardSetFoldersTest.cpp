@@ -6,7 +6,7 @@
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
 #include "tests/cardsets/CardSetSamples.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

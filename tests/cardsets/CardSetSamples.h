@@ -8,7 +8,7 @@
 
 #include "cardsets/CardSetDescription.h"
 #include "cardsets/CardSetProgress.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora::testing {
 

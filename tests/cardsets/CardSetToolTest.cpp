@@ -6,11 +6,11 @@
 
 #include "CardSetCommands.h"
 #include "CardSetSamples.h"
-#include "Windows1252.h"
 #include "cardsets/BmpWriter.h"
 #include "cardsets/CardSetError.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/FileNames.h"
+#include "text/Windows1252.h"
 
 namespace velmora {
 namespace {

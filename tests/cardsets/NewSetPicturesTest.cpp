@@ -21,12 +21,12 @@
 
 #include "CardSetSamples.h"
 #include "ScriptedFileDialogs.h"
-#include "app/PictureFitSettings.h"
 #include "cardsets/BmpWriter.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/ui/FileDialogs.h"
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
+#include "settings/PictureFitSettings.h"
 #include "tests/support/ScriptedMessages.h"
 
 using namespace velmora;

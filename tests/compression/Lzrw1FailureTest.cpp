@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "CompressionTestSupport.h"
-#include "tests/support/TempFolder.h"
 #include "compression/Lzrw1kh.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "CompressionTestSupport.h"
-#include "tests/support/TempFolder.h"
 #include "PackCommand.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "compression/Stream.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 using velmora::FileStream;
 using velmora::MemoryStream;

@@ -2,7 +2,7 @@
 
 #include "engine/Board.h"
 #include "engine/ComputerMemory.h"
-#include "engine/Formats.h"
+#include "formats/Formats.h"
 #include "tests/engine/RecordingView.h"
 
 namespace velmora {

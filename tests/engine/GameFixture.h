@@ -8,9 +8,10 @@
 #include <stdexcept>
 #include <utility>
 
-#include "engine/Formats.h"
+#include "formats/Formats.h"
+#include "players/LibraryRecords.h"
 #include "tests/engine/RecordingView.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora::testing {
 

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/ui/Artwork.h"
 #include "engine/ui/GameOver.h"
 #include "tests/engine/GameFixture.h"
+#include "widgets/Artwork.h"
 
 namespace velmora {
 namespace {

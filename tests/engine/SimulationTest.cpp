@@ -2,8 +2,8 @@
 
 #include <numeric>
 
-#include "engine/Formats.h"
 #include "engine/Simulation.h"
+#include "formats/Formats.h"
 
 namespace velmora {
 namespace {

@@ -7,7 +7,7 @@
 #include "players/LibraryRepair.h"
 #include "players/PlayerLibrary.h"
 #include "tests/support/ReadOnlyFolder.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

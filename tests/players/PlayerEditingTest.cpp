@@ -4,7 +4,7 @@
 #include "players/NewPlayerCheck.h"
 #include "players/PlayerPasswords.h"
 #include "tests/support/FileSizeLimit.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

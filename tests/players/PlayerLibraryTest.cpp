@@ -9,7 +9,7 @@
 #include "players/PlayerLibrary.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReadOnlyFolder.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

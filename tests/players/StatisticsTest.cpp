@@ -3,7 +3,7 @@
 #include "players/Percentage.h"
 #include "players/PlayerStatistics.h"
 #include "players/Scoreboard.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/ui/Messages.h"
+#include "widgets/Messages.h"
 
 namespace velmora::fakes {
 

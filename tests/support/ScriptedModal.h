@@ -7,7 +7,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/ui/Modal.h"
+#include "widgets/Modal.h"
 
 namespace velmora::fakes {
 

@@ -1,13 +1,20 @@
 // Start-up and board drawing of the main window. Prints, besides the benchmark table, the time
-// from this process's start to its first main window shown (the splash left out).
+// from process start to the first main window shown (the splash left out), for this program's
+// window and for a bare Qt main window of the same size, each started as a process of its own.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QMainWindow>
+#include <QProcess>
+#include <QWindow>
 #include <QElapsedTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <algorithm>
 #include <fstream>
+#include <vector>
 #include <string>
 #include <time.h>
 #include <unistd.h>
@@ -15,8 +22,9 @@
 #include "app/CardSetFileType.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomControl.h"
-#include "app/ui/Modal.h"
 #include "tools/cardart/ShippedSets.h"
+#include "tools/support/TempFolder.h"
+#include "widgets/Modal.h"
 
 namespace {
 
@@ -28,12 +36,11 @@ public:
 
 struct Folder {
     Folder() {
-        path = std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path / "data");
         setenv("XDG_DATA_HOME", (path / "data").c_str(), 1);
     }
-    ~Folder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
+    velmora::testing::TempFolder scratch{"velmora-bench"};
+    std::filesystem::path path = scratch.Path();
 };
 
 // Milliseconds since this process started, from its start time in /proc.
@@ -130,11 +137,43 @@ BENCHMARK_CAPTURE(DrawZoomedFanaticBoard, 200, velmora::Zoom::Percent200, QSize(
 BENCHMARK_CAPTURE(DrawZoomedFanaticBoard, fullscreen1920x1080, velmora::Zoom::Fit, QSize(1920, 1080))
     ->Unit(benchmark::kMillisecond);
 
-}  // namespace
+// Catches the main window's first expose, lets the window paint and flush its first frame, and
+// notes the time then: the moment the user sees the window.
+class FirstFrame : public QObject {
+public:
+    explicit FirstFrame(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~FirstFrame() override { qApp->removeEventFilter(this); }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Shows the window and returns the milliseconds from process start to its first frame.
+    double Show() {
+        window_.show();
+        for (int round = 0; round < 100 && shownAt_ < 0; ++round) QApplication::processEvents();
+        return shownAt_;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (shownAt_ >= 0 || event->type() != QEvent::Expose || watched != static_cast<QObject*>(window_.windowHandle())) return false;
+        watched->event(event);
+        if (window_.windowHandle()->isExposed()) shownAt_ = MillisecondsSinceProcessStart();
+        return true;
+    }
+
+private:
+    QWidget& window_;
+    double shownAt_ = -1;
+};
+
+// One start-up per process, so that each pays for loading the libraries as a real start does.
+// The child prints its time and its window's size on one line.
+int StartUpChild(const std::string& kind, QSize size) {
+    if (kind == "bare") {
+        QMainWindow window;
+        window.resize(size);
+        const double shown = FirstFrame(window).Show();
+        std::printf("%.2f %dx%d\n", shown, window.width(), window.height());
+        return 0;
+    }
     NoSplash noSplash;
     velmora::ModalRunner::Install(&noSplash);
     {
@@ -142,9 +181,62 @@ int main(int argc, char** argv) {
         Folder folder;
         velmora::RegisterCardSetFileType(velmora::UserDataFolder(), "icon");
         velmora::MainWindow window{folder.path};
-        ShowAndSettle(window);
-        std::printf("process start to main window shown: %.1f ms\n", MillisecondsSinceProcessStart());
+        const double shown = FirstFrame(window).Show();
+        std::printf("%.2f %dx%d\n", shown, window.width(), window.height());
     }
+    velmora::ModalRunner::Install(nullptr);
+    return 0;
+}
+
+struct StartUp {
+    double milliseconds = 0;
+    QSize size;
+};
+
+StartUp RunStartUpChild(const QString& program, const QString& kind, QSize size) {
+    QProcess child;
+    child.start(program, {"--start-up=" + kind, QString::number(size.width()), QString::number(size.height())});
+    child.waitForFinished(30000);
+    const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split(' ');
+    if (fields.size() != 2) return {};
+    const QStringList sides = fields[1].split('x');
+    return {fields[0].toDouble(), QSize(sides.value(0).toInt(), sides.value(1).toInt())};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Starts the program's window and the bare one in turn, so that both see the same load.
+void PrintStartUps(const QString& program) {
+    constexpr int Repetitions = 7;
+    const QSize size = RunStartUpChild(program, "velmora", {}).size;  // and warms the file cache
+    std::vector<double> velmora, bare;
+    for (int i = 0; i < Repetitions; ++i) {
+        velmora.push_back(RunStartUpChild(program, "velmora", size).milliseconds);
+        bare.push_back(RunStartUpChild(program, "bare", size).milliseconds);
+    }
+    const double own = Median(velmora), plain = Median(bare);
+    std::printf("process start to main window shown, medians of %d (window %dx%d):\n", Repetitions, size.width(),
+                size.height());
+    std::printf("  Velmora %.1f ms, bare Qt main window %.1f ms, ratio %.2fx (target at most 1.5x)\n", own, plain,
+                plain > 0 ? own / plain : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::string startUpFlag = "--start-up=";
+    if (argc == 4 && std::string(argv[1]).starts_with(startUpFlag)) {
+        QApplication app(argc, argv);
+        return StartUpChild(std::string(argv[1]).substr(startUpFlag.size()), QSize(std::atoi(argv[2]), std::atoi(argv[3])));
+    }
+    QApplication app(argc, argv);
+    PrintStartUps(QCoreApplication::applicationFilePath());
+    NoSplash noSplash;
+    velmora::ModalRunner::Install(&noSplash);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "cardsets/CardSetFolders.h"
 #include "cardsets/CardSetFormats.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 
 namespace {
 
@@ -71,10 +73,32 @@ void ReadPrefixOnly(benchmark::State& state) {
     for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", false, true);
 }
 
+// The New Game dialog's scan: the folder listed and every set's details read from its prefix alone,
+// as stepping through the dialog's list of 50 Fanatic sets does.
+void ScanFiftySetHeaders(benchmark::State& state) {
+    const velmora::testing::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.Path();
+    velmora::WriteCardSet(folder / "Set 00.cst", LargestSet(3));
+    for (int set = 1; set < 50; ++set) {
+        const std::string name = std::string("Set ") + static_cast<char>('0' + set / 10) + static_cast<char>('0' + set % 10);
+        std::filesystem::copy_file(folder / "Set 00.cst", folder / (name + ".cst"));
+    }
+    const velmora::CardSetFolders folders(folder);
+    velmora::LoadedCardSet loaded;
+    std::size_t sets = 0;
+    for (auto _ : state) {
+        const std::vector<std::string> names = velmora::ListCardSets(folders);
+        for (const std::string& name : names) loaded.LoadCardSet(folders, name + ".cst", false, true);
+        sets = names.size();
+    }
+    state.counters["sets"] = static_cast<double>(sets);
+}
+
 }  // namespace
 
 BENCHMARK(WriteLargestSet)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadLargestSet)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadPrefixOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ScanFiftySetHeaders)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

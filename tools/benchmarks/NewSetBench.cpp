@@ -17,9 +17,9 @@
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/LoadedCardSet.h"
+#include "tools/support/TempFolder.h"
 #include "cardsets/PictureFit.h"
 #include "cardsets/pictures/CardPictureFile.h"
-#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 #include "tools/cardart/CardArt.h"
 #include "tools/cardart/ShippedSets.h"
 

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <set>
 
-#include "app/ui/PictureImage.h"
 #include "cardsets/CardSetWriter.h"
-#include "engine/Formats.h"
+#include "cardsets/pictures/PictureImage.h"
+#include "formats/Formats.h"
 #include "tools/cardart/CardArt.h"
 
 namespace velmora::cardart {
@@ -54,7 +54,7 @@ CardSetDescription DescribeSet(const ShippedSet& set) {
     description.CardHeight = card.height();
     description.CardNames.push_back("Card Back");
     description.CardPictures.push_back(ToPicture(CardBack(card)));
-    for (int face = 1; face < format.ImageCount; ++face) {
+    for (int face = 1; face < format.CardCount; ++face) {
         description.CardNames.push_back(std::string(PatternName(face)) + " " + ShapeName(face));
         description.CardPictures.push_back(ToPicture(CardFace(face, card)));
     }

@@ -4,12 +4,12 @@
 #include <fstream>
 #include <string>
 
-#include "Windows1252.h"
 #include "cardsets/BmpWriter.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/CardSetFormats.h"
 #include "cardsets/CardSetReader.h"
 #include "cardsets/SystemColours.h"
+#include "text/Windows1252.h"
 
 namespace velmora {
 

@@ -8,13 +8,13 @@
 #include <map>
 #include <stdexcept>
 
-#include "Windows1252.h"
 #include "cardsets/CardSetDraft.h"
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/FileNames.h"
 #include "cardsets/SystemColours.h"
 #include "cardsets/pictures/CardPictureFile.h"
 #include "cardsets/pictures/PictureFile.h"
+#include "text/Windows1252.h"
 
 namespace velmora {
 

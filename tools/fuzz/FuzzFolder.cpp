@@ -1,10 +1,9 @@
 #include "FuzzFolder.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <system_error>
+
+#include "tools/support/TempFolder.h"
 
 namespace velmora::fuzz {
 
@@ -16,30 +15,11 @@ namespace {
     std::abort();
 }
 
-class ProcessFolder {
-public:
-    ProcessFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) Abandon("velmora fuzz: cannot make a temporary folder");
-        path_ = pattern;
-    }
-    ~ProcessFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ProcessFolder(const ProcessFolder&) = delete;
-    ProcessFolder& operator=(const ProcessFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 }  // namespace
 
+// A folder that cannot be made throws from here, which ends the run before any input is tried.
 const std::filesystem::path& FuzzFolder() {
-    static const ProcessFolder folder;
+    static const testing::TempFolder folder("velmora-fuzz");
     return folder.Path();
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "FuzzFolder.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 namespace {
 

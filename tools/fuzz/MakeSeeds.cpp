@@ -13,13 +13,13 @@
 
 #include "PictureSeeds.h"
 #include "StreamContainer.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
 #include "cardsets/CardSetDescription.h"
 #include "cardsets/CardSetWriter.h"
 #include "compression/Lzrw1.h"
 #include "players/LibraryFile.h"
 #include "players/PlayerLibrary.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 namespace fs = std::filesystem;
 using namespace velmora;

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Formats.h"
 #include "engine/Simulation.h"
+#include "formats/Formats.h"
 
 namespace {
 

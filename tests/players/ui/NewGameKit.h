@@ -5,7 +5,7 @@
 
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
-#include "engine/GameRecords.h"
+#include "players/LibraryRecords.h"
 #include "players/ui/NewGameDialog.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/NewPlayer.h"

@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <QTreeWidget>
 
-#include "engine/GameRecords.h"
+#include "players/LibraryRecords.h"
 #include "players/ui/TableOfPlayers.h"
 #include "players/ui/stats.h"
 #include "tests/engine/RecordingView.h"

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "players/PlayerLibrary.h"
-#include "players/ui/HelpHook.h"
 #include "tests/support/ScriptedMessages.h"
 #include "tests/support/ScriptedModal.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
+#include "widgets/HelpHook.h"
 
 namespace velmora::testing {
 

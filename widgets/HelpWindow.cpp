@@ -1,0 +1,240 @@
+#include "widgets/HelpWindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "widgets/HelpPages.h"
+#include "widgets/Links.h"
+
+namespace velmora {
+namespace {
+
+const char* const kContextProperty = "velmoraHelpContext";
+const char* const kContentsTopic = "help_system";
+
+QString PageText(const QString& keyword) {
+    QFile file(HelpPagePath(keyword));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    return document.toPlainText();
+}
+
+bool IsTopic(const QString& keyword) {
+    const auto& topics = HelpTopics();
+    return std::any_of(topics.begin(), topics.end(), [&](const HelpTopic& t) { return keyword == t.keyword; });
+}
+
+// F1 opens the help context of the innermost window that has one; a window without one (the main
+// window) leaves the key to its own shortcut.
+class HelpKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        for (QWidget* window = widget ? widget->window() : nullptr; window != nullptr;
+             window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+            const QVariant context = window->property(kContextProperty);
+            if (context.isValid()) {
+                OpenHelpContext(context.toInt());
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+const std::vector<HelpTopic>& HelpTopics() {
+    static const std::vector<HelpTopic> topics = {
+        {"help_system", "Contents"},
+        {"quick1", "Quick Intro"},
+        {"playing", "Playing a Game"},
+        {"computers", "Computer Players and Their IQ"},
+        {"options", "Flip Delay and Sound"},
+        {"newgame_w", "Starting a New Game"},
+        {"gameover_w", "Game Over"},
+        {"addnewplayer_w", "Adding a Player"},
+        {"deleteplayer_w", "Deleting a Player"},
+        {"enterpassword_w", "Entering a Password"},
+        {"password_w", "Adding, Changing and Deleting Passwords"},
+        {"stats_w", "Player Statistics"},
+        {"scoreboard_w", "The Scoreboard"},
+        {"how_to_create", "Making Your Own Card Sets"},
+        {"viewcardset_w", "Viewing a Card Set"},
+        {"selectcardset_w", "Selecting a Card Set"},
+        {"cardsetinfo_w", "Card Set Information"},
+        {"contactus", "How to Contact Halvik"},
+    };
+    return topics;
+}
+
+QString HelpTopicForContext(int context) {
+    static const std::map<int, const char*> topics = {
+        {1, "help_system"},    {100, "contactus"},       {103, "newgame_w"},     {104, "enterpassword_w"},
+        {105, "scoreboard_w"}, {106, "addnewplayer_w"},  {107, "deleteplayer_w"}, {108, "password_w"},
+        {109, "how_to_create"},     {110, "viewcardset_w"},   {111, "cardsetinfo_w"}, {114, "selectcardset_w"},
+        {115, "stats_w"},      {116, "gameover_w"},
+    };
+    const auto found = topics.find(context);
+    return found == topics.end() ? QString() : QString(found->second);
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent), searchField_(new QLineEdit), topicList_(new QListWidget), page_(new QTextBrowser) {
+    setObjectName("HelpWindow");
+    setWindowTitle("Velmora Help");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    resize(760, 520);
+    searchField_->setObjectName("SearchField");
+    searchField_->setPlaceholderText("Search the help");
+    searchField_->setClearButtonEnabled(true);
+    topicList_->setObjectName("TopicList");
+    topicList_->setFixedWidth(230);
+    page_->setObjectName("HelpPage");
+    page_->setSearchPaths({kHelpRoot});
+    // Links between pages go through the lookup, so that a page missing in this language opens
+    // in English instead of as an empty page.
+    page_->setOpenLinks(false);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(searchField_);
+    side->addWidget(topicList_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(side);
+    layout->addWidget(page_, 1);
+
+    connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        ListTopics(text.trimmed().isEmpty() ? QStringList() : Search(text));
+    });
+    connect(topicList_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+    connect(topicList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+    connect(page_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+    connect(page_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { current_ = url.fileName().section('.', 0, 0); });
+    ListTopics({});
+}
+
+HelpWindow& HelpWindow::Instance() {
+    static HelpWindow* window = new HelpWindow;
+    return *window;
+}
+
+void HelpWindow::ListTopics(const QStringList& keywords) {
+    topicList_->clear();
+    const auto add = [this](const HelpTopic& topic) {
+        auto* item = new QListWidgetItem(topic.title, topicList_);
+        item->setData(Qt::UserRole, QString(topic.keyword));
+    };
+    if (keywords.isEmpty()) {
+        for (const auto& topic : HelpTopics()) add(topic);
+        return;
+    }
+    for (const QString& keyword : keywords)
+        for (const auto& topic : HelpTopics())
+            if (keyword == topic.keyword) add(topic);
+}
+
+QStringList HelpWindow::Search(const QString& query) {
+    const QStringList words = query.split(' ', Qt::SkipEmptyParts);
+    std::vector<std::pair<int, QString>> ranked;
+    for (const auto& topic : HelpTopics()) {
+        const QString title = topic.title;
+        const QString text = PageText(topic.keyword);
+        int score = 0;
+        bool all = !words.isEmpty();
+        for (const QString& word : words) {
+            const int inTitle = title.count(word, Qt::CaseInsensitive);
+            const int inText = text.count(word, Qt::CaseInsensitive);
+            if (inTitle + inText == 0) all = false;
+            score += inTitle * 10 + inText;
+        }
+        if (all) ranked.emplace_back(score, topic.keyword);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList keywords;
+    for (const auto& entry : ranked) keywords << entry.second;
+    return keywords;
+}
+
+void HelpWindow::ShowTopic(const QString& keyword) {
+    Load(keyword);
+    Present();
+}
+
+void HelpWindow::Load(const QString& keyword) {
+    const QString topic = IsTopic(keyword) ? keyword : QString(kContentsTopic);
+    page_->setSource(HelpPageUrl(topic));
+    current_ = topic;
+}
+
+void HelpWindow::FollowLink(const QUrl& url) {
+    // The browser hands over links between pages resolved against the page shown, as qrc: addresses.
+    if (!url.isRelative() && url.scheme() != "qrc") {
+        OpenAddress(url.toString());
+        return;
+    }
+    if (!url.path().isEmpty()) Load(url.fileName().section('.', 0, 0));
+    if (url.hasFragment()) page_->scrollToAnchor(url.fragment());
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    // The interface language changed: the page and the search results are read again in it.
+    if (event->type() == QEvent::LanguageChange) {
+        if (!current_.isEmpty()) Load(current_);
+        const QString query = searchField_->text().trimmed();
+        ListTopics(query.isEmpty() ? QStringList() : Search(query));
+    }
+    QDialog::changeEvent(event);
+}
+
+void HelpWindow::ShowContext(int context) { ShowTopic(HelpTopicForContext(context)); }
+
+void HelpWindow::ShowSearch() {
+    if (current_.isEmpty()) ShowTopic(kContentsTopic);
+    Present();
+    searchField_->setFocus();
+    searchField_->selectAll();
+}
+
+void HelpWindow::Present() {
+    // Shown over a modal window it must be modal itself, or the modal window would block it.
+    const Qt::WindowModality modality =
+        (QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != this)
+            ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        hide();
+        setWindowModality(modality);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void OpenHelpTopic(const QString& keyword) { HelpWindow::Instance().ShowTopic(keyword); }
+void OpenHelpContext(int context) { HelpWindow::Instance().ShowContext(context); }
+void OpenHelpSearch() { HelpWindow::Instance().ShowSearch(); }
+
+void SetHelpContext(QWidget* window, int context) { window->setProperty(kContextProperty, context); }
+
+void InstallHelpKey() {
+    static HelpKeyFilter* filter = new HelpKeyFilter(qApp);
+    qApp->installEventFilter(filter);
+}
+
+}  // namespace velmora
