@@ -12,7 +12,7 @@
 
 #include "widgets/HelpPages.h"
 #include "widgets/HelpWindow.h"
-#include "tests/support/TempFolder.h"
+#include "tools/support/TempFolder.h"
 #include "tests/support/UrlRecorder.h"
 
 using namespace velmora;
