@@ -19,6 +19,7 @@ namespace {
 struct StartUp {
     std::optional<std::filesystem::path> file;  // absolute: the current folder changes below
     bool scriptedGame = false;
+    bool scriptedBoard = false;
 };
 
 // --help and --version print and end the program here, as does a wrong option.
@@ -32,6 +33,9 @@ StartUp ParseCommandLine(const QCoreApplication& app) {
     QCommandLineOption scripted("scripted-game");
     scripted.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(scripted);
+    QCommandLineOption board("scripted-board");
+    board.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(board);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -40,6 +44,7 @@ StartUp ParseCommandLine(const QCoreApplication& app) {
     }
     StartUp startUp;
     startUp.scriptedGame = parser.isSet(scripted);
+    startUp.scriptedBoard = parser.isSet(board);
     if (!files.isEmpty())
         startUp.file = std::filesystem::path(QFile::encodeName(QFileInfo(files[0]).absoluteFilePath()).toStdString());
     return startUp;
@@ -61,7 +66,8 @@ int main(int argc, char* argv[]) {
     velmora::ApplyLanguage(velmora::LanguageSetting::Read(locations.SettingsFolder).Code);
     velmora::MainWindow window{locations};
     if (startUp.scriptedGame) return velmora::PlayScriptedGame(window, startUp.file);
-    if (startUp.file)
+    if (startUp.scriptedBoard) velmora::StartScriptedBoard(window);
+    else if (startUp.file)
         window.RunAfterStartUp([&window, file = *startUp.file] { velmora::OpenCardSetFile(window, file); });
     window.show();
     return velmora::VelmoraApplication::exec();

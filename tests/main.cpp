@@ -1,6 +1,7 @@
 // Test main for the window tests: a QApplication on the offscreen platform, so that no test
 // needs a display and none can wait on a window a person would have to close.
 #include <QApplication>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -11,6 +12,8 @@ namespace {
 
 int RunTests(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The tests read the program's English texts and numbers, whatever the desktop they run on speaks.
+    QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,6 +12,7 @@ packages=(
   liblz4-dev libzstd-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils openbox
+  at-spi2-core python3-pyatspi dbus-bin
   fonts-dejavu-core
   desktop-file-utils appstream libxml2-utils man-db lintian librsvg2-bin dpkg-dev
 )

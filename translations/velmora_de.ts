@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>BoardView</name>
+    <message>
+        <source>Turns the card</source>
+        <translation>Dreht die Karte um</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The cards; arrow keys move the cursor, Space turns the card</source>
+        <translation>Die Karten; die Pfeiltasten bewegen den Cursor, die Leertaste dreht die Karte um</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>Karte %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Zeile %1, Spalte %2, verdeckt</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Zeile %1, Spalte %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>CardSetInfo</name>
     <message>
         <source>Current Velmora Set Info</source>
@@ -340,6 +379,18 @@
         <source>Incorrect current password!</source>
         <translation>Das aktuelle Passwort stimmt nicht!</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Passwort wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>DeletePlayer</name>
@@ -657,6 +708,30 @@
     <message>
         <source>Your card sets already hold a set named &quot;%1&quot;. Replace it with %2?</source>
         <translation>Bei deinen Kartensets gibt es schon eines namens „%1“. Durch %2 ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1, pairs found: %2</source>
+        <translation>%1, gefundene Paare: %2</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast Board</source>
+        <translation>Spielfeld mit &amp;hohem Kontrast</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>The players of the game and the pairs each has found</source>
+        <translation>Die Spieler des Spiels und die Paare, die jeder gefunden hat</translation>
+    </message>
+    <message>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Über Velmora</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1089,10 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
         <source>Scale to lie inside the card, centred, on the background colour.</source>
         <translation>Zentriert in die Karte einpassen, auf der Hintergrundfarbe.</translation>
     </message>
+    <message>
+        <source>Steps of the new card set</source>
+        <translation>Schritte des neuen Kartensets</translation>
+    </message>
 </context>
 <context>
     <name>NewGame</name>
@@ -1344,6 +1423,10 @@ Die Spielerdatei %2 ist beschädigt und konnte nicht repariert werden; ihr besch
     <message>
         <source>No player selected...</source>
         <translation>Kein Spieler gewählt ...</translation>
+    </message>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Rangliste</translation>
     </message>
 </context>
 <context>

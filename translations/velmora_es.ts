@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>BoardView</name>
+    <message>
+        <source>Turns the card</source>
+        <translation>Da la vuelta a la carta</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>The cards; arrow keys move the cursor, Space turns the card</source>
+        <translation>Las cartas; las flechas mueven el cursor, Espacio da la vuelta a la carta</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>carta %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Fila %1, columna %2, boca abajo</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Fila %1, columna %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>CardSetInfo</name>
     <message>
         <source>Current Velmora Set Info</source>
@@ -340,6 +379,18 @@
         <source>Incorrect current password!</source>
         <translation>¡La contraseña actual no es correcta!</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Repetir contraseña</translation>
+    </message>
 </context>
 <context>
     <name>DeletePlayer</name>
@@ -657,6 +708,30 @@
     <message>
         <source>Your card sets already hold a set named &quot;%1&quot;. Replace it with %2?</source>
         <translation>Ya tienes un juego de cartas llamado «%1». ¿Quieres sustituirlo por %2?</translation>
+    </message>
+    <message>
+        <source>%1, pairs found: %2</source>
+        <translation>%1, parejas encontradas: %2</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast Board</source>
+        <translation>Tablero de alto &amp;contraste</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>The players of the game and the pairs each has found</source>
+        <translation>Los jugadores de la partida y las parejas que ha encontrado cada uno</translation>
+    </message>
+    <message>
+        <source>Status line</source>
+        <translation>Línea de estado</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Acerca de Velmora</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1089,10 @@ Una imagen de fondo debe medir exactamente 540 (An) x 374 (Al) píxeles.</transl
         <source>Scale to lie inside the card, centred, on the background colour.</source>
         <translation>Escalar para que quepa en la carta, centrada, sobre el color de fondo.</translation>
     </message>
+    <message>
+        <source>Steps of the new card set</source>
+        <translation>Pasos del nuevo juego de cartas</translation>
+    </message>
 </context>
 <context>
     <name>NewGame</name>
@@ -1344,6 +1423,10 @@ El archivo de jugadores %2 está dañado y no se ha podido reparar; su final da�
     <message>
         <source>No player selected...</source>
         <translation>No has elegido ningún jugador...</translation>
+    </message>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Clasificación</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,45 @@
     </message>
 </context>
 <context>
+    <name>BoardView</name>
+    <message>
+        <source>Turns the card</source>
+        <translation>Retourne la carte</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>The cards; arrow keys move the cursor, Space turns the card</source>
+        <translation>Les cartes ; les flèches déplacent le curseur, Espace retourne la carte</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>carte %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Ligne %1, colonne %2, face cachée</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Ligne %1, colonne %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>CardSetInfo</name>
     <message>
         <source>Current Velmora Set Info</source>
@@ -340,6 +379,18 @@
         <source>Incorrect current password!</source>
         <translation>Le mot de passe actuel est incorrect !</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Mot de passe encore une fois</translation>
+    </message>
 </context>
 <context>
     <name>DeletePlayer</name>
@@ -657,6 +708,30 @@
     <message>
         <source>Your card sets already hold a set named &quot;%1&quot;. Replace it with %2?</source>
         <translation>Vos jeux de cartes en contiennent déjà un nommé « %1 ». Le remplacer par %2 ?</translation>
+    </message>
+    <message>
+        <source>%1, pairs found: %2</source>
+        <translation>%1, paires trouvées : %2</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast Board</source>
+        <translation>Plateau à &amp;contraste élevé</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>The players of the game and the pairs each has found</source>
+        <translation>Les joueurs de la partie et les paires trouvées par chacun</translation>
+    </message>
+    <message>
+        <source>Status line</source>
+        <translation>Ligne d’état</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>À propos de Velmora</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1089,10 @@ Une image de fond doit mesurer exactement 540 (L) x 374 (H) pixels.</translation
         <source>Scale to lie inside the card, centred, on the background colour.</source>
         <translation>Mettre à l&apos;échelle pour tenir dans la carte, centrée, sur la couleur de fond.</translation>
     </message>
+    <message>
+        <source>Steps of the new card set</source>
+        <translation>Étapes du nouveau jeu de cartes</translation>
+    </message>
 </context>
 <context>
     <name>NewGame</name>
@@ -1344,6 +1423,10 @@ Le fichier des joueurs %2 est endommagé et n&apos;a pas pu être réparé ; sa 
     <message>
         <source>No player selected...</source>
         <translation>Aucun joueur choisi...</translation>
+    </message>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Classement</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "widgets/HelpWindow.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +13,9 @@
 #include <algorithm>
 #include <map>
 
+#include "widgets/HelpPages.h"
+#include "widgets/Links.h"
+
 namespace velmora {
 namespace {
 
@@ -19,7 +23,7 @@ const char* const kContextProperty = "velmoraHelpContext";
 const char* const kContentsTopic = "help_system";
 
 QString PageText(const QString& keyword) {
-    QFile file(":/help/" + keyword + ".html");
+    QFile file(HelpPagePath(keyword));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
@@ -101,8 +105,10 @@ HelpWindow::HelpWindow(QWidget* parent)
     topicList_->setObjectName("TopicList");
     topicList_->setFixedWidth(230);
     page_->setObjectName("HelpPage");
-    page_->setSearchPaths({":/help"});
-    page_->setOpenExternalLinks(true);
+    page_->setSearchPaths({kHelpRoot});
+    // Links between pages go through the lookup, so that a page missing in this language opens
+    // in English instead of as an empty page.
+    page_->setOpenLinks(false);
 
     auto* side = new QVBoxLayout;
     side->addWidget(searchField_);
@@ -118,6 +124,7 @@ HelpWindow::HelpWindow(QWidget* parent)
             [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
     connect(topicList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+    connect(page_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(page_, &QTextBrowser::sourceChanged, this,
             [this](const QUrl& url) { current_ = url.fileName().section('.', 0, 0); });
     ListTopics({});
@@ -166,10 +173,34 @@ QStringList HelpWindow::Search(const QString& query) {
 }
 
 void HelpWindow::ShowTopic(const QString& keyword) {
-    const QString topic = IsTopic(keyword) ? keyword : QString(kContentsTopic);
-    page_->setSource(QUrl("qrc:/help/" + topic + ".html"));
-    current_ = topic;
+    Load(keyword);
     Present();
+}
+
+void HelpWindow::Load(const QString& keyword) {
+    const QString topic = IsTopic(keyword) ? keyword : QString(kContentsTopic);
+    page_->setSource(HelpPageUrl(topic));
+    current_ = topic;
+}
+
+void HelpWindow::FollowLink(const QUrl& url) {
+    // The browser hands over links between pages resolved against the page shown, as qrc: addresses.
+    if (!url.isRelative() && url.scheme() != "qrc") {
+        OpenAddress(url.toString());
+        return;
+    }
+    if (!url.path().isEmpty()) Load(url.fileName().section('.', 0, 0));
+    if (url.hasFragment()) page_->scrollToAnchor(url.fragment());
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    // The interface language changed: the page and the search results are read again in it.
+    if (event->type() == QEvent::LanguageChange) {
+        if (!current_.isEmpty()) Load(current_);
+        const QString query = searchField_->text().trimmed();
+        ListTopics(query.isEmpty() ? QStringList() : Search(query));
+    }
+    QDialog::changeEvent(event);
 }
 
 void HelpWindow::ShowContext(int context) { ShowTopic(HelpTopicForContext(context)); }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QUrl>
 
 class QLineEdit;
 class QListWidget;
@@ -39,7 +40,12 @@ public:
     // Keywords of the topics whose title or text holds every word of query, best matches first.
     static QStringList Search(const QString& query);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Load(const QString& keyword);
+    void FollowLink(const QUrl& url);
     void Present();
     void ListTopics(const QStringList& keywords);
 

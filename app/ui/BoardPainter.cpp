@@ -1,10 +1,14 @@
 #include "app/ui/BoardPainter.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 
 namespace velmora {
 namespace {
+
+// The high-contrast outline's width in pixels of the 100 % board.
+constexpr int kOutlineWidth = 4;
 
 void TileOver(QImage& target, const QImage& tile) {
     QPainter painter(&target);
@@ -83,7 +87,14 @@ void BoardPainter::DrawBackground() {
     painter.drawImage(0, 0, ScaledBackground());
 }
 
-void BoardPainter::DrawCard(const QRect& cell, int image, bool highlighted) {
+void BoardPainter::Outline(QPainter& painter, const QRect& target, int width100) {
+    const int width = std::max(1, scale_.Map(width100));
+    const QRect inside = target.adjusted(width, width, -width, -width);
+    const QRegion ring = QRegion(target).subtracted(QRegion(inside));
+    for (const QRect& part : ring) painter.fillRect(part, highlight_);
+}
+
+void BoardPainter::DrawCard(const QRect& cell, int image, bool highlighted, bool pressed) {
     if (image < 0 || image >= CardImageCount()) return;
     const QRect target = Map(cell);
     QPainter painter(&buffer_);
@@ -91,6 +102,10 @@ void BoardPainter::DrawCard(const QRect& cell, int image, bool highlighted) {
         painter.drawImage(target, images_[static_cast<std::size_t>(image)]);
     else
         painter.drawImage(target.topLeft(), ScaledCard(image, target.size()));
+    if (highContrast_) {
+        if (highlighted || pressed) Outline(painter, target, pressed ? 2 * kOutlineWidth : kOutlineWidth);
+        return;
+    }
     if (highlighted) {
         // Half the picture, half the highlight colour: the selected look of an image list.
         QColor veil = highlight_;

@@ -13,6 +13,8 @@
 
 #include "app/Zoom.h"
 
+class QPainter;
+
 namespace velmora {
 
 class BoardPainter {
@@ -35,16 +37,22 @@ public:
     void SetCardImages(std::vector<QImage> images);
     int CardImageCount() const { return static_cast<int>(images_.size()); }
     void SetHighlightColour(QColor colour) { highlight_ = colour; }
+    // The high-contrast look: the highlight and the pressed mark are outlines in the highlight
+    // colour (thick, and twice as thick) instead of a veil and an inversion.
+    void SetHighContrast(bool on) { highContrast_ = on; }
+    bool HighContrast() const { return highContrast_; }
 
     void DrawBackground();
     // A picture index the set does not have draws nothing, so a damaged deal cannot crash drawing.
-    void DrawCard(const QRect& cell, int image, bool highlighted);
+    // pressed draws the high-contrast pressed mark; the normal look marks a pressed card with Invert.
+    void DrawCard(const QRect& cell, int image, bool highlighted, bool pressed = false);
     // XOR white inside the cell; the outline (one 100 % pixel) stays. Twice restores the cell.
     void Invert(const QRect& cell);
 
 private:
     const QImage& ScaledBackground();
     const QImage& ScaledCard(int image, QSize size);
+    void Outline(QPainter& painter, const QRect& target, int width100);
 
     QSize logicalSize_;
     Scale scale_;
@@ -52,6 +60,7 @@ private:
     QImage tile_;
     std::vector<QImage> images_;
     QColor highlight_;
+    bool highContrast_ = false;
     // Pictures scaled from their source pixels once per shown size; cleared with the scale or the set.
     QImage scaledBackground_;
     std::map<std::pair<int, int>, std::vector<QImage>> scaledCards_;

@@ -78,6 +78,8 @@ void AddViewItems(MainMenu& m) {
     }
     m.FullScreen1 = Item(m.options, "FullScreen1", VELMORA_TR("MainWindow", "&Full Screen"), Qt::Key_F11);
     m.FullScreen1->setCheckable(true);
+    m.HighContrast1 = Item(m.options, "HighContrast1", VELMORA_TR("MainWindow", "&High Contrast Board"));
+    m.HighContrast1->setCheckable(true);
 }
 
 // The languages by their own names, so that each is found whatever language is shown.

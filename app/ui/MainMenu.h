@@ -40,6 +40,7 @@ struct MainMenu {
     std::array<QAction*, 5> zooms;
     QActionGroup* zoomGroup;
     QAction* FullScreen1;
+    QAction* HighContrast1;
     QMenu* Language1;
     // "System default", then the languages in the order of kLanguageCodes.
     std::array<QAction*, 5> languages;

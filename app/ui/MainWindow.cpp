@@ -13,6 +13,9 @@
 
 #include "settings/LanguageSetting.h"
 #include "app/ViewSettings.h"
+#include "widgets/AccessibleControls.h"
+#include "app/ui/BoardAccessible.h"
+#include "app/ui/BoardDescription.h"
 #include "app/ui/BoardView.h"
 #include "app/ui/ExitUnit.h"
 #include "app/ui/FileTypeRegistration.h"
@@ -68,7 +71,10 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
       library_(locations_.LibraryFolder),
       records_(library_),
       game_(*this, records_, clock_),
-      painter_(artwork::kBoardSize) {
+      painter_(artwork::kBoardSize),
+      canvas_(painter_, game_, [this](int col, int row) { return CellRect(col, row); }) {
+    InstallBoardAccessibility();
+    new AccessibleWindows(this);
     setObjectName("TForm1");
     setWindowTitle("Velmora");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -112,6 +118,7 @@ void MainWindow::ConnectMenu() {
             ApplyLanguage(language_.Code);
         });
     OnTriggered(menu_.Sound1, this, [this] { settings_.SoundOn = menu_.Sound1->isChecked(); });
+    OnTriggered(menu_.HighContrast1, this, [this] { SetHighContrast(menu_.HighContrast1->isChecked()); });
     OnTriggered(menu_.New1, this, [this] { players_->New1Click(); });
     OnTriggered(menu_.Seebestplayers1, this, [this] { players_->Seebestplayers1Click(); });
     OnTriggered(menu_.AddNewPlayer1, this, [this] { players_->AddNewPlayer1Click(); });
@@ -166,6 +173,8 @@ void MainWindow::ReadSettings() {
         menu_.delays[i]->setChecked(kFlipDelays[i] == settings_.FlipDelay);
     menu_.Sound1->setChecked(settings_.SoundOn);
     game_.SetFlipDelay(settings_.FlipDelay);
+    accessibility_ = AccessibilitySettings::Read(locations_.SettingsFolder);
+    SetHighContrast(accessibility_.HighContrast);
     language_ = LanguageSetting::Read(locations_.SettingsFolder);
     for (std::size_t i = 0; i < menu_.languages.size(); ++i)
         menu_.languages[i]->setChecked(language_.Code == (i == 0 ? std::string() : kLanguageCodes[i - 1]));
@@ -184,6 +193,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     // The menu bar has its real height now; a move to a screen of another pixel ratio draws anew.
     zoom_->PlaceOnScreen();
+    paintBox_->setFocus();  // the keys play the board from the start
     if (QWindow* handle = windowHandle())
         connect(handle, &QWindow::screenChanged, this, [this] { zoom_->Relayout(); });
     // After the window is on the screen, as the splash is shown over it.
@@ -212,6 +222,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded(this, [this] {
         settings_.Write(locations_.SettingsFolder);
         zoom_->Current().Write(locations_.SettingsFolder);
+        accessibility_.Write(locations_.SettingsFolder);
         language_.Write(locations_.SettingsFolder);
     });
     if (AskOkCancel(this, Translated(VELMORA_TR("MainWindow", "Are you sure you want to exit Velmora?"))))
@@ -246,8 +257,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         RunGuarded(this, [this] { About1Click(); });
         return true;
     }
-    if (watched == listView_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
-        return BoardKeyEvent(static_cast<QKeyEvent*>(event));
+    if (watched == listView_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter opens the statistics as a double click does.
+        if (event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            RunGuarded(this, [this] { ListView1DblClick(listView_->currentItem()); });
+            return true;
+        }
+        return BoardKeyEvent(key);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -286,27 +304,33 @@ QRect MainWindow::CellRect(int col, int row) const {
 }
 
 void MainWindow::DrawBoard() {
-    painter_.DrawBackground();
-    const Board& board = game_.GetBoard();
-    for (int col = 1; col <= board.Cols(); ++col)
-        for (int row = 1; row <= board.Rows(); ++row)
-            if (const auto image = game_.CellImage(col, row))
-                painter_.DrawCard(CellRect(col, row), *image, game_.CellHighlighted(col, row));
+    canvas_.DrawBoard();
     ShowBoard();
 }
 
-void MainWindow::DrawCell(int col, int row, bool highlighted) {
-    if (const auto image = game_.CellImage(col, row)) painter_.DrawCard(CellRect(col, row), *image, highlighted);
+void MainWindow::DrawCell(int col, int row, bool highlighted) { canvas_.DrawCell(col, row, highlighted); }
+
+void MainWindow::InvertCell(int col, int row) { canvas_.InvertCell(col, row); }
+
+void MainWindow::ShowBoard() {
+    paintBox_->update();
+    paintBox_->ReportChanges();
 }
 
-void MainWindow::InvertCell(int col, int row) { painter_.Invert(CellRect(col, row)); }
-
-void MainWindow::ShowBoard() { paintBox_->update(); }
+void MainWindow::SetHighContrast(bool on) {
+    accessibility_.HighContrast = on;
+    menu_.HighContrast1->setChecked(on);
+    painter_.SetHighContrast(on);
+    DrawBoard();
+}
 
 void MainWindow::RefreshPlayerList() {
     listView_->clear();
-    for (const PlayerListRow& row : game_.PlayerListRows())
-        listView_->addTopLevelItem(new ScoreItem(QStringList{FromAnsi(row.Name), QString::number(row.Pairs)}));
+    for (const PlayerListRow& row : game_.PlayerListRows()) {
+        auto* item = new ScoreItem(QStringList{FromAnsi(row.Name), QString::number(row.Pairs)});
+        item->setData(0, Qt::AccessibleTextRole, PlayerRowName(item->text(0), row.Pairs));
+        listView_->addTopLevelItem(item);
+    }
     listView_->sortItems(1, Qt::AscendingOrder);
 }
 

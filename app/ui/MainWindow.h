@@ -10,6 +10,8 @@
 #include "settings/LanguageSetting.h"
 #include "app/Locations.h"
 #include "settings/Settings.h"
+#include "settings/AccessibilitySettings.h"
+#include "app/ui/BoardCanvas.h"
 #include "app/ui/BoardPainter.h"
 #include "app/ui/MainMenu.h"
 #include "cardsets/LoadedCardSet.h"
@@ -62,6 +64,9 @@ public:
     Game& game() { return game_; }
     PlayerLibrary& library() { return library_; }
     const QImage& BoardBuffer() const { return painter_.Buffer(); }
+    BoardView& boardView() { return *paintBox_; }
+    QTreeWidget& playerList() { return *listView_; }
+    QLabel& statusLine() { return *status_; }
     QString StatusText() const;
 
     LoadedCardSet& cardSet() { return cardSet_; }
@@ -108,6 +113,8 @@ protected:
 
 private:
     void BuildLayout();
+    void DescribeControls();
+    void SetHighContrast(bool on);
     void ConnectMenu();
     void ConnectBoardInput();
     void FormCreate();
@@ -127,12 +134,14 @@ private:
 
     Locations locations_;
     Settings settings_;
+    AccessibilitySettings accessibility_;
     LanguageSetting language_;
     SystemClock clock_;
     PlayerLibrary library_;
     LibraryRecords records_;
     Game game_;
     BoardPainter painter_;
+    BoardCanvas canvas_;
     MainMenu menu_{};
 
     ZoomedClient* client_ = nullptr;

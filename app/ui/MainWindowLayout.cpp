@@ -1,10 +1,14 @@
 // The main window's controls; their places at each zoom are ZoomedClient's and ZoomControl's.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "app/ui/BoardDescription.h"
+#include "app/ui/BoardView.h"
 #include "widgets/CommandGuard.h"
+#include "app/ui/ZoomControl.h"
 #include "app/ui/MainWindow.h"
 #include "widgets/Translation.h"
 #include "app/ui/ZoomedClient.h"
@@ -41,6 +45,30 @@ void MainWindow::BuildLayout() {
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(75);
+    DescribeControls();
+}
+
+void MainWindow::DescribeControls() {
+    paintBox_->describe = [this] {
+        return DescribeBoard(game_, cardSet_, [this](int col, int row) {
+            const QRect cell = CellRect(col, row);
+            const ZoomRect shown = zoom_->Shown().Map(ZoomRect{cell.x(), cell.y(), cell.width(), cell.height()});
+            return QRect(shown.X, shown.Y, shown.Width, shown.Height);
+        });
+    };
+    paintBox_->onPressCell = [this](int cell) {
+        const int cols = game_.GetBoard().Cols();
+        const QPoint centre = CellRect(cell % cols + 1, cell / cols + 1).center();
+        RunGuarded(this, [&] {
+            game_.MouseDown(centre.x(), centre.y());
+            game_.MouseUp(centre.x(), centre.y());
+        });
+    };
+    listView_->setAccessibleName(QCoreApplication::translate("MainWindow", "Players"));
+    listView_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "The players of the game and the pairs each has found"));
+    status_->setAccessibleDescription(QCoreApplication::translate("MainWindow", "Status line"));
+    logo_->setAccessibleName(QCoreApplication::translate("MainWindow", "About Velmora"));
+    setTabOrder(paintBox_, listView_);
 }
 
 }  // namespace velmora

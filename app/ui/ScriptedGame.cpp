@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/ui/BoardView.h"
 #include "widgets/CommandGuard.h"
 #include "app/ui/MainWindow.h"
 #include "widgets/Messages.h"
@@ -36,11 +38,12 @@ public:
 };
 
 // Players of this name are the hook's own; a library that already has them keeps its records.
-std::vector<TPlayerRecord> ScriptedPlayers(PlayerLibrary& library) {
+std::vector<TPlayerRecord> ScriptedPlayers(PlayerLibrary& library, bool people = false) {
     std::vector<TPlayerRecord> players;
-    for (const char* name : {"Scripted Ann", "Scripted Bob"}) {
+    const auto names = people ? std::array{"Scripted Cat", "Scripted Dan"} : std::array{"Scripted Ann", "Scripted Bob"};
+    for (const char* name : names) {
         if (library.FindLibraryPlayer(name) == 0) {
-            const Phrase refused = library.AppendPlayer({name, "", false, false, 25});
+            const Phrase refused = library.AppendPlayer({name, "", false, people, 25});
             if (!refused.Empty()) throw std::runtime_error(refused.English());
         }
         players.push_back(library.Player(library.FindLibraryPlayer(name)));
@@ -57,16 +60,22 @@ void PrintFolders(const Locations& locations) {
     for (const std::string& set : ListCardSets(locations.CardSets)) std::printf("card set: %s\n", set.c_str());
 }
 
-bool PlayOneGame(MainWindow& window) {
+void StartJuniorGame(MainWindow& window, bool people) {
     Game& game = window.game();
     const std::string set = window.settings().LastSet;
-    game.SetGamePlayers(ScriptedPlayers(window.library()));
+    game.SetGamePlayers(ScriptedPlayers(window.library(), people));
     game.SetFormat(0);
     const CardSize card = window.LoadGameCardSet(CardSetFileName(set));
     window.cardSet().GameSetFile = CardSetFileName(set);
     window.RememberChoice(set, 0);
     game.ComputeBoardOrigin(card);
     game.StartGame();
+}
+
+bool PlayOneGame(MainWindow& window) {
+    Game& game = window.game();
+    const std::string set = window.settings().LastSet;
+    StartJuniorGame(window, false);
     // The flip delay counts only while the main window is the active one.
     QApplication::setActiveWindow(&window);
     for (int tick = 0; tick < 1000000 && game.GameRunning(); ++tick) game.Timer1Timer();
@@ -97,6 +106,22 @@ int PlayScriptedGame(MainWindow& window, const std::optional<std::filesystem::pa
     ModalRunner::Install(nullptr);
     std::printf("game %s\n", finished ? "finished" : "not finished");
     return finished ? 0 : 1;
+}
+
+void StartScriptedBoard(MainWindow& window) {
+    static PrintedMessages messages;
+    static PassingModal modal;
+    Messages::Install(&messages);
+    ModalRunner::Install(&modal);
+    window.RunAfterStartUp([&window] {
+        RunGuarded(&window, [&window] {
+            StartJuniorGame(window, true);
+            window.activateWindow();
+            window.boardView().setFocus();
+            std::printf("board ready\n");
+            std::fflush(stdout);
+        });
+    });
 }
 
 }  // namespace velmora

@@ -17,4 +17,9 @@ class MainWindow;
 // settings. Returns the program's exit code: 0 when the game was played to its end.
 int PlayScriptedGame(MainWindow& window, const std::optional<std::filesystem::path>& file);
 
+// The hidden option --scripted-board: answers boxes and passes windows as above, and once start-up
+// is over starts a Junior game of two people on the last set, with the keyboard on the board, and
+// prints "board ready"; then the program runs as usual, for a test that plays it from outside.
+void StartScriptedBoard(MainWindow& window);
+
 }  // namespace velmora

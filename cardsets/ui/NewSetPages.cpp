@@ -1,5 +1,6 @@
 // The five pages of the wizard and its row of buttons: controls, texts and places.
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <QComboBox>
@@ -117,6 +118,7 @@ void NewSet::BuildButtons() {
     pages_->setObjectName("PageControl1");
     pages_->setGeometry(8, 4, ClientWidth - 16, 382);
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    pages_->setAccessibleName(QCoreApplication::translate("NewCardSet", "Steps of the new card set"));
     // All five titles stay in view, as the pages are not picked there but only shown.
     pages_->tabBar()->setUsesScrollButtons(false);
     pages_->tabBar()->setExpanding(false);

@@ -1,5 +1,6 @@
 #include "players/ui/ChngPassword.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +51,7 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
     auto* playerGroup = WithText(new QGroupBox(this), VELMORA_TR("ChangePassword", " Select Player "), "title");
     players_ = new QListWidget(playerGroup);
     players_->setObjectName("lbPlayers");
+    players_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Players"));
     (new QVBoxLayout(playerGroup))->addWidget(players_);
 
     auto* left = new QVBoxLayout;
@@ -95,6 +97,8 @@ QWidget* ChngPassword::BuildAddPanel() {
     addPanel_->setObjectName("pnlAdd");
     newPassword_ = MakeTextBox(addPanel_, "Edit1", true, MaxNameLength);
     newRepeated_ = MakeTextBox(addPanel_, "Edit2", true, MaxNameLength);
+    newPassword_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Password"));
+    newRepeated_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Password again"));
     auto* column = new QVBoxLayout(addPanel_);
     column->addWidget(MakeHeading(addPanel_, "Label1", VELMORA_TR("ChangePassword", "Adding Password")));
     column->addWidget(MakeWrappedText(

@@ -1,5 +1,6 @@
 #include "players/ui/TableOfPlayers.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +30,7 @@ TableOfPlayers::TableOfPlayers(PlayerLibrary& library, Stats& stats, HelpHook he
 
     table_ = new QTreeWidget(this);
     table_->setObjectName("ListView1");
+    table_->setAccessibleName(QCoreApplication::translate("Scoreboard", "Scoreboard"));
     table_->setColumnCount(3);
     SetHeaderLabels(table_, {VELMORA_TR("Scoreboard", "Player"), VELMORA_TR("Scoreboard", "Game Wins (%)"),
                              VELMORA_TR("Scoreboard", "Succesful Flips (%)")});

@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemWithCaptionShortcutAndSeparators) {
     EXPECT_EQ(Captions(w.menu().edit),
               QStringList({"&Add New Player", "&Delete Player", "-", "Add Pass&word", "Chan&ge/Delete Password",
                            "-", "&Create New Velmora Set", "-", "&View Velmora Set", "Current Velmora Set &Info"}));
-    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Zoom", "&Full Screen", "&Language",
-                                                       "-", "&Card Set Check"}));
+    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Zoom", "&Full Screen",
+                                                       "&High Contrast Board", "&Language", "-", "&Card Set Check"}));
     EXPECT_EQ(Captions(w.menu().Zoom1), QStringList({"100 %", "150 %", "200 %", "300 %", "&Fit to Window"}));
     EXPECT_EQ(Captions(w.menu().Delay1),
               QStringList({"&1. Shortest", "&2. Short", "&3. Normal", "&4. Long", "&5. Longest"}));

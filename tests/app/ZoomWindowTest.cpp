@@ -239,7 +239,7 @@ TEST_F(ZoomWindowTest, TheZoomTheRoomAndFullScreenComeBackAtTheNextStartThroughT
     EXPECT_EQ(velmora::testing::ReadText(folder.Path() / "velmora.ini"),
               "[inivalues]\r\nFlipDelay=20\r\nSoundOn=1\r\nLastSet=Default\r\nLastFormat=1\r\n\r\n[view]\r\n"
               "Zoom=fit\r\nWidth=" + std::to_string(room.width()) + "\r\nHeight=" + std::to_string(room.height()) +
-                  "\r\nFullScreen=1\r\n");
+                  "\r\nFullScreen=1\r\n\r\n[accessibility]\r\nHighContrast=0\r\n");
     window.reset();
 
     MainWindow& again = Open();
