@@ -19,18 +19,19 @@ FileStream OpenCardSet(const std::filesystem::path& path, const std::string& fil
 }  // namespace
 
 CardSetContents ReadCardSetFile(const std::filesystem::path& path, const std::string& fileName,
-                                bool withBackground, bool headerOnly, CardSetProgress* progress) {
+                                CardSetParts parts, CardSetProgress* progress) {
     CardSetContents contents;
     std::vector<std::uint8_t> payload;
     ProgressSession session(progress);
     {
         FileStream file = OpenCardSet(path, fileName);
         contents.Prefix = ReadCardSetPrefix(file, fileName);
-        if (headerOnly) return contents;
+        if (parts == CardSetParts::Details) return contents;
         session.Show();
         payload = UnpackPayload(file, contents.Prefix, fileName, session);
     }
-    contents.Payload = ReadCardSetPayload(payload, contents.Prefix, withBackground, fileName, session);
+    contents.Payload = ReadCardSetPayload(payload, contents.Prefix,
+                                          parts == CardSetParts::PicturesAndBackground, fileName, session);
     session.Close();
     return contents;
 }

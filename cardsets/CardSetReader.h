@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cardsets/CardSetParts.h"
 #include "cardsets/CardSetPrefix.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/PayloadReader.h"
@@ -20,6 +21,6 @@ struct CardSetContents {
 // naming fileName for a damaged file. Progress is shown only while a payload is read, and closed
 // however the read ends.
 CardSetContents ReadCardSetFile(const std::filesystem::path& path, const std::string& fileName,
-                                bool withBackground, bool headerOnly, CardSetProgress* progress = nullptr);
+                                CardSetParts parts, CardSetProgress* progress = nullptr);
 
 }  // namespace velmora

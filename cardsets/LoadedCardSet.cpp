@@ -6,11 +6,11 @@
 
 namespace velmora {
 
-void LoadedCardSet::LoadCardSet(const CardSetFolders& folders, const std::string& file, bool WithBackground,
-                                bool HeaderOnly, CardSetProgress* progress) {
+void LoadedCardSet::LoadCardSet(const CardSetFolders& folders, const std::string& file, CardSetParts parts,
+                                CardSetProgress* progress) {
     // Everything is read before anything here changes, so a failed read leaves the set as it was.
     CardSetContents contents =
-        ReadCardSetFile(LocateCardSet(folders, file), file, WithBackground, HeaderOnly, progress);
+        ReadCardSetFile(LocateCardSet(folders, file), file, parts, progress);
 
     LoadedSetFile = file;
     CardCount = contents.Prefix.CardCount;
@@ -28,7 +28,7 @@ void LoadedCardSet::LoadCardSet(const CardSetFolders& folders, const std::string
     CardPictures = std::move(payload.CardPictures);
     CardWidth = contents.Prefix.CardWidth;
     CardHeight = contents.Prefix.CardHeight;
-    if (WithBackground) BackgroundTile = std::move(payload.BackgroundTile);
+    if (parts == CardSetParts::PicturesAndBackground) BackgroundTile = std::move(payload.BackgroundTile);
 }
 
 }  // namespace velmora

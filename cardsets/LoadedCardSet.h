@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cardsets/CardSetFolders.h"
+#include "cardsets/CardSetParts.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/Picture.h"
 
@@ -32,12 +33,12 @@ public:
     std::int32_t CardHeight = 0;
     Picture BackgroundTile;              // repeated over the board; the window puts its built-in one here
 
-    // Reads file (a name in one of the folders, LocateCardSet; its letter case need not match) into this set. A prefix-only
-    // read changes LoadedSetFile, CardCount and the details only; a full read also the card names,
-    // pictures, card size and PicturedSetFile, and BackgroundTile only WithBackground. Raises the
-    // file's error and then leaves every field as it was.
-    void LoadCardSet(const CardSetFolders& folders, const std::string& file, bool WithBackground,
-                     bool HeaderOnly, CardSetProgress* progress = nullptr);
+    // Reads file (a name in one of the folders, LocateCardSet; its letter case need not match) into this set.
+    // Reading the Details changes LoadedSetFile, CardCount and the details only; reading the Pictures also the card
+    // names, pictures, card size and PicturedSetFile, and BackgroundTile only with the background.
+    // Raises the file's error and then leaves every field as it was.
+    void LoadCardSet(const CardSetFolders& folders, const std::string& file, CardSetParts parts,
+                     CardSetProgress* progress = nullptr);
 
     bool operator==(const LoadedCardSet&) const = default;
 };

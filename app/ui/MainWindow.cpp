@@ -284,7 +284,7 @@ void MainWindow::About1Click() { RunModal(*about_); }
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
-    cardSet_.LoadCardSet(locations_.CardSets, file, true, false, &cardWindows_->Progress());
+    cardSet_.LoadCardSet(locations_.CardSets, file, CardSetParts::PicturesAndBackground, &cardWindows_->Progress());
     ShowLoadedPictures();
     return {cardSet_.CardWidth, cardSet_.CardHeight};
 }
@@ -385,7 +385,9 @@ void MainWindow::RememberChoice(const std::string& set, int format) {
 void MainWindow::ViewCardSet(const std::string& setFile) {
     // The dialog has read the chosen set's prefix, unless that read failed: then it is read here,
     // so that the viewer never shows another set than the one chosen.
-    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) cardSet_.LoadCardSet(locations_.CardSets, setFile, false, true);
+    if (!SameFileName(cardSet_.LoadedSetFile, setFile)) {
+        cardSet_.LoadCardSet(locations_.CardSets, setFile, CardSetParts::Details);
+    }
     cardWindows_->ViewCardSet();
 }
 

@@ -11,7 +11,7 @@
 namespace velmora {
 
 void OpenCardSetFile(MainWindow& window, const std::filesystem::path& file) {
-    ReadCardSetFile(file, file.filename().string(), true, false, window.LoadProgress());
+    ReadCardSetFile(file, file.filename().string(), CardSetParts::PicturesAndBackground, window.LoadProgress());
     const CardSetImport import = PlanCardSetImport(window.locations().CardSets, file);
     if (import.Copy) {
         const QString question =

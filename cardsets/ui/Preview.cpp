@@ -120,7 +120,7 @@ void Preview::FormShow() {
     LoadedCardSet& set = context_.set;
     if (!set.LoadedSetFile.empty() && !SameFileName(set.LoadedSetFile, set.PicturedSetFile)) {
         try {
-            set.LoadCardSet(context_.folders, set.LoadedSetFile, false, false, &context_.progress);
+            set.LoadCardSet(context_.folders, set.LoadedSetFile, CardSetParts::Pictures, &context_.progress);
         } catch (...) {
             // The window names the set it could not read, so that the error is seen to be that set's.
             ShowFileFacts();

@@ -83,7 +83,7 @@ void SelectSet::ReadPrefix(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
     const std::string file = CardSetFileName(names_[static_cast<std::size_t>(index)]);
     try {
-        context_.set.LoadCardSet(context_.folders, file, false, true);
+        context_.set.LoadCardSet(context_.folders, file, CardSetParts::Details);
     } catch (...) {
         ChooseUnreadable(file);
         throw;

@@ -72,7 +72,7 @@ void SetInfo::FormShow() {
     notes_->clear();
     SetText(title_, "text", VELMORA_TR("CardSetInfo", "Card Set Name"));
     LoadedCardSet& set = context_.set;
-    set.LoadCardSet(context_.folders, set.LoadedSetFile, false, true);
+    set.LoadCardSet(context_.folders, set.LoadedSetFile, CardSetParts::Details);
     title_->setText(SetTitle(set.LoadedSetFile));
     author_->setText(FromAnsi(set.Author));
     language_->setText(ShownSetText(set.Language));

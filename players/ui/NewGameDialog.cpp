@@ -211,7 +211,7 @@ bool NewGameDialog::PrepareSteps() {
     setList_->setCurrentIndex(PreselectedSet(sets_, host_.LastSet()));
     RunGuarded(this, [this] {
         const auto chosen = static_cast<std::size_t>(setList_->currentIndex());
-        cardSet_.LoadCardSet(folders_, CardSetFileName(sets_.at(chosen)), false, true);
+        cardSet_.LoadCardSet(folders_, CardSetFileName(sets_.at(chosen)), CardSetParts::Details);
         ShowDetails();
     });
     FillSizes(host_.LastFormat());
@@ -251,7 +251,7 @@ void NewGameDialog::done(int result) {
 
 void NewGameDialog::ChooseSet(int index) {
     if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-    cardSet_.LoadCardSet(folders_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), false, true);
+    cardSet_.LoadCardSet(folders_, CardSetFileName(sets_[static_cast<std::size_t>(index)]), CardSetParts::Details);
     FillSizes(0);
     ShowDetails();
 }
@@ -365,7 +365,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
-        cardSet_.LoadCardSet(folders_, CardSetFileName(set), true, false, host_.LoadProgress());
+        cardSet_.LoadCardSet(folders_, CardSetFileName(set), CardSetParts::PicturesAndBackground, host_.LoadProgress());
         if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
             throw std::runtime_error("The card set " + set + " holds too few cards for the " +
                                      Formats[static_cast<std::size_t>(format)].Name + " board.");

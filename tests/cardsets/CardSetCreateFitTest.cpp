@@ -39,7 +39,7 @@ protected:
         args.insert(args.end(), extra.begin(), extra.end());
         std::ostringstream out;
         CreateCardSet(ParseCreateOptions(args), out);
-        return ReadCardSetFile(folder / "Made.cst", "Made.cst", true, false);
+        return ReadCardSetFile(folder / "Made.cst", "Made.cst", CardSetParts::PicturesAndBackground);
     }
 
     ScratchFolder folder;

@@ -30,7 +30,7 @@ protected:
         std::ostringstream out;
         CreateCardSet(ParseCreateOptions(args), out);
         report = out.str();
-        return ReadCardSetFile(folder / "Made.cst", "Made.cst", true, false);
+        return ReadCardSetFile(folder / "Made.cst", "Made.cst", CardSetParts::PicturesAndBackground);
     }
     std::string ErrorOf(const std::vector<std::string>& extra = {}) {
         try {

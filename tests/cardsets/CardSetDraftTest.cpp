@@ -170,7 +170,7 @@ TEST(CardSetDraft, DescribesAWritableSetWithTheCardBacksPalette) {
     EXPECT_EQ(set.BackgroundColour, ButtonFaceColour);
     WriteCardSet(folder / "Drafted.cst", set);
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), "Drafted.cst", true, false);
+    loaded.LoadCardSet(folder.Path(), "Drafted.cst", CardSetParts::PicturesAndBackground);
     EXPECT_EQ(loaded.CardCount, 11);
     EXPECT_EQ(loaded.Author, "Ann");
     EXPECT_EQ(loaded.Web, "http://");

@@ -50,12 +50,12 @@ TEST_F(CardSetFoldersTest, ANameIsReadFromTheUsersFolderFirstThenTheShippedInOrd
 TEST_F(CardSetFoldersTest, LoadingReadsTheSetTheListMeans) {
     WriteCardSet(shippedB.Path() / "Shapes.cst", testing::SampleSet(11, 40, 40));
     LoadedCardSet set;
-    set.LoadCardSet(Folders(), "Shapes.cst", false, false);
+    set.LoadCardSet(Folders(), "Shapes.cst", CardSetParts::Pictures);
     EXPECT_EQ(set.CardCount, 11);
     WriteCardSet(user.Path() / "Shapes.cst", testing::SampleSet(22, 30, 30));
-    set.LoadCardSet(Folders(), "Shapes.cst", false, true);
+    set.LoadCardSet(Folders(), "Shapes.cst", CardSetParts::Details);
     EXPECT_EQ(set.CardCount, 22);
-    EXPECT_THROW(set.LoadCardSet(Folders(), "Missing.cst", false, true), std::exception);
+    EXPECT_THROW(set.LoadCardSet(Folders(), "Missing.cst", CardSetParts::Details), std::exception);
     EXPECT_EQ(set.LoadedSetFile, "Shapes.cst");
 }
 

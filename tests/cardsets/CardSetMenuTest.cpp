@@ -50,7 +50,7 @@ TEST_F(CardSetMenu, TheNewGameDialogsViewButtonShowsTheChosenSet) {
     WriteCardSet(folder.Path() / "Other.cst", velmora::testing::SampleSet(22, 40, 40));
     MainWindow& main = Open();
     fakes::ScriptedModal modal;
-    main.cardSet().LoadCardSet(folder.Path(), "Default.cst", false, true);
+    main.cardSet().LoadCardSet(folder.Path(), "Default.cst", CardSetParts::Details);
     modal.Then([&](QDialog& preview) {
         EXPECT_EQ(preview.findChild<QListWidget*>("ListView1")->count(), 22);
     });

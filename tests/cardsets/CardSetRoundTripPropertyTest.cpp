@@ -94,11 +94,11 @@ TEST(CardSetRoundTrip, AnyValidSetWrittenReadsBackEqual) {
         const CardSetDescription set = AnyValidSet(random);
         WriteCardSet(folder / "Any.cst", set);
         LoadedCardSet loaded;
-        loaded.LoadCardSet(folder.Path(), "Any.cst", true, false);
+        loaded.LoadCardSet(folder.Path(), "Any.cst", CardSetParts::PicturesAndBackground);
         ExpectReadBackEqual(loaded, set);
 
         LoadedCardSet prefixOnly;
-        prefixOnly.LoadCardSet(folder.Path(), "Any.cst", false, true);
+        prefixOnly.LoadCardSet(folder.Path(), "Any.cst", CardSetParts::Details);
         EXPECT_EQ(prefixOnly.Notes, set.Details.Notes);
         EXPECT_EQ(prefixOnly.CardCount, loaded.CardCount);
     }

@@ -64,7 +64,7 @@ std::vector<int> BarPositionsOfAFullRead(const std::filesystem::path& folder, co
     const QMetaObject::Connection connection = QObject::connect(
         wait.progressBar(), &QProgressBar::valueChanged, [&](int value) { positions.push_back(value); });
     LoadedCardSet set;
-    set.LoadCardSet(folder, file, true, false, &wait);
+    set.LoadCardSet(folder, file, CardSetParts::PicturesAndBackground, &wait);
     QObject::disconnect(connection);
     return positions;
 }
@@ -104,7 +104,7 @@ TEST_F(PleaseWait, IsClosedWhenAReadFails) {
     bytes.resize(bytes.size() / 2);
     folder.WriteFile("Cut.cst", bytes);
     LoadedCardSet cut;
-    EXPECT_ANY_THROW(cut.LoadCardSet(folder.Path(), "Cut.cst", true, false, &wait));
+    EXPECT_ANY_THROW(cut.LoadCardSet(folder.Path(), "Cut.cst", CardSetParts::PicturesAndBackground, &wait));
     EXPECT_FALSE(wait.isVisible());
 }
 
@@ -171,7 +171,7 @@ TEST_F(ViewCardSet, ADamagedSetShowsItsNameAndFileWithTheErrorAndNoPictures) {
     preview.show();
     preview.hide();
     ASSERT_EQ(Child<QListWidget>(preview, "ListView1")->count(), 51);
-    set.LoadCardSet(folder.Path(), "Broken.cst", false, true);
+    set.LoadCardSet(folder.Path(), "Broken.cst", CardSetParts::Details);
     for (int showing = 0; showing < 2; ++showing) {  // the read is tried again on every showing
         preview.show();
         EXPECT_EQ(messages.shown.size(), static_cast<std::size_t>(showing + 1));
@@ -188,7 +188,7 @@ TEST_F(ViewCardSet, ADamagedSetShowsItsNameAndFileWithTheErrorAndNoPictures) {
 }
 
 TEST_F(SelectCardSet, ViewingADamagedSetShowsThatSetWithTheErrorNotTheOneBefore) {
-    set.LoadCardSet(folder.Path(), "Animals.cst", true, false);
+    set.LoadCardSet(folder.Path(), "Animals.cst", CardSetParts::PicturesAndBackground);
     folder.WriteFile("Broken.cst", {22, 0, 0, 0, 50});  // not even a whole prefix
     WriteDamagedSet(folder, "Cut.cst");
     std::string lastSet = "Animals";
@@ -236,7 +236,7 @@ TEST_F(SelectCardSet, ChoosesTheFirstSetWhenTheLastOneIsGoneAndRemembersIt) {
 }
 
 TEST_F(SelectCardSet, ClosingPutsBackTheSetThatWasCurrentWithItsDetails) {
-    set.LoadCardSet(folder.Path(), "Animals.cst", true, false);
+    set.LoadCardSet(folder.Path(), "Animals.cst", CardSetParts::PicturesAndBackground);
     std::string lastSet = "Zoo";  // compared exactly
     Preview preview(context);
     SelectSet select(context, lastSet, preview);
@@ -258,7 +258,7 @@ TEST_F(SelectCardSet, ClosingPutsBackTheSetThatWasCurrentWithItsDetails) {
 }
 
 TEST_F(SelectCardSet, ViewingFromItShowsTheChosenSetsPicturesNotTheLoadedOnes) {
-    set.LoadCardSet(folder.Path(), "Animals.cst", true, false);
+    set.LoadCardSet(folder.Path(), "Animals.cst", CardSetParts::PicturesAndBackground);
     std::string lastSet = "zoo";  // another letter case is another name here
     Preview preview(context);
     SelectSet select(context, lastSet, preview);

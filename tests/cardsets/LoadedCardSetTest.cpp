@@ -46,7 +46,7 @@ TEST(CardSetFile, EveryFormatRoundTripsPixelForPixelWithEitherBackground) {
             const CardSetDescription set = SampleSet(count, width, height, withPicture);
             WriteCardSet(folder / "Round.cst", set);
             LoadedCardSet loaded;
-            loaded.LoadCardSet(folder.Path(), "Round.cst", true, false);
+            loaded.LoadCardSet(folder.Path(), "Round.cst", CardSetParts::PicturesAndBackground);
             SCOPED_TRACE(std::to_string(count) + (withPicture ? " cards, picture" : " cards, colour"));
             ExpectLoadedAs(loaded, set);
             if (withPicture) {
@@ -82,9 +82,9 @@ TEST(CardSetFile, PrefixOnlyReadLeavesThePicturesOfTheSetBefore) {
     WriteCardSet(folder / "A.cst", a);
     WriteCardSet(folder / "B.cst", b);
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), "A.cst", true, false);
+    loaded.LoadCardSet(folder.Path(), "A.cst", CardSetParts::PicturesAndBackground);
     RecordingProgress progress;
-    loaded.LoadCardSet(folder.Path(), "B.cst", false, true, &progress);
+    loaded.LoadCardSet(folder.Path(), "B.cst", CardSetParts::Details, &progress);
     EXPECT_EQ(loaded.LoadedSetFile, "B.cst");
     EXPECT_EQ(loaded.PicturedSetFile, "A.cst");
     EXPECT_EQ(loaded.CardCount, 22);
@@ -104,8 +104,8 @@ TEST(CardSetFile, FullReadWithoutBackgroundKeepsTheBackgroundBefore) {
     WriteCardSet(folder / "B.cst", b);
     LoadedCardSet loaded;
     loaded.GameSetFile = "A.cst";
-    loaded.LoadCardSet(folder.Path(), "A.cst", true, false);
-    loaded.LoadCardSet(folder.Path(), "B.cst", false, false);
+    loaded.LoadCardSet(folder.Path(), "A.cst", CardSetParts::PicturesAndBackground);
+    loaded.LoadCardSet(folder.Path(), "B.cst", CardSetParts::Pictures);
     ExpectLoadedAs(loaded, b);
     EXPECT_EQ(loaded.PicturedSetFile, "B.cst");
     EXPECT_EQ(loaded.GameSetFile, "A.cst");
@@ -119,7 +119,7 @@ TEST(CardSetFile, ASetListedInAnotherLetterCaseOpens) {
     const auto sets = ListCardSets(folder.Path());
     ASSERT_EQ(sets, std::vector<std::string>{"zoo"});
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), sets[0] + ".cst", true, false);
+    loaded.LoadCardSet(folder.Path(), sets[0] + ".cst", CardSetParts::PicturesAndBackground);
     EXPECT_EQ(loaded.LoadedSetFile, "zoo.cst");
     ExpectLoadedAs(loaded, set);
 }
@@ -129,7 +129,7 @@ TEST(CardSetFile, FullReadShowsProgressStepsPerCardAndCloses) {
     WriteCardSet(folder / "P.cst", SampleSet(51, 10, 10));
     RecordingProgress progress;
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), "P.cst", true, false, &progress);
+    loaded.LoadCardSet(folder.Path(), "P.cst", CardSetParts::PicturesAndBackground, &progress);
     EXPECT_EQ(progress.shows, 1);
     EXPECT_EQ(progress.closes, 1);
     ASSERT_EQ(progress.positions.size(), 51u);
@@ -142,7 +142,7 @@ TEST(CardSetFile, AMissingFileChangesNothing) {
     LoadedCardSet loaded;
     loaded.LoadedSetFile = "Old.cst";
     try {
-        loaded.LoadCardSet(folder.Path(), "Gone.cst", true, false);
+        loaded.LoadCardSet(folder.Path(), "Gone.cst", CardSetParts::PicturesAndBackground);
         FAIL() << "opened a missing file";
     } catch (const EFOpenError& e) {
         // The set is named as the user knows it, without the folder.
@@ -159,7 +159,7 @@ struct LoadedBefore {
 
     LoadedBefore() {
         WriteCardSet(folder / "Before.cst", SampleSet(11, 12, 9, true));
-        loaded.LoadCardSet(folder.Path(), "Before.cst", true, false);
+        loaded.LoadCardSet(folder.Path(), "Before.cst", CardSetParts::PicturesAndBackground);
         loaded.GameSetFile = "Before.cst";
         WriteCardSet(folder / "Good.cst", SampleSet(22, 6, 5));
         good = folder.ReadFile("Good.cst");
@@ -169,11 +169,11 @@ struct LoadedBefore {
     void ExpectRefused(const std::vector<std::uint8_t>& bytes, const std::string& label, bool prefixIsBad) {
         folder.WriteFile("Bad.cst", bytes);
         const LoadedCardSet before = loaded;
-        for (const bool headerOnly : {false, true}) {
-            if (headerOnly && !prefixIsBad) continue;
+        for (const CardSetParts parts : {CardSetParts::PicturesAndBackground, CardSetParts::Details}) {
+            if (parts == CardSetParts::Details && !prefixIsBad) continue;
             RecordingProgress progress;
             try {
-                loaded.LoadCardSet(folder.Path(), "Bad.cst", true, headerOnly, &progress);
+                loaded.LoadCardSet(folder.Path(), "Bad.cst", parts, &progress);
                 ADD_FAILURE() << label << ": loaded";
             } catch (const ECardSetError& e) {
                 EXPECT_NE(std::string(e.what()).find("Bad.cst"), std::string::npos) << label << ": " << e.what();
@@ -212,7 +212,7 @@ TEST(CardSetFile, AContainerErrorKeepsItsTextWholeWithTheFileNameOnTheNextLine) 
     *at = 'X';
     f.folder.WriteFile("Bad.cst", bytes);
     try {
-        f.loaded.LoadCardSet(f.folder.Path(), "Bad.cst", true, false);
+        f.loaded.LoadCardSet(f.folder.Path(), "Bad.cst", CardSetParts::PicturesAndBackground);
         FAIL() << "loaded a container without its magic";
     } catch (const ECardSetError& e) {
         EXPECT_STREQ(e.what(), "Lzrw1 decompression : input stream contains no valid header !\nBad.cst");
@@ -227,7 +227,7 @@ TEST(CardSetFile, WholeSetsOfManySizesAreNeverTakenForCutOnes) {
         set.CardNames[static_cast<std::size_t>(side)] = std::string(static_cast<std::size_t>(side * 13), 'n');
         WriteCardSet(folder / "Size.cst", set);
         LoadedCardSet loaded;
-        EXPECT_NO_THROW(loaded.LoadCardSet(folder.Path(), "Size.cst", true, false)) << side;
+        EXPECT_NO_THROW(loaded.LoadCardSet(folder.Path(), "Size.cst", CardSetParts::PicturesAndBackground)) << side;
         EXPECT_EQ(loaded.CardPictures, set.CardPictures) << side;
     }
 }
@@ -251,7 +251,7 @@ TEST(CardSetFile, AContainerInTheFastModeIsReadToo) {
     }
     ASSERT_EQ(folder.ReadFile("Fast.cst")[prefixBytes.size()], 'W');  // magic "WRZL"
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), "Fast.cst", true, false);
+    loaded.LoadCardSet(folder.Path(), "Fast.cst", CardSetParts::PicturesAndBackground);
     ExpectLoadedAs(loaded, set);
 }
 
@@ -286,7 +286,7 @@ TEST(CardSetWriter, ReplacesASetWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(progress.positions.size(), 33u);
     EXPECT_FALSE(std::filesystem::exists(TemporaryCardSetPath(folder / "Set.cst")));
     LoadedCardSet loaded;
-    loaded.LoadCardSet(folder.Path(), "Set.cst", true, false);
+    loaded.LoadCardSet(folder.Path(), "Set.cst", CardSetParts::PicturesAndBackground);
     ExpectLoadedAs(loaded, replacement);
 }
 

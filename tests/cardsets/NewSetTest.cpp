@@ -77,7 +77,7 @@ protected:
         GoToPage(4);
         dialogs.SaveAs(Path(name));
         Click("BitBtn5");
-        return ReadCardSetFile(folder / name, name, true, false);
+        return ReadCardSetFile(folder / name, name, CardSetParts::PicturesAndBackground);
     }
 
     ScratchFolder folder;

@@ -16,6 +16,7 @@
 namespace {
 
 using velmora::CardSetDescription;
+using velmora::CardSetParts;
 using velmora::Picture;
 
 // Photo-like pictures: smooth gradients with a little noise, which is what sets hold.
@@ -61,7 +62,7 @@ void LoadLargestSet(benchmark::State& state) {
     const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Bench.cst", LargestSet(static_cast<std::size_t>(state.range(0))));
     velmora::LoadedCardSet loaded;
-    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", true, false);
+    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", CardSetParts::PicturesAndBackground);
     state.counters["cards"] = loaded.CardCount;
 }
 
@@ -70,7 +71,7 @@ void ReadPrefixOnly(benchmark::State& state) {
     const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Bench.cst", LargestSet(3));
     velmora::LoadedCardSet loaded;
-    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", false, true);
+    for (auto _ : state) loaded.LoadCardSet(folder, "Bench.cst", CardSetParts::Details);
 }
 
 // The New Game dialog's scan: the folder listed and every set's details read from its prefix alone,
@@ -88,7 +89,7 @@ void ScanFiftySetHeaders(benchmark::State& state) {
     std::size_t sets = 0;
     for (auto _ : state) {
         const std::vector<std::string> names = velmora::ListCardSets(folders);
-        for (const std::string& name : names) loaded.LoadCardSet(folders, name + ".cst", false, true);
+        for (const std::string& name : names) loaded.LoadCardSet(folders, name + ".cst", CardSetParts::Details);
         sets = names.size();
     }
     state.counters["sets"] = static_cast<double>(sets);

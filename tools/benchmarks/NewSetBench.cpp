@@ -24,6 +24,7 @@
 namespace {
 
 using velmora::CardSetDraft;
+using velmora::CardSetParts;
 using velmora::Picture;
 
 // Photo-like: smooth gradients with a little noise, as pictures that authors prepare are.
@@ -66,7 +67,7 @@ void LoadFanaticSetInFull(benchmark::State& state) {
     const std::filesystem::path& folder = scratch.Path();
     velmora::WriteCardSet(folder / "Wizard.cst", FanaticDraft().Describe());
     velmora::LoadedCardSet loaded;
-    for (auto _ : state) loaded.LoadCardSet(folder, "Wizard.cst", true, false);
+    for (auto _ : state) loaded.LoadCardSet(folder, "Wizard.cst", CardSetParts::PicturesAndBackground);
     state.counters["cards"] = loaded.CardCount;
 }
 

@@ -16,7 +16,7 @@ namespace velmora {
 namespace {
 
 CardSetContents ReadWhole(const std::filesystem::path& file) {
-    return ReadCardSetFile(file, file.filename().string(), true, false);
+    return ReadCardSetFile(file, file.filename().string(), CardSetParts::PicturesAndBackground);
 }
 
 std::string Hex(std::uint32_t value, int digits) {

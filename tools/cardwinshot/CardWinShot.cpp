@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
             }
             if (mode == "wait") {
                 SlowProgress slow(window.cardSetWindows().Progress());
-                for (;;) window.cardSet().LoadCardSet(folder, set, true, false, &slow);
+                for (;;) window.cardSet().LoadCardSet(folder, set, velmora::CardSetParts::PicturesAndBackground, &slow);
             }
             window.LoadGameCardSet(set);
             window.findChild<QAction*>("CurrentVelmoraSetInfo1")->trigger();

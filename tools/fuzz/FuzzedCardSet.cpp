@@ -13,7 +13,8 @@ bool LoadFuzzedCardSet(LoadedCardSet& set, const std::uint8_t* data, std::size_t
     WriteInput(name, data, size);
     const LoadedCardSet before = set;
     try {
-        set.LoadCardSet(FuzzFolder(), name, !headerOnly, headerOnly);
+        set.LoadCardSet(FuzzFolder(), name,
+                        headerOnly ? CardSetParts::Details : CardSetParts::PicturesAndBackground);
         return true;
     } catch (const ECardSetError&) {
     } catch (const EStreamError&) {
