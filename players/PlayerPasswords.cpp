@@ -39,6 +39,10 @@ bool PasswordMatches(const TPlayerRecord& record, std::string_view entered) {
     return record.Password.Text() == entered;
 }
 
+bool PasswordMatches(const TPlayerRecord& record, const TypedPassword& typed) {
+    return !typed.Cancelled && typed.Bytes && PasswordMatches(record, *typed.Bytes);
+}
+
 PasswordResult AddPassword(PlayerLibrary& library, std::string_view name, std::string_view password,
                            std::string_view repetition) {
     if (password != repetition || password.empty()) return Unverified;

@@ -1,6 +1,8 @@
 #pragma once
 // Asking for, adding, changing and removing a player's password.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,19 @@ namespace velmora {
 bool AsksForPassword(const TPlayerRecord& record);
 // Exact comparison: letter case matters.
 bool PasswordMatches(const TPlayerRecord& record, std::string_view entered);
+
+// What the password prompt hands back.
+struct TypedPassword {
+    bool Cancelled = false;
+    // The typed text in Windows-1252; nothing when it holds a character Windows-1252 lacks, which
+    // is then in no stored password.
+    std::optional<std::string> Bytes;
+};
+// A typed text that is exactly the stored password; a cancelled prompt matches nothing.
+bool PasswordMatches(const TPlayerRecord& record, const TypedPassword& typed);
+
+// Shows the prompt for this player; the window that asks words it.
+using PasswordPrompt = std::function<TypedPassword(const TPlayerRecord& player)>;
 
 enum class PasswordOutcome { Added, Changed, Deleted, NoPlayer, Unverified, IncorrectCurrent };
 

@@ -1301,6 +1301,10 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
         <source>You cannot delete player %1 selected to play.</source>
         <translation>%1 spielt mit und kann darum nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>The card set %1 holds too few cards for the %2 board.</source>
+        <translation>Das Kartenset %1 hat zu wenige Karten für das Spielfeld %2.</translation>
+    </message>
     <message numerus="yes">
         <source>The player library %1 was damaged: it ended in part of a player record. %n players were kept. The damaged file was kept as %2.</source>
         <translation>

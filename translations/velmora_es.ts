@@ -1301,6 +1301,10 @@ Una imagen de fondo debe medir exactamente 540 (An) x 374 (Al) píxeles.</transl
         <source>You cannot delete player %1 selected to play.</source>
         <translation>No puedes eliminar a %1 porque está elegido para jugar.</translation>
     </message>
+    <message>
+        <source>The card set %1 holds too few cards for the %2 board.</source>
+        <translation>El juego de cartas %1 tiene muy pocas cartas para el tablero %2.</translation>
+    </message>
     <message numerus="yes">
         <source>The player library %1 was damaged: it ended in part of a player record. %n players were kept. The damaged file was kept as %2.</source>
         <translation>

@@ -1301,6 +1301,10 @@ Une image de fond doit mesurer exactement 540 (L) x 374 (H) pixels.</translation
         <source>You cannot delete player %1 selected to play.</source>
         <translation>Vous ne pouvez pas supprimer %1, qui est choisi pour jouer.</translation>
     </message>
+    <message>
+        <source>The card set %1 holds too few cards for the %2 board.</source>
+        <translation>Le jeu de cartes %1 a trop peu de cartes pour le plateau %2.</translation>
+    </message>
     <message numerus="yes">
         <source>The player library %1 was damaged: it ended in part of a player record. %n players were kept. The damaged file was kept as %2.</source>
         <translation>

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "players/PlayerPasswords.h"
 #include "players/ui/Password.h"
 #include "widgets/AnsiText.h"
 #include "widgets/CommandGuard.h"
@@ -20,6 +19,14 @@ namespace velmora {
 void ShowLines(QListWidget& list, const std::vector<std::string>& lines) {
     list.clear();
     for (const std::string& line : lines) list.addItem(FromAnsi(line));
+}
+
+DeletionOutcome DeleteFromList(QWidget& window, QListWidget& list, PlayerLibrary& library, int position,
+                               std::vector<std::string>& lines, const PasswordPrompt& prompt) {
+    const DeletionResult result = DeleteAskingPassword(library, position, lines, LibraryFilter::AllPlayers, prompt);
+    if (result.Outcome == DeletionOutcome::Deleted) ShowLines(list, lines);
+    if (result.Outcome == DeletionOutcome::FileError) ShowError(&window, Translated(result.Error));
+    return result.Outcome;
 }
 
 DeletePlayer::DeletePlayer(PlayerLibrary& library, Password& prompt, HelpHook help, QWidget* parent)
@@ -55,18 +62,12 @@ void DeletePlayer::DeleteClick() {
     QListWidgetItem* selected = list_->currentItem();
     if (list_->count() == 0 || selected == nullptr || !selected->isSelected()) return;
     const int position = list_->row(selected) + 1;
-    const TPlayerRecord& player = library_.Player(position);
-    if (AsksForPassword(player)) {
-        const PromptAnswer answer = prompt_.AskFor(player, Translated(Password::StandardTitle),
-                                                   Translated(VELMORA_TR("DeletePlayer", "Please enter the password for %1")).arg(FromAnsi(player.Name.Text())));
-        if (answer == PromptAnswer::Cancelled) return;
-        if (answer == PromptAnswer::Wrong) {
-            ShowError(this, Translated(VELMORA_TR("DeletePlayer", "Incorrect password.")));
-            return;
-        }
-    }
-    library_.DeletePlayer(position, lines_, LibraryFilter::AllPlayers);
-    ShowLines(*list_, lines_);
+    const auto prompt = [this](const TPlayerRecord& player) {
+        return prompt_.AskTyped(Translated(Password::StandardTitle),
+                                Translated(VELMORA_TR("DeletePlayer", "Please enter the password for %1")).arg(FromAnsi(player.Name.Text())));
+    };
+    if (DeleteFromList(*this, *list_, library_, position, lines_, prompt) == DeletionOutcome::WrongPassword)
+        ShowError(this, Translated(VELMORA_TR("DeletePlayer", "Incorrect password.")));
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "players/PlayerDeletion.h"
 #include "players/PlayerLibrary.h"
 #include "widgets/HelpHook.h"
 
@@ -17,6 +18,12 @@ class Password;
 
 // Fills a list widget with the lines of a library list.
 void ShowLines(QListWidget& list, const std::vector<std::string>& lines);
+
+// Deletes the player at position of the whole library as DeleteAskingPassword does, and shows in
+// window what came of it: the list of lines after the deletion, or the file's error. A wrong
+// password is left to the window, which words it its own way.
+DeletionOutcome DeleteFromList(QWidget& window, QListWidget& list, PlayerLibrary& library, int position,
+                               std::vector<std::string>& lines, const PasswordPrompt& prompt);
 
 class DeletePlayer : public QDialog {
     Q_OBJECT

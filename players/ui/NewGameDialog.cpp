@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <stdexcept>
 #include <utility>
 
 #include "cardsets/CardSetFolder.h"
@@ -24,8 +23,10 @@
 #include "cardsets/LoadedCardSet.h"
 #include "engine/Game.h"
 #include "formats/Formats.h"
+#include "players/GameStart.h"
 #include "players/NewGameChoices.h"
 #include "players/PlayerPasswords.h"
+#include "players/ui/ChosenSetSource.h"
 #include "players/ui/DeletePlayer.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/NewPlayer.h"
@@ -317,25 +318,18 @@ void NewGameDialog::AddPlayerClick() {
 void NewGameDialog::DeletePlayerClick() {
     const int position = SelectedLibraryPosition();
     if (position == 0) return;
-    const TPlayerRecord& player = library_.Player(position);
-    const QString name = FromAnsi(player.Name.Text());
-    const Phrase refusal = lineup_.RefusalToDelete(player.Name.Text());
+    const Phrase refusal = lineup_.RefusalToDelete(library_.Player(position).Name.Text());
     if (!refusal.Empty()) {
         ShowPlainMessage(this, Translated(refusal));
         return;
     }
-    if (AsksForPassword(player)) {
-        const PromptAnswer answer =
-            windows_.prompt.AskFor(
-                player, Translated(VELMORA_TR("NewGame", "Enter password for %1")).arg(name), Translated(Password::StandardLabel));
-        if (answer == PromptAnswer::Cancelled) return;
-        if (answer == PromptAnswer::Wrong) {
-            ShowPlainMessage(this, Translated(VELMORA_TR("NewGame", "Wrong password!")));
-            return;
-        }
-    }
-    library_.DeletePlayer(position, libraryLines_, LibraryFilter::AllPlayers);
-    ShowLines(*libraryList_, libraryLines_);
+    const auto prompt = [this](const TPlayerRecord& player) {
+        return windows_.prompt.AskTyped(
+            Translated(VELMORA_TR("NewGame", "Enter password for %1")).arg(FromAnsi(player.Name.Text())),
+            Translated(Password::StandardLabel));
+    };
+    if (DeleteFromList(*this, *libraryList_, library_, position, libraryLines_, prompt) == DeletionOutcome::WrongPassword)
+        ShowPlainMessage(this, Translated(VELMORA_TR("NewGame", "Wrong password!")));
 }
 
 void NewGameDialog::StatsClick() {
@@ -353,34 +347,15 @@ void NewGameDialog::NextClick() {
 
 void NewGameDialog::StartClick() {
     if (setList_->currentIndex() < 0 || sizeList_->currentIndex() < 0) return;
-    SetUpGame(formats_.at(static_cast<std::size_t>(sizeList_->currentIndex())),
-              sets_.at(static_cast<std::size_t>(setList_->currentIndex())));
-    accept();
-}
-
-void NewGameDialog::SetUpGame(int format, const std::string& set) {
-    const std::vector<TPlayerRecord> previousPlayers(game_.GamePlayers().begin(), game_.GamePlayers().end());
-    const int previousCols = game_.GetBoard().Cols();
-    const int previousRows = game_.GetBoard().Rows();
-    game_.SetGamePlayers(lineup_.Players());
-    game_.SetFormat(format);
-    try {
-        cardSet_.LoadCardSet(folders_, CardSetFileName(set), CardSetParts::PicturesAndBackground, host_.LoadProgress());
-        if (!SetFillsFormat(cardSet_.CardPictures.size(), format)) {
-            throw std::runtime_error("The card set " + set + " holds too few cards for the " +
-                                     Formats[static_cast<std::size_t>(format)].Name + " board.");
-        }
-    } catch (...) {
-        // Restart Game must still find the last game's players and board with its set.
-        if (previousPlayers.size() >= 2) game_.SetGamePlayers(previousPlayers);
-        if (previousCols != 0) game_.GetBoard().SetSize(previousCols, previousRows);
-        throw;
+    ChosenSetSource sets(cardSet_, folders_, host_);
+    const GameStartOutcome outcome =
+        StartChosenGame(game_, lineup_.Players(), formats_.at(static_cast<std::size_t>(sizeList_->currentIndex())),
+                        sets_.at(static_cast<std::size_t>(setList_->currentIndex())), sets);
+    if (!outcome.Started) {
+        ShowError(this, Translated(outcome.Error));
+        return;
     }
-    cardSet_.GameSetFile = CardSetFileName(set);
-    host_.RememberChoice(set, format);
-    host_.CardSetLoaded();
-    game_.ComputeBoardOrigin({cardSet_.CardWidth, cardSet_.CardHeight});
-    game_.StartGame();
+    accept();
 }
 
 }  // namespace velmora

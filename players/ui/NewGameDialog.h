@@ -71,7 +71,6 @@ private:
     void StatsClick();
     void NextClick();
     void StartClick();
-    void SetUpGame(int format, const std::string& set);
     int SelectedLibraryPosition() const;  // 0: none
 
     PlayerLibrary& library_;

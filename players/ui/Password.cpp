@@ -52,12 +52,16 @@ std::optional<QString> Password::Ask(const QString& title, const QString& label)
     return passwordBox_->text();
 }
 
-PromptAnswer Password::AskFor(const TPlayerRecord& player, const QString& title, const QString& label) {
+TypedPassword Password::AskTyped(const QString& title, const QString& label) {
     const std::optional<QString> typed = Ask(title, label);
-    if (!typed) return PromptAnswer::Cancelled;
-    // A character Windows-1252 cannot hold is in no stored password.
-    const std::optional<std::string> bytes = ToAnsi(*typed);
-    return bytes && PasswordMatches(player, *bytes) ? PromptAnswer::Right : PromptAnswer::Wrong;
+    if (!typed) return {true, std::nullopt};
+    return {false, ToAnsi(*typed)};
+}
+
+PromptAnswer Password::AskFor(const TPlayerRecord& player, const QString& title, const QString& label) {
+    const TypedPassword typed = AskTyped(title, label);
+    if (typed.Cancelled) return PromptAnswer::Cancelled;
+    return PasswordMatches(player, typed) ? PromptAnswer::Right : PromptAnswer::Wrong;
 }
 
 }  // namespace velmora

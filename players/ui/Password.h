@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <optional>
 
+#include "players/PlayerPasswords.h"
 #include "players/PlayerRecord.h"
 #include "widgets/HelpHook.h"
 #include "widgets/Translation.h"
@@ -28,6 +29,8 @@ public:
     // cancelled. The standard title and label are back afterwards, so no caller's text can stand
     // when the other caller shows the prompt.
     std::optional<QString> Ask(const QString& title, const QString& label);
+    // The same, with the text as the core compares it: the prompt of DeleteAskingPassword.
+    TypedPassword AskTyped(const QString& title, const QString& label);
     // Asks for the player's password and compares it exactly with the stored one.
     PromptAnswer AskFor(const TPlayerRecord& player, const QString& title, const QString& label);
 

@@ -9,6 +9,7 @@
 #include "players/ui/NewPlayer.h"
 #include "players/ui/Password.h"
 #include "tests/players/ui/WindowTestKit.h"
+#include "tests/support/ReadOnlyFolder.h"
 
 namespace velmora {
 namespace {
@@ -228,6 +229,24 @@ TEST_F(DeletePlayerTest, AsksAProtectedPlayersPasswordAndDeletesOnlyWhenRight) {
     });
     EXPECT_TRUE(OnDisk().empty());
     EXPECT_EQ(std::filesystem::file_size(library.FilePath()), 0u);  // the only player: an empty file
+}
+
+TEST_F(DeletePlayerTest, AnUnwritableLibraryShowsTheFileErrorAndKeepsThePlayerListed) {
+    Write({{"Ann"}, {"Cid"}});
+    const testing::ReadOnlyFolder readOnly(folder.Path());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
+    QStringList after;
+    modal.Then([&](QDialog& dialog) {
+        testing::Select(dialog, "ListBox2", 0);
+        Click(dialog, "BitBtn1");
+        after = testing::Lines(dialog, "ListBox2");
+    });
+    window.Execute();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(Texts(), (std::vector<QString>{"File access denied"}));
+    EXPECT_EQ(after, (QStringList{"Ann", "Cid"}));
+    EXPECT_EQ(OnDisk().size(), 2u);
 }
 
 TEST_F(DeletePlayerTest, DeleteWithoutASelectionDoesNothing) {

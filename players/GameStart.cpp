@@ -1,0 +1,65 @@
+#include "players/GameStart.h"
+
+#include <exception>
+#include <vector>
+
+#include "formats/Formats.h"
+#include "players/NewGameChoices.h"
+#include "text/UntranslatedPhrase.h"
+
+namespace velmora {
+namespace {
+
+// What a failed start puts back.
+class LastGame {
+public:
+    explicit LastGame(const Game& game)
+        : players_(game.GamePlayers().begin(), game.GamePlayers().end()),
+          cols_(game.GetBoard().Cols()),
+          rows_(game.GetBoard().Rows()) {}
+
+    void PutBack(Game& game) const {
+        if (players_.size() >= 2) game.SetGamePlayers(players_);
+        if (cols_ != 0) game.GetBoard().SetSize(cols_, rows_);
+    }
+
+private:
+    std::vector<TPlayerRecord> players_;
+    int cols_;
+    int rows_;
+};
+
+Phrase TooFewCards(const std::string& set, int format) {
+    return MakePhrase("Players",
+                      VELMORA_TRANSLATE_NOOP("Players", "The card set %1 holds too few cards for the %2 board."),
+                      {set, Formats.at(static_cast<std::size_t>(format)).Name});
+}
+
+}  // namespace
+
+GameStartOutcome StartChosenGame(Game& game, std::span<const TPlayerRecord> players, int format,
+                                 const std::string& set, GameSetSource& sets) {
+    const LastGame last(game);
+    game.SetGamePlayers(players);
+    game.SetFormat(format);
+    GameSetPictures pictures;
+    try {
+        pictures = sets.ReadWhole(set);
+    } catch (const std::exception& error) {
+        last.PutBack(game);
+        return {false, UntranslatedPhrase(error.what())};
+    } catch (...) {
+        last.PutBack(game);
+        throw;
+    }
+    if (!SetFillsFormat(pictures.ImageCount, format)) {
+        last.PutBack(game);
+        return {false, TooFewCards(set, format)};
+    }
+    sets.UseForGame(set, format);
+    game.ComputeBoardOrigin(pictures.Card);
+    game.StartGame();
+    return {true, {}};
+}
+
+}  // namespace velmora
