@@ -248,7 +248,11 @@ private:
     void CopyMatch(std::uint32_t offset, std::uint32_t size) {
         std::uint8_t* const out = dst_ + y_;
         const std::uint8_t* const from = out - offset;
-        if (offset >= 8 && y_ + 24 <= DestinationSize) {
+        if (offset >= MaxMatch) {
+            // The source ends where the copy starts: one 18-byte copy whatever the size, with no
+            // branch on it and no load of a byte this copy has just stored.
+            std::memcpy(out, from, MaxMatch);
+        } else if (offset >= 8 && y_ + 24 <= DestinationSize) {
             // Each word is read only after the words it overlaps have been written.
             std::memcpy(out, from, 8);
             std::memcpy(out + 8, from + 8, 8);
