@@ -115,7 +115,8 @@ TEST(Lzrw1khBlock, WideCopiesAtTheEndOfAFullBlockComeBackExactly) {
         Bytes farMatches(text.begin(), text.end() - static_cast<std::ptrdiff_t>(tail));
         for (std::size_t i = 0; i < tail; ++i) farMatches.push_back(farMatches[farMatches.size() - 100]);
         Bytes literals = farMatches;
-        literals.back() ^= 0x5A;
+        const std::uint8_t last = literals[TLZR::BlockSize - 1];
+        literals[TLZR::BlockSize - 1] = static_cast<std::uint8_t>(last ^ 0x5A);
         for (const Bytes& input : {farMatches, literals}) {
             const Bytes coded = Coded(input);
             ASSERT_EQ(coded[0], 0x40) << "tail " << tail;  // coded, not stored
