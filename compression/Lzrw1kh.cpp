@@ -211,7 +211,8 @@ private:
     void CopyLiterals() {
         const std::uint32_t count =
             std::min({static_cast<std::uint32_t>(std::countl_zero(control_)), left_, end_ - x_});
-        if (count == 0) return;
+        // Whether a literal comes next is as good as random on varied data: none is copied the same
+        // way as some, rather than after a branch that mispredicts.
         if (count > BlockSize - y_) RefuseBlock();
         // y + count stays within the block, so 16 bytes from y stay within the destination.
         if (x_ + 16 <= end_) {
@@ -248,7 +249,11 @@ private:
     void CopyMatch(std::uint32_t offset, std::uint32_t size) {
         std::uint8_t* const out = dst_ + y_;
         const std::uint8_t* const from = out - offset;
-        if (offset >= 8 && y_ + 24 <= DestinationSize) {
+        if (offset >= MaxMatch) {
+            // The source ends where the copy starts: one 18-byte copy whatever the size, with no
+            // branch on it and no load of a byte this copy has just stored.
+            std::memcpy(out, from, MaxMatch);
+        } else if (offset >= 8 && y_ + 24 <= DestinationSize) {
             // Each word is read only after the words it overlaps have been written.
             std::memcpy(out, from, 8);
             std::memcpy(out + 8, from + 8, 8);

@@ -106,6 +106,25 @@ TEST(Lzrw1khBlock, RoundTripsEveryKindOfBlock) {
     }
 }
 
+// The decoder copies literals 16 bytes and far matches 18 bytes at a time, whatever their size; a
+// block that fills the output to its last byte, ending in either, must stay inside the spare bytes
+// and come back exactly.
+TEST(Lzrw1khBlock, WideCopiesAtTheEndOfAFullBlockComeBackExactly) {
+    const Bytes text = TextSample(TLZR::BlockSize);
+    for (std::size_t tail = 0; tail <= 40; ++tail) {
+        Bytes farMatches(text.begin(), text.end() - static_cast<std::ptrdiff_t>(tail));
+        for (std::size_t i = 0; i < tail; ++i) farMatches.push_back(farMatches[farMatches.size() - 100]);
+        Bytes literals = farMatches;
+        const std::uint8_t last = literals[TLZR::BlockSize - 1];
+        literals[TLZR::BlockSize - 1] = static_cast<std::uint8_t>(last ^ 0x5A);
+        for (const Bytes& input : {farMatches, literals}) {
+            const Bytes coded = Coded(input);
+            ASSERT_EQ(coded[0], 0x40) << "tail " << tail;  // coded, not stored
+            ASSERT_EQ(Decoded(coded), input) << "tail " << tail;
+        }
+    }
+}
+
 TEST(Lzrw1khBlock, ShortBlocksDecodeToNothing) {
     EXPECT_TRUE(Decoded(FromHex("40")).empty());
     EXPECT_TRUE(Decoded(FromHex("80")).empty());
