@@ -12,7 +12,7 @@
 #include "app/ui/ScriptedGame.h"
 #include "app/ui/SystemLocations.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/HelpWindow.h"
+#include "widgets/HelpHook.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
@@ -13,13 +12,13 @@
 #include <algorithm>
 #include <map>
 
+#include "widgets/HelpHook.h"
 #include "widgets/HelpPages.h"
 #include "widgets/Links.h"
 
 namespace velmora {
 namespace {
 
-const char* const kContextProperty = "velmoraHelpContext";
 const char* const kContentsTopic = "help_system";
 
 QString PageText(const QString& keyword) {
@@ -34,27 +33,6 @@ bool IsTopic(const QString& keyword) {
     const auto& topics = HelpTopics();
     return std::any_of(topics.begin(), topics.end(), [&](const HelpTopic& t) { return keyword == t.keyword; });
 }
-
-// F1 opens the help context of the innermost window that has one; a window without one (the main
-// window) leaves the key to its own shortcut.
-class HelpKeyFilter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        for (QWidget* window = widget ? widget->window() : nullptr; window != nullptr;
-             window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
-            const QVariant context = window->property(kContextProperty);
-            if (context.isValid()) {
-                OpenHelpContext(context.toInt());
-                return true;
-            }
-        }
-        return false;
-    }
-};
 
 }  // namespace
 
@@ -226,15 +204,10 @@ void HelpWindow::Present() {
     activateWindow();
 }
 
-void OpenHelpTopic(const QString& keyword) { HelpWindow::Instance().ShowTopic(keyword); }
-void OpenHelpContext(int context) { HelpWindow::Instance().ShowContext(context); }
-void OpenHelpSearch() { HelpWindow::Instance().ShowSearch(); }
-
-void SetHelpContext(QWidget* window, int context) { window->setProperty(kContextProperty, context); }
-
-void InstallHelpKey() {
-    static HelpKeyFilter* filter = new HelpKeyFilter(qApp);
-    qApp->installEventFilter(filter);
+HelpHook HelpWindowHook() {
+    return [](const char* topic) { HelpWindow::Instance().ShowTopic(topic); };
 }
+
+void OpenHelpSearch() { HelpWindow::Instance().ShowSearch(); }
 
 }  // namespace velmora

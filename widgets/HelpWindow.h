@@ -55,13 +55,7 @@ private:
     QString current_;
 };
 
-void OpenHelpTopic(const QString& keyword);
-void OpenHelpContext(int context);
+// The help window ready for a search; topics are opened through the windows' HelpHook.
 void OpenHelpSearch();
-
-// Gives a window the help context number that F1 opens in it.
-void SetHelpContext(QWidget* window, int context);
-// Lets F1 open the help context of the window it is pressed in; installed once on the application.
-void InstallHelpKey();
 
 }  // namespace velmora

@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "widgets/Artwork.h"
-#include "widgets/HelpWindow.h"
 #include "widgets/Links.h"
 #include "widgets/Translation.h"
 
@@ -27,14 +27,14 @@ QLabel* Centred(Tr text, const char* name) { return WithText(Centred(QString(), 
 
 }  // namespace
 
-TExitForm::TExitForm(QWidget* parent) : QDialog(parent) {
+TExitForm::TExitForm(QWidget* parent, HelpHook help) : QDialog(parent) {
     setObjectName("TExitForm");
     setWindowTitle("Velmora");
     // A title bar without buttons: the Close button is the only way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::Logo(QSize(64, 64)))));
     setFixedSize(263, 364);
-    SetHelpContext(this, 100);
+    SetHelpTopic(this, "contactus", std::move(help));
 
     auto* panel = new QFrame;
     panel->setObjectName("Panel1");

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "widgets/HelpHook.h"
+
 class QLabel;
 class QPushButton;
 
@@ -12,7 +14,7 @@ namespace velmora {
 class TExitForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TExitForm(QWidget* parent = nullptr);
+    explicit TExitForm(QWidget* parent = nullptr, HelpHook help = HelpWindowHook());
 
     QLabel* webLink() const { return link_; }
     QPushButton* closeButton() const { return close_; }

@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "widgets/Artwork.h"
-#include "widgets/HelpWindow.h"
 #include "widgets/Translation.h"
 
 namespace velmora {
@@ -29,10 +29,10 @@ QLabel* OverlayLabel(QWidget* parent, Tr text) {
 
 }  // namespace
 
-TInitScreen::TInitScreen(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
+TInitScreen::TInitScreen(QWidget* parent, HelpHook help) : QDialog(parent), timer_(new QTimer(this)) {
     setObjectName("TInitScreen");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    SetHelpContext(this, 1);
+    SetHelpTopic(this, "help_system", std::move(help));
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");

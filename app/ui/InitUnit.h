@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "widgets/HelpHook.h"
+
 class QLabel;
 class QTimer;
 
@@ -11,7 +13,7 @@ namespace velmora {
 class TInitScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit TInitScreen(QWidget* parent = nullptr);
+    explicit TInitScreen(QWidget* parent = nullptr, HelpHook help = HelpWindowHook());
 
     QLabel* versionLabel() const { return version_; }
     QLabel* noticeLabel() const { return notice_; }

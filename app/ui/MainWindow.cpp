@@ -86,17 +86,15 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
     ConnectMenu();
     ConnectBoardInput();
     sound_ = new SoundPlayer(locations_.SoundFolder, this);
-    splash_ = new TInitScreen(this);
-    about_ = new TExitForm(this);
+    splash_ = new TInitScreen(this, help_);
+    about_ = new TExitForm(this, help_);
     gameOver_ = new GameOver(this);
-    SetHelpContext(gameOver_, 116);
-    gameOver_->onHelp = [](const QString& keyword) { OpenHelpTopic(keyword); };
-    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, locations_.CardSets, *this,
-                                                [](const char* topic) { OpenHelpTopic(topic); }, this);
+    gameOver_->onHelp = help_;
+    players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, locations_.CardSets, *this, help_, this);
     showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
     gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, locations_.CardSets, locations_.SettingsFolder,
-                                                    settings_.LastSet);
+                                                    settings_.LastSet, help_);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
     zoom_->FollowDialogs();
@@ -134,10 +132,10 @@ void MainWindow::ConnectMenu() {
     });
     OnTriggered(menu_.CurrentVelmoraSetInfo1, this, [this] { CurrentVelmoraSetInfo1Click(); });
     OnTriggered(menu_.CardSetCheck1, this, [this] { CardSetCheck1Click(); });
-    OnTriggered(menu_.Contents1, this, [] { OpenHelpTopic("help_system"); });
+    OnTriggered(menu_.Contents1, this, [this] { help_("help_system"); });
     OnTriggered(menu_.SearchHelp1, this, [] { OpenHelpSearch(); });
-    OnTriggered(menu_.QuickIntro1, this, [] { OpenHelpTopic("quick1"); });
-    OnTriggered(menu_.HowtoContactHalvik1, this, [] { OpenHelpTopic("contactus"); });
+    OnTriggered(menu_.QuickIntro1, this, [this] { help_("quick1"); });
+    OnTriggered(menu_.HowtoContactHalvik1, this, [this] { help_("contactus"); });
     OnTriggered(menu_.HalvikWebSite1, this, [] { OpenAddress(kMakerWebSite); });
     OnTriggered(menu_.EmailHalvikSales1, this, [] { OpenAddress(kSalesMail); });
     OnTriggered(menu_.EmailHalvikSupport1, this, [] { OpenAddress(kSupportMail); });

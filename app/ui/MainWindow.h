@@ -23,6 +23,7 @@
 #include "players/PlayerLibrary.h"
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"
+#include "widgets/HelpHook.h"
 
 class QFrame;
 class QKeyEvent;
@@ -153,6 +154,8 @@ private:
     QLabel* status_ = nullptr;
     QTimer* timer1_ = nullptr;
     SoundPlayer* sound_ = nullptr;
+    // How every window of the program opens a help topic.
+    HelpHook help_ = HelpWindowHook();
     TInitScreen* splash_ = nullptr;
     TExitForm* about_ = nullptr;
     GameOver* gameOver_ = nullptr;

@@ -1,10 +1,11 @@
 #pragma once
 // What the card-set windows share with the main window: the one loaded card set, the folders the
-// sets lie in, and the Please Wait window that full reads report to.
+// sets lie in, the Please Wait window that full reads report to, and how the windows open help.
 
 #include "cardsets/CardSetFolders.h"
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/LoadedCardSet.h"
+#include "widgets/HelpHook.h"
 
 namespace velmora {
 
@@ -12,6 +13,7 @@ struct CardSetContext {
     LoadedCardSet& set;
     CardSetFolders folders;
     CardSetProgress& progress;
+    HelpHook help = HelpWindowHook();
 };
 
 }  // namespace velmora

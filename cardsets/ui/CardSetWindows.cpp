@@ -1,5 +1,7 @@
 #include "cardsets/ui/CardSetWindows.h"
 
+#include <utility>
+
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/Preview.h"
 #include "cardsets/ui/SelectSet.h"
@@ -10,11 +12,11 @@
 namespace velmora {
 
 CardSetWindows::CardSetWindows(QWidget* parent, LoadedCardSet& set, const CardSetFolders& cardSets,
-                               const std::filesystem::path& settingsFolder, std::string& lastSet)
+                               const std::filesystem::path& settingsFolder, std::string& lastSet, HelpHook help)
     : parent_(parent),
       settingsFolder_(settingsFolder),
       wait_(new Wait(parent)),
-      context_{set, cardSets, *wait_},
+      context_{set, cardSets, *wait_, std::move(help)},
       preview_(new Preview(context_, parent)),
       selectSet_(new SelectSet(context_, lastSet, *preview_, parent)),
       setInfo_(new SetInfo(context_, parent)) {}
@@ -24,7 +26,7 @@ CardSetProgress& CardSetWindows::Progress() { return *wait_; }
 // The wizard is the largest of the windows and the one opened least: it is made when first asked for,
 // not while the main window is on its way to the screen.
 NewSet& CardSetWindows::newSet() {
-    if (newSet_ == nullptr) newSet_ = new NewSet(context_.folders.User(), settingsFolder_, *wait_, parent_);
+    if (newSet_ == nullptr) newSet_ = new NewSet(context_.folders.User(), settingsFolder_, *wait_, parent_, context_.help);
     return *newSet_;
 }
 

@@ -22,7 +22,7 @@ public:
     // The sets are read from cardSets and new ones saved into its user's folder; settingsFolder holds
     // the settings file. lastSet is the setting LastSet, which Select Card Set reads and sets.
     CardSetWindows(QWidget* parent, LoadedCardSet& set, const CardSetFolders& cardSets,
-                   const std::filesystem::path& settingsFolder, std::string& lastSet);
+                   const std::filesystem::path& settingsFolder, std::string& lastSet, HelpHook help = HelpWindowHook());
 
     // The Please Wait window, for every full read and every write of a set.
     CardSetProgress& Progress();

@@ -24,7 +24,6 @@
 #include "cardsets/ui/PathText.h"
 #include "widgets/AnsiText.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/HelpWindow.h"
 #include "widgets/Messages.h"
 #include "widgets/Translation.h"
 
@@ -55,17 +54,17 @@ QListWidgetItem* CardItem(const DraftCard& card) {
 }  // namespace
 
 NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsFolder, CardSetProgress& progress,
-               QWidget* parent)
+               QWidget* parent, HelpHook help)
     : QDialog(parent),
       saveFolder_(std::move(saveFolder)),
       settingsFolder_(std::move(settingsFolder)),
-      progress_(progress) {
+      progress_(progress),
+      help_(std::move(help)) {
     setObjectName("TForm3");
     SetText(this, "windowTitle", VELMORA_TR("NewCardSet", "Create New Velmora Set"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    SetHelpContext(this, 109);
     BuildButtons();
     BuildSizePage();
     BuildBackgroundPage();

@@ -11,6 +11,7 @@
 #include "cardsets/CardSetProgress.h"
 #include "cardsets/pictures/CardPictureFile.h"
 #include "settings/PictureFitSettings.h"
+#include "widgets/HelpHook.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,7 +39,7 @@ public:
     // saveFolder is where the save dialog starts, settingsFolder holds the settings file that keeps
     // the picture-fit choice; progress is the Please Wait window.
     NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsFolder, CardSetProgress& progress,
-           QWidget* parent = nullptr);
+           QWidget* parent = nullptr, HelpHook help = HelpWindowHook());
     // A portable program's wizard: programFolder is both.
     NewSet(const std::filesystem::path& programFolder, CardSetProgress& progress, QWidget* parent = nullptr)
         : NewSet(programFolder, programFolder, progress, parent) {}
@@ -99,6 +100,7 @@ private:
     std::filesystem::path saveFolder_;
     std::filesystem::path settingsFolder_;
     CardSetProgress& progress_;
+    HelpHook help_;
     CardSetDraft draft_;
 
     QTabWidget* pages_ = nullptr;

@@ -19,8 +19,7 @@
 #include "cardsets/ui/CardSizeShape.h"
 #include "cardsets/ui/NewSet.h"
 #include "widgets/Artwork.h"
-#include "widgets/DetailParts.h"
-#include "widgets/HelpWindow.h"
+#include "widgets/WindowParts.h"
 #include "widgets/Translation.h"
 #include "cardsets/ui/ShippedTexts.h"
 
@@ -80,9 +79,7 @@ QWidget* NewPage(QTabWidget* pages, const char* name, Tr title) {
 
 // The fields end 16 pixels inside their group and start after the widest caption.
 QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, int row, int left) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
+    QLineEdit* field = MakeTextBox(parent, name, false, maxLength);
     field->setGeometry(left, 26 + row * 32, parent->width() - 16 - left, 22);
     return field;
 }
@@ -127,7 +124,7 @@ void NewSet::BuildButtons() {
     pages_->installEventFilter(this);
 
     const int y = ClientHeight - 36;
-    helpButton_ = MakeButton(this, "BitBtn1", VELMORA_TR("NewCardSet", "&Help"), [] { OpenHelpTopic("how_to_create"); });
+    helpButton_ = MakeHelpButton(this, "BitBtn1", VELMORA_TR("NewCardSet", "&Help"), help_, "how_to_create");
     helpButton_->setGeometry(8, y, 75, 25);
     backButton_ = MakeButton(this, "BitBtn3", VELMORA_TR("NewCardSet", "&<< Back"), [this] { BackClick(); });
     backButton_->setGeometry(180, y, 78, 25);

@@ -21,7 +21,7 @@
 #include "cardsets/ui/NewSet.h"
 #include "cardsets/ui/PathText.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/DetailParts.h"
+#include "widgets/WindowParts.h"
 #include "widgets/Translation.h"
 
 namespace velmora {

@@ -19,8 +19,7 @@
 #include "widgets/AnsiText.h"
 #include "widgets/Artwork.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/DetailParts.h"
-#include "widgets/HelpWindow.h"
+#include "widgets/WindowParts.h"
 #include "widgets/Links.h"
 #include "widgets/Translation.h"
 #include "cardsets/ui/ShippedTexts.h"
@@ -50,7 +49,6 @@ Preview::Preview(CardSetContext context, QWidget* parent) : QDialog(parent), con
     SetText(this, "windowTitle", VELMORA_TR("ViewCardSet", "View Card Set - Velmora"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    SetHelpContext(this, 110);
     resize(InitialWidth, InitialHeight);
 
     cardList_ = new QListWidget;
@@ -98,7 +96,7 @@ QWidget* Preview::BuildPanel() {
     fileName_ = DetailRow(details, "Edit7", VELMORA_TR("ViewCardSet", "Name of File :"), 10);
     fileSize_ = DetailRow(details, "Edit8", VELMORA_TR("ViewCardSet", "Size of File :"), 11);
 
-    MakeButton(panel, "BitBtn1", VELMORA_TR("ViewCardSet", "&Help"), [] { OpenHelpTopic("viewcardset_w"); })->setGeometry(8, 424, 84, 27);
+    MakeHelpButton(panel, "BitBtn1", VELMORA_TR("ViewCardSet", "&Help"), context_.help, "viewcardset_w")->setGeometry(8, 424, 84, 27);
     QPushButton* close = MakeButton(panel, "BitBtn2", VELMORA_TR("ViewCardSet", "&Close"), [this] { reject(); });
     close->setGeometry(208, 424, 84, 27);
     close->setDefault(true);

@@ -12,12 +12,11 @@
 
 #include "cardsets/CardSetFolder.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/HelpWindow.h"
 #include "widgets/Messages.h"
 #include "widgets/Modal.h"
 #include "cardsets/CardSetFolders.h"
 #include "cardsets/ui/Preview.h"
-#include "widgets/DetailParts.h"
+#include "widgets/WindowParts.h"
 #include "widgets/Translation.h"
 
 namespace velmora {
@@ -29,7 +28,6 @@ SelectSet::SelectSet(CardSetContext context, std::string& lastSet, Preview& prev
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    SetHelpContext(this, 114);
 
     QGroupBox* group = MakeGroup(this, "GroupBox1", VELMORA_TR("SelectCardSet", " Velmora Set "), {8, 8, 220, 159});
     MakeLabel(group, "Label1", VELMORA_TR("SelectCardSet", "Select Set :"), {14, 28, 190, 18});
@@ -43,7 +41,7 @@ SelectSet::SelectSet(CardSetContext context, std::string& lastSet, Preview& prev
     QPushButton* close = MakeButton(this, "BitBtn1", VELMORA_TR("SelectCardSet", "&Close"), [this] { reject(); });
     close->setGeometry(240, 16, 84, 27);
     close->setDefault(true);
-    MakeButton(this, "BitBtn2", VELMORA_TR("SelectCardSet", "&Help"), [] { OpenHelpTopic("selectcardset_w"); })->setGeometry(240, 52, 84, 27);
+    MakeHelpButton(this, "BitBtn2", VELMORA_TR("SelectCardSet", "&Help"), context_.help, "selectcardset_w")->setGeometry(240, 52, 84, 27);
 }
 
 void SelectSet::showEvent(QShowEvent* event) {

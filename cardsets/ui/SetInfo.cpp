@@ -10,8 +10,7 @@
 #include "widgets/AnsiText.h"
 #include "widgets/Artwork.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/DetailParts.h"
-#include "widgets/HelpWindow.h"
+#include "widgets/WindowParts.h"
 #include "widgets/Links.h"
 #include "widgets/Translation.h"
 #include "cardsets/ui/ShippedTexts.h"
@@ -36,7 +35,6 @@ SetInfo::SetInfo(CardSetContext context, QWidget* parent) : QDialog(parent), con
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    SetHelpContext(this, 111);
 
     MakeLabel(this, "Image1", QString(), {12, 8, 36, 36})->setPixmap(QPixmap::fromImage(artwork::CardSetIcon(32)));
     title_ = MakeLabel(this, "Label1", VELMORA_TR("CardSetInfo", "Card Set Name"), {56, 14, 420, 24});
@@ -58,7 +56,7 @@ SetInfo::SetInfo(CardSetContext context, QWidget* parent) : QDialog(parent), con
     QPushButton* close = MakeButton(this, "BitBtn1", VELMORA_TR("CardSetInfo", "&Close"), [this] { reject(); });
     close->setGeometry(ClientWidth - 2 * 92, ClientHeight - 38, 84, 27);
     close->setDefault(true);
-    MakeButton(this, "BitBtn2", VELMORA_TR("CardSetInfo", "&Help"), [] { OpenHelpTopic("cardsetinfo_w"); })
+    MakeHelpButton(this, "BitBtn2", VELMORA_TR("CardSetInfo", "&Help"), context_.help, "cardsetinfo_w")
         ->setGeometry(ClientWidth - 92, ClientHeight - 38, 84, 27);
 }
 

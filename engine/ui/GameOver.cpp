@@ -12,6 +12,7 @@
 
 #include "widgets/Artwork.h"
 #include "widgets/Translation.h"
+#include "widgets/WindowParts.h"
 
 namespace velmora {
 
@@ -46,7 +47,6 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
     SetText(this, "windowTitle", VELMORA_TR("GameOver", "Game Over - Velmora by Halvik Software"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setProperty("helpContext", 116);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Panel);
@@ -68,13 +68,15 @@ GameOver::GameOver(QWidget* parent) : QDialog(parent) {
 
     statsButton_ = MakeButton("Button2", VELMORA_TR("GameOver", "&Stats"), panel_);
     closeButton_ = MakeButton("Button1", VELMORA_TR("GameOver", "&Close"), panel_);
-    helpButton_ = MakeButton("Button3", VELMORA_TR("GameOver", "&Help"), panel_);
+    // The main window sets onHelp after the window is made.
+    helpButton_ = MakeHelpButton(panel_, "Button3", VELMORA_TR("GameOver", "&Help"),
+                                 [this](const char* topic) {
+                                     if (onHelp) onHelp(topic);
+                                 },
+                                 HelpKeyword);
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(statsButton_, &QPushButton::clicked, this, [this] { StatsClicked(); });
-    connect(helpButton_, &QPushButton::clicked, this, [this] {
-        if (onHelp) onHelp(HelpKeyword);
-    });
     PlaceControls(0, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "text/Phrase.h"
+#include "widgets/HelpHook.h"
 
 class QLabel;
 class QPushButton;
@@ -25,7 +26,7 @@ public:
     int LibraryPosition() const { return libraryPosition_; }
 
     std::function<void(int libraryPosition)> onStats;  // opens the statistics window
-    std::function<void(const QString& keyword)> onHelp;
+    HelpHook onHelp;                                    // its Help button and F1
     std::function<void()> onClosed;                     // however the window closes
 
     void done(int result) override;

@@ -49,8 +49,7 @@ ChngPassword::ChngPassword(PlayerLibrary& library, HelpHook help, QWidget* paren
     SetText(this, "windowTitle", VELMORA_TR("ChangePassword", "Password - Velmora"));
 
     auto* playerGroup = WithText(new QGroupBox(this), VELMORA_TR("ChangePassword", " Select Player "), "title");
-    players_ = new QListWidget(playerGroup);
-    players_->setObjectName("lbPlayers");
+    players_ = MakeList(playerGroup, "lbPlayers");
     players_->setAccessibleName(QCoreApplication::translate("ChangePassword", "Players"));
     (new QVBoxLayout(playerGroup))->addWidget(players_);
 

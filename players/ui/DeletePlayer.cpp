@@ -33,8 +33,7 @@ DeletePlayer::DeletePlayer(PlayerLibrary& library, Password& prompt, HelpHook he
     : QDialog(parent), library_(library), prompt_(prompt) {
     setObjectName("TForm14");
     SetText(this, "windowTitle", VELMORA_TR("DeletePlayer", "Delete Player - Velmora"));
-    list_ = new QListWidget(this);
-    list_->setObjectName("ListBox2");
+    list_ = MakeList(this, "ListBox2");
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(MakeButton(this, "BitBtn1", VELMORA_TR("DeletePlayer", "&Delete"), [this] { DeleteClick(); }));

@@ -39,19 +39,6 @@
 namespace velmora {
 namespace {
 
-QListWidget* MakeList(QWidget* parent, const char* objectName) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(objectName);
-    return list;
-}
-
-QLineEdit* MakeDetailBox(QWidget* parent, const char* objectName) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    box->setReadOnly(true);
-    return box;
-}
-
 bool IsSelected(const QListWidget& list) {
     const QListWidgetItem* item = list.currentItem();
     return list.count() > 0 && item != nullptr && item->isSelected();
@@ -81,8 +68,7 @@ NewGameDialog::NewGameDialog(PlayerLibrary& library, Game& game, LoadedCardSet& 
 }
 
 QGroupBox* NewGameDialog::BuildStep1() {
-    step1_ = WithText(new QGroupBox(this), VELMORA_TR("NewGame", "Step 1 : Select At Least Two Players "), "title");
-    step1_->setObjectName("GroupBox1");
+    step1_ = MakeGroup(this, "GroupBox1", VELMORA_TR("NewGame", "Step 1 : Select At Least Two Players "));
     playersToPlay_ = MakeList(step1_, "ListBox1");
     libraryList_ = MakeList(step1_, "ListBox2");
     connect(playersToPlay_, &QListWidget::itemDoubleClicked, this,
@@ -112,8 +98,7 @@ QGroupBox* NewGameDialog::BuildStep1() {
 }
 
 QGroupBox* NewGameDialog::BuildStep2() {
-    step2_ = WithText(new QGroupBox(this), VELMORA_TR("NewGame", "Step 2 : Select Card-Set"), "title");
-    step2_->setObjectName("GroupBox2");
+    step2_ = MakeGroup(this, "GroupBox2", VELMORA_TR("NewGame", "Step 2 : Select Card-Set"));
     setList_ = new QComboBox(step2_);
     setList_->setObjectName("ComboBox1");
     sizeList_ = new QComboBox(step2_);
@@ -140,12 +125,11 @@ QGroupBox* NewGameDialog::BuildStep2() {
 }
 
 QGroupBox* NewGameDialog::BuildDetails() {
-    auto* details = WithText(new QGroupBox(step2_), VELMORA_TR("NewGame", " Details "), "title");
-    details->setObjectName("GroupBox3");
-    author_ = MakeDetailBox(details, "Edit1");
-    language_ = MakeDetailBox(details, "Edit4");
-    email_ = MakeDetailBox(details, "Edit2");
-    web_ = MakeDetailBox(details, "Edit3");
+    QGroupBox* details = MakeGroup(step2_, "GroupBox3", VELMORA_TR("NewGame", " Details "));
+    author_ = MakeReadOnlyField(details, "Edit1");
+    language_ = MakeReadOnlyField(details, "Edit4");
+    email_ = MakeReadOnlyField(details, "Edit2");
+    web_ = MakeReadOnlyField(details, "Edit3");
     notes_ = new QPlainTextEdit(details);
     notes_->setObjectName("Memo1");
     notes_->setReadOnly(true);

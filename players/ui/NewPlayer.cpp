@@ -69,8 +69,7 @@ NewPlayer::NewPlayer(PlayerLibrary& library, HelpHook help, QWidget* parent) : Q
 }
 
 QWidget* NewPlayer::BuildKindGroup() {
-    auto* group = WithText(new QGroupBox(this), VELMORA_TR("NewPlayer", " Player Is "), "title");
-    group->setObjectName("RadioGroup1");
+    QGroupBox* group = MakeGroup(this, "RadioGroup1", VELMORA_TR("NewPlayer", " Player Is "));
     human_ = WithText(new QRadioButton(group), VELMORA_TR("NewPlayer", "&Human"));
     human_->setObjectName("RadioGroup1Human");
     computer_ = WithText(new QRadioButton(group), VELMORA_TR("NewPlayer", "C&omputer"));
@@ -83,8 +82,7 @@ QWidget* NewPlayer::BuildKindGroup() {
 }
 
 QWidget* NewPlayer::BuildIQGroup() {
-    iqGroup_ = WithText(new QGroupBox(this), VELMORA_TR("NewPlayer", " Computer IQ "), "title");
-    iqGroup_->setObjectName("GroupBox2");
+    iqGroup_ = MakeGroup(this, "GroupBox2", VELMORA_TR("NewPlayer", " Computer IQ "));
     iqBar_ = new QSlider(Qt::Horizontal, iqGroup_);
     iqBar_->setObjectName("TrackBar1");
     iqBar_->setRange(0, 50);

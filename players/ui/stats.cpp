@@ -73,9 +73,7 @@ Stats::Stats(PlayerLibrary& library, const Game& game, HelpHook help, QWidget* p
 
 QLineEdit* Stats::AddRow(const char* labelName, Tr caption, const char* boxName, QProgressBar* gauge) {
     const int row = rows_->rowCount();
-    auto* box = new QLineEdit(this);
-    box->setObjectName(boxName);
-    box->setReadOnly(true);
+    QLineEdit* box = MakeReadOnlyField(this, boxName);
     rows_->addWidget(MakeLabel(this, labelName, caption), row, 0);
     rows_->addWidget(box, row, 1);
     if (gauge != nullptr) rows_->addWidget(gauge, row, 2);

@@ -19,6 +19,7 @@
 #include "app/ui/Sound.h"
 #include "tests/support/UrlRecorder.h"
 #include "tools/support/TempFolder.h"
+#include "widgets/HelpHook.h"
 #include "widgets/HelpWindow.h"
 #include "widgets/Links.h"
 
@@ -167,7 +168,7 @@ TEST(Help, SearchFindsTopicsHoldingEveryWordBestFirst) {
 TEST(Help, F1OpensTheContextOfTheWindowItIsPressedIn) {
     InstallHelpKey();
     QWidget dialog;
-    SetHelpContext(&dialog, 115);
+    SetHelpTopic(&dialog, "stats_w", HelpWindowHook());
     auto* field = new QLineEdit(&dialog);
     dialog.show();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
