@@ -38,7 +38,7 @@ void CopyCardSet(const CardSetImport& import) {
     if (!error) std::filesystem::rename(temporary, import.Target, error);
     if (!error) return;
     std::filesystem::remove(temporary, error);
-    throw EFCreateError("Cannot create file " + import.Target.string());
+    throw EFCreateError(CannotCreateFile(import.Target.string()));
 }
 
 }  // namespace velmora

@@ -12,7 +12,7 @@ FileStream OpenCardSet(const std::filesystem::path& path, const std::string& fil
     try {
         return FileStream(path, FileStream::Mode::Read);
     } catch (const EFOpenError&) {
-        throw EFOpenError("Cannot open file " + fileName);
+        throw EFOpenError(CannotOpenFile(fileName));
     }
 }
 

@@ -66,7 +66,7 @@ void WriteFile(const std::filesystem::path& path, const std::filesystem::path& t
     try {
         file = std::make_unique<FileStream>(path, FileStream::Mode::Create);
     } catch (const EFCreateError&) {
-        throw EFCreateError("Cannot create file " + target.string());
+        throw EFCreateError(CannotCreateFile(target.string()));
     }
     const std::vector<std::uint8_t> prefix = EncodeCardSetPrefix(PrefixOf(set));
     file->WriteBuffer(prefix.data(), static_cast<std::int64_t>(prefix.size()));
@@ -106,7 +106,7 @@ void WriteCardSet(const std::filesystem::path& target, const CardSetDescription&
     } catch (const std::exception& e) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        ThrowUnwritableCardSet(fileName, e.what());
+        ThrowUnwritableCardSet(fileName, e);
     }
     session.Close();
 }

@@ -116,8 +116,7 @@ std::vector<std::uint8_t> UnpackPayload(Stream& file, const CardSetPrefix& prefi
     try {
         lzrw.Decompress();
     } catch (const std::exception& e) {
-        // The container's own text stays whole on the first line; the file it came from follows.
-        throw ECardSetError(std::string(e.what()) + "\n" + fileName);
+        ThrowUnpackableCardSet(fileName, e);
     }
     if (input.ReadPastTheEnd()) ThrowDamagedCardSet(fileName, "the compressed pictures are cut short");
     return payload.TakeData();

@@ -1,6 +1,7 @@
 #pragma once
-// The exceptions of the compression component and its two codecs. Their messages are shown to the
-// user as they are, so they carry the component's own texts.
+// The exceptions of the compression component and its two codecs. Their messages are the
+// component's own fixed texts, marked for translation in the error context, where the windows
+// look them up.
 
 #include <stdexcept>
 

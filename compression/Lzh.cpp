@@ -10,6 +10,7 @@
 #include "compression/LzhHuffman.h"
 #include "compression/LzhMatchTrees.h"
 #include "compression/LzhPositionCode.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -43,7 +44,7 @@ std::unique_ptr<Tables> AllocateTables() {
     try {
         return std::make_unique<Tables>();
     } catch (const std::bad_alloc&) {
-        throw ElzhException("LZH : Cannot get memory for dictionary tables");
+        throw ElzhException(VELMORA_TRANSLATE_NOOP("Errors", "LZH : Cannot get memory for dictionary tables"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "compression/Lzh.h"
 #include "compression/Lzrw1LzhIo.h"
 #include "compression/Lzrw1kh.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -17,10 +18,10 @@ namespace {
 constexpr std::uint8_t FastMagic[4] = {'W', 'R', 'Z', 'L'};
 constexpr std::uint8_t GoodMagic[4] = {'!', 'H', 'Z', 'L'};
 constexpr std::size_t BlockSize = ContainerSession::BlockSize;
-constexpr const char* NoBuffersText = "Lzrw1 (de)compression : Failed to get memory for I/O buffers !";
+constexpr const char* NoBuffersText = VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (de)compression : Failed to get memory for I/O buffers !");
 constexpr const char* FastMismatchText =
-    "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !";
-constexpr const char* GoodMismatchText = "Lzrw1 (LZH decompression) : Original and compressed sizes do not match !";
+    VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
+constexpr const char* GoodMismatchText = VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (LZH decompression) : Original and compressed sizes do not match !");
 
 // The most bytes that `coded` bytes of LZRW1/KH blocks can restore: the richest item is a run of at
 // most 4111 bytes for 33 bits (four bytes and its control bit); everything else gives less per bit.
@@ -70,12 +71,12 @@ void Tlzrw1::ShowProgress(const char* codec) {
 }
 
 void Tlzrw1::VerifyWrite(std::int64_t done, std::int64_t asked) const {
-    if (done != asked) Fail("Lzrw1 : Error writing to output stream !", "Lzrw1 : Error writing to output file : " + OutputFile);
+    if (done != asked) Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 : Error writing to output stream !"), "Lzrw1 : Error writing to output file : " + OutputFile);
     RunEvents();
 }
 
 void Tlzrw1::VerifyRead(std::int64_t done, std::int64_t asked) const {
-    if (done != asked) Fail("Lzrw1 : Error reading from input stream !", "Lzrw1 : Error reading from input file : " + InputFile);
+    if (done != asked) Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 : Error reading from input stream !"), "Lzrw1 : Error reading from input file : " + InputFile);
     RunEvents();
 }
 
@@ -98,7 +99,7 @@ std::int32_t Tlzrw1::InputSize() const {
     }
     // The header holds the size as a signed 32-bit number; a larger input cannot be described.
     if (size < 0 || size > std::numeric_limits<std::int32_t>::max()) {
-        Fail("Lzrw1 compression : Failed to obtain the size of the input stream !",
+        Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 compression : Failed to obtain the size of the input stream !"),
              "Lzrw1 compression : Failed to obtain the size of : " + InputFile);
     }
     return static_cast<std::int32_t>(size);
@@ -107,10 +108,10 @@ std::int32_t Tlzrw1::InputSize() const {
 void Tlzrw1::Open(ContainerSession& session) {
     if (UseStream) {
         if (InputStream == nullptr || InputStream->Seek(0, SeekOrigin::Current) < 0) {
-            throw ELzrw1Exception("Lzrw1 (de)compression : Failed to initialize input stream !");
+            throw ELzrw1Exception(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (de)compression : Failed to initialize input stream !"));
         }
         if (OutputStream == nullptr || OutputStream->Seek(0, SeekOrigin::Current) < 0) {
-            throw ELzrw1Exception("Lzrw1 (de)compression : Failed to initialize output stream !");
+            throw ELzrw1Exception(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (de)compression : Failed to initialize output stream !"));
         }
         session.UseInput(*InputStream);
         session.UseOutput(*OutputStream);
@@ -164,7 +165,7 @@ void Tlzrw1::CompressFast(ContainerSession& session) {
     do {
         read = session.Input().Read(session.InBuffer(), BlockSize);
         if (read < 0) {
-            Fail("Lzrw1 : Error reading from input stream ! (LZRW1/KH)",
+            Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 : Error reading from input stream ! (LZRW1/KH)"),
                  "Lzrw1 : Error reading from input file : " + InputFile + " (LZRW1/KH)");
         }
         RunEvents();
@@ -195,7 +196,7 @@ std::int32_t Tlzrw1::Decompress() {
     ReadChecked(session, magic, 4);
     const bool fast = std::memcmp(magic, FastMagic, 4) == 0;
     if (!fast && std::memcmp(magic, GoodMagic, 4) != 0) {
-        Fail("Lzrw1 decompression : input stream contains no valid header !",
+        Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 decompression : input stream contains no valid header !"),
              InputFile + " : Lzrw1 decompression : this file has no valid header !");
     }
     bytesIn_ = 4;

@@ -279,7 +279,7 @@ private:
 
 TLZR::TLZR() {
     positionTable_.reset(new (std::nothrow) std::uint16_t[TableEntries]);
-    if (!positionTable_) throw ELzrw1KHCompressor("LZRW1KH : no memory for HASH table");
+    if (!positionTable_) throw ELzrw1KHCompressor(VELMORA_TRANSLATE_NOOP("Errors", "LZRW1KH : no memory for HASH table"));
 }
 
 std::uint16_t TLZR::CompressBlock(const std::uint8_t* src, std::uint8_t* dst, std::uint16_t n) {

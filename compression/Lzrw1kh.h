@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "compression/CompressionErrors.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
@@ -20,9 +21,10 @@ public:
     static constexpr std::size_t BufferSpare = 16;
     // The longest coded block: a stored block of 32768 bytes and its flag.
     static constexpr std::uint16_t MaxCodedLength = BlockSize + 1;
-    static constexpr const char* DamagedBlockText = "Lzrw1 (decompression LZRW1/KH) : Compressed block is damaged !";
+    static constexpr const char* DamagedBlockText =
+        VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 (decompression LZRW1/KH) : Compressed block is damaged !");
 
-    // Raises ELzrw1KHCompressor("LZRW1KH : no memory for HASH table") when the table cannot be had.
+    // Raises ELzrw1KHCompressor(VELMORA_TRANSLATE_NOOP("Errors", "LZRW1KH : no memory for HASH table")) when the table cannot be had.
     TLZR();
 
     // Codes src[0..n) (n at most 32768) into dst, which holds n + 16 bytes; returns the coded length,

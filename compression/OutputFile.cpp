@@ -28,7 +28,7 @@ OutputFile::OutputFile(const std::filesystem::path& path)
     try {
         file_ = std::make_unique<FileStream>(written_, FileStream::Mode::Create);
     } catch (const EStreamError&) {
-        throw EFCreateError("Cannot create file " + path.string());
+        throw EFCreateError(CannotCreateFile(path.string()));
     }
 }
 

@@ -6,17 +6,28 @@
 #include <utility>
 
 namespace velmora {
+namespace {
+
+Phrase StreamWriteError() { return MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "Stream write error")); }
+
+}  // namespace
+
+Phrase CannotOpenFile(const std::string& name) {
+    return MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "Cannot open file %1"), {name});
+}
+
+Phrase CannotCreateFile(const std::string& name) {
+    return MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "Cannot create file %1"), {name});
+}
 
 void Stream::ReadBuffer(void* buffer, std::int64_t count) {
     if (count > 0 && Read(buffer, count) != count) {
-        throw EReadError("Read beyond end of file");
+        throw EReadError(MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "Read beyond end of file")));
     }
 }
 
 void Stream::WriteBuffer(const void* buffer, std::int64_t count) {
-    if (count > 0 && Write(buffer, count) != count) {
-        throw EWriteError("Stream write error");
-    }
+    if (count > 0 && Write(buffer, count) != count) throw EWriteError(StreamWriteError());
 }
 
 std::int64_t MemoryStream::Read(void* buffer, std::int64_t count) {
@@ -65,8 +76,8 @@ FileStream::FileStream(const std::filesystem::path& path, Mode mode) {
     file_ = std::fopen(path.c_str(), how);
     if (file_ == nullptr) {
         const std::string name = path.string();
-        if (mode == Mode::Create) throw EFCreateError("Cannot create file " + name);
-        throw EFOpenError("Cannot open file " + name);
+        if (mode == Mode::Create) throw EFCreateError(CannotCreateFile(name));
+        throw EFOpenError(CannotOpenFile(name));
     }
 }
 
@@ -78,7 +89,7 @@ void FileStream::Close() {
     if (file_ == nullptr) return;
     const bool failed = std::fclose(file_) != 0;
     file_ = nullptr;
-    if (failed) throw EWriteError("Stream write error");
+    if (failed) throw EWriteError(StreamWriteError());
 }
 
 std::int64_t FileStream::Read(void* buffer, std::int64_t count) {

@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "text/PhraseError.h"
+
 namespace velmora {
 
-// Run-time errors of file and stream operations; their messages are shown to the user as they are.
-class EStreamError : public std::runtime_error {
+// Run-time errors of file and stream operations; the user is shown their phrases.
+class EStreamError : public EPhraseError {
 public:
-    using std::runtime_error::runtime_error;
+    using EPhraseError::EPhraseError;
 };
 class EFOpenError : public EStreamError {  // "Cannot open file %s"
 public:
@@ -33,6 +35,10 @@ class EWriteError : public EStreamError {  // "Stream write error"
 public:
     using EStreamError::EStreamError;
 };
+
+// The messages of EFOpenError and EFCreateError for the file named.
+Phrase CannotOpenFile(const std::string& name);
+Phrase CannotCreateFile(const std::string& name);
 
 enum class SeekOrigin { Begin, Current, End };
 

@@ -10,13 +10,14 @@ void RaiseInOutError(int systemError) {
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            throw EInOutError("Disk full");
+            throw EInOutError(MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "Disk full")));
         case EACCES:
         case EPERM:
         case EROFS:
-            throw EInOutError("File access denied");
+            throw EInOutError(MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "File access denied")));
         default:
-            throw EInOutError("I/O error " + std::to_string(systemError));
+            throw EInOutError(
+                MakePhrase(ErrorContext, VELMORA_TRANSLATE_NOOP("Errors", "I/O error %1"), {std::to_string(systemError)}));
     }
 }
 

@@ -123,8 +123,10 @@ void PlayerLibrary::SaveGameStatistics(std::span<const TPlayerRecord> gamePlayer
     try {
         SavePlayerLibrary();
     } catch (const EInOutError& error) {
-        throw EInOutError(std::string(error.what()) + "\nCould not write " + LibraryFileName +
-                          ". The statistics of this game were not saved.");
+        throw EInOutError(MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "%2\nCould not write %1. The statistics "
+                                                                             "of this game were not saved."),
+                                     {LibraryFileName}),
+                          error);
     }
 }
 

@@ -1,17 +1,17 @@
 #include "players/PlayerStatistics.h"
 
 #include "players/Percentage.h"
-#include "text/Phrase.h"
 
 namespace velmora {
 namespace {
 
 // The password text, not PasswordOn, says whether a player has one here: a password typed with
 // the protection box cleared still shows as on.
-std::string DetailsOf(const TPlayerRecord& record) {
-    if (record.IsHuman == 0) return "IQ : " + std::to_string(record.IQ);
-    return record.Password.Length != 0 ? VELMORA_TRANSLATE_NOOP("Statistics", "Password On")
-                                        : VELMORA_TRANSLATE_NOOP("Statistics", "Password Off");
+Phrase DetailsOf(const TPlayerRecord& record) {
+    if (record.IsHuman == 0)
+        return MakePhrase("Statistics", VELMORA_TRANSLATE_NOOP("Statistics", "IQ : %1"), {std::to_string(record.IQ)});
+    return MakePhrase("Statistics", record.Password.Length != 0 ? VELMORA_TRANSLATE_NOOP("Statistics", "Password On")
+                                                                : VELMORA_TRANSLATE_NOOP("Statistics", "Password Off"));
 }
 
 }  // namespace

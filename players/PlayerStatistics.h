@@ -4,13 +4,14 @@
 #include <string>
 
 #include "players/PlayerRecord.h"
+#include "text/Phrase.h"
 
 namespace velmora {
 
 struct PlayerStatistics {
     std::string Name;
     std::string PlayerType;  // "Human" or "Computer"
-    std::string Details;     // "Password On" / "Password Off", or "IQ : 12" for a computer player
+    Phrase Details;          // "Password On" / "Password Off", or "IQ : 12" for a computer player
     std::string GamesPlayed;
     std::string GamesWon;
     int GameWinsPercent = 0;

@@ -424,6 +424,129 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Damaged card set %1: %2</source>
+        <translation>Das Kartenset %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write card set %1: %2</source>
+        <translation>Das Kartenset %1 lässt sich nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>JPEG-Fehler Nr. %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read (%2 x %3 pixels)</source>
+        <translation>Das Bild %1 ist zu groß zum Einlesen (%2 × %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read</source>
+        <translation>Das Bild %1 ist zu groß zum Einlesen</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Die Datei %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Unbekannte Endung für eine Bilddatei (.%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged or not a picture that can be read (%2)</source>
+        <translation>Das Bild %1 ist beschädigt oder kein Bild, das sich einlesen lässt (%2)</translation>
+    </message>
+    <message>
+        <source>its first frame is not whole</source>
+        <translation>das erste Einzelbild ist unvollständig</translation>
+    </message>
+    <message>
+        <source>LZH : Cannot get memory for dictionary tables</source>
+        <translation>LZH : Nicht genug Speicher für die Wörterbuchtabellen</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to get memory for I/O buffers !</source>
+        <translation>Lzrw1 (De-)Kompression : Nicht genug Speicher für die Ein- und Ausgabepuffer!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (Dekompression LZRW1/KH) : Originalgröße und komprimierte Größe passen nicht zusammen!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (LZH decompression) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (LZH-Dekompression) : Originalgröße und komprimierte Größe passen nicht zusammen!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error writing to output stream !</source>
+        <translation>Lzrw1 : Fehler beim Schreiben der Ausgabe!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream !</source>
+        <translation>Lzrw1 : Fehler beim Lesen der Eingabe!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 compression : Failed to obtain the size of the input stream !</source>
+        <translation>Lzrw1-Kompression : Die Größe der Eingabe lässt sich nicht ermitteln!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize input stream !</source>
+        <translation>Lzrw1 (De-)Kompression : Die Eingabe lässt sich nicht vorbereiten!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize output stream !</source>
+        <translation>Lzrw1 (De-)Kompression : Die Ausgabe lässt sich nicht vorbereiten!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZRW1/KH)</source>
+        <translation>Lzrw1 : Fehler beim Lesen der Eingabe! (LZRW1/KH)</translation>
+    </message>
+    <message>
+        <source>Lzrw1 decompression : input stream contains no valid header !</source>
+        <translation>Lzrw1-Dekompression : Die Eingabe hat keinen gültigen Kopf!</translation>
+    </message>
+    <message>
+        <source>LZRW1KH : no memory for HASH table</source>
+        <translation>LZRW1KH : Nicht genug Speicher für die Hash-Tabelle</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Compressed block is damaged !</source>
+        <translation>Lzrw1 (Dekompression LZRW1/KH) : Ein komprimierter Block ist beschädigt!</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Ein-/Ausgabefehler %1</translation>
+    </message>
+</context>
+<context>
     <name>Formats</name>
     <message>
         <source>Junior (5x4)</source>
@@ -467,6 +590,89 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Quick Intro</source>
+        <translation>Schnelleinstieg</translation>
+    </message>
+    <message>
+        <source>Playing a Game</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>Computer Players and Their IQ</source>
+        <translation>Computerspieler und ihr IQ</translation>
+    </message>
+    <message>
+        <source>Flip Delay and Sound</source>
+        <translation>Anzeigedauer und Ton</translation>
+    </message>
+    <message>
+        <source>Starting a New Game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Adding a Player</source>
+        <translation>Einen Spieler anlegen</translation>
+    </message>
+    <message>
+        <source>Deleting a Player</source>
+        <translation>Einen Spieler löschen</translation>
+    </message>
+    <message>
+        <source>Entering a Password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Adding, Changing and Deleting Passwords</source>
+        <translation>Passwörter vergeben, ändern und löschen</translation>
+    </message>
+    <message>
+        <source>Player Statistics</source>
+        <translation>Spielerstatistik</translation>
+    </message>
+    <message>
+        <source>The Scoreboard</source>
+        <translation>Die Bestenliste</translation>
+    </message>
+    <message>
+        <source>Making Your Own Card Sets</source>
+        <translation>Eigene Kartensets erstellen</translation>
+    </message>
+    <message>
+        <source>Viewing a Card Set</source>
+        <translation>Ein Kartenset ansehen</translation>
+    </message>
+    <message>
+        <source>Selecting a Card Set</source>
+        <translation>Ein Kartenset wählen</translation>
+    </message>
+    <message>
+        <source>Card Set Information</source>
+        <translation>Infos zum Kartenset</translation>
+    </message>
+    <message>
+        <source>How to Contact Halvik</source>
+        <translation>So erreichst du Halvik</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <translation>Velmora-Hilfe</translation>
+    </message>
+    <message>
+        <source>Search the help</source>
+        <translation>In der Hilfe suchen</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1588,12 @@ Die Spielerdatei %2 ist beschädigt und konnte nicht repariert werden; ihr besch
         <source>The password confirmation holds a character that cannot be stored. Please use only Western European letters, digits and signs.</source>
         <translation>Die Passwortbestätigung enthält ein Zeichen, das nicht gespeichert werden kann. Bitte verwende nur westeuropäische Buchstaben, Ziffern und Zeichen.</translation>
     </message>
+    <message>
+        <source>%2
+Could not write %1. The statistics of this game were not saved.</source>
+        <translation>%2
+%1 ließ sich nicht speichern. Die Statistik dieses Spiels wurde nicht gesichert.</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWait</name>
@@ -1528,6 +1740,10 @@ Die Spielerdatei %2 ist beschädigt und konnte nicht repariert werden; ihr besch
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>IQ : %1</source>
+        <translation>IQ: %1</translation>
     </message>
 </context>
 <context>

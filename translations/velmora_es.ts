@@ -424,6 +424,129 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Damaged card set %1: %2</source>
+        <translation>La baraja %1 está dañada: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write card set %1: %2</source>
+        <translation>No se puede guardar la baraja %1: %2</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Error JPEG n.º %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read (%2 x %3 pixels)</source>
+        <translation>La imagen %1 es demasiado grande para leerla (%2 × %3 píxeles)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read</source>
+        <translation>La imagen %1 es demasiado grande para leerla</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged or not a picture that can be read (%2)</source>
+        <translation>La imagen %1 está dañada o no es una imagen que se pueda leer (%2)</translation>
+    </message>
+    <message>
+        <source>its first frame is not whole</source>
+        <translation>su primer fotograma está incompleto</translation>
+    </message>
+    <message>
+        <source>LZH : Cannot get memory for dictionary tables</source>
+        <translation>LZH : No hay memoria suficiente para las tablas del diccionario</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to get memory for I/O buffers !</source>
+        <translation>Lzrw1 (des)compresión : ¡No hay memoria suficiente para los búferes de entrada y salida!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (descompresión LZRW1/KH) : ¡El tamaño original y el comprimido no coinciden!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (LZH decompression) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (descompresión LZH) : ¡El tamaño original y el comprimido no coinciden!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error writing to output stream !</source>
+        <translation>Lzrw1 : ¡Error al escribir la salida!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream !</source>
+        <translation>Lzrw1 : ¡Error al leer la entrada!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 compression : Failed to obtain the size of the input stream !</source>
+        <translation>Compresión Lzrw1 : ¡No se puede averiguar el tamaño de la entrada!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize input stream !</source>
+        <translation>Lzrw1 (des)compresión : ¡No se puede preparar la entrada!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize output stream !</source>
+        <translation>Lzrw1 (des)compresión : ¡No se puede preparar la salida!</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZRW1/KH)</source>
+        <translation>Lzrw1 : ¡Error al leer la entrada! (LZRW1/KH)</translation>
+    </message>
+    <message>
+        <source>Lzrw1 decompression : input stream contains no valid header !</source>
+        <translation>Descompresión Lzrw1 : ¡La entrada no tiene una cabecera válida!</translation>
+    </message>
+    <message>
+        <source>LZRW1KH : no memory for HASH table</source>
+        <translation>LZRW1KH : No hay memoria suficiente para la tabla hash</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Compressed block is damaged !</source>
+        <translation>Lzrw1 (descompresión LZRW1/KH) : ¡Un bloque comprimido está dañado!</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Error de escritura</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>El archivo termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>El disco está lleno</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de entrada/salida %1</translation>
+    </message>
+</context>
+<context>
     <name>Formats</name>
     <message>
         <source>Junior (5x4)</source>
@@ -467,6 +590,89 @@
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Quick Intro</source>
+        <translation>Introducción rápida</translation>
+    </message>
+    <message>
+        <source>Playing a Game</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Computer Players and Their IQ</source>
+        <translation>Los jugadores del ordenador y su CI</translation>
+    </message>
+    <message>
+        <source>Flip Delay and Sound</source>
+        <translation>Tiempo de volteo y sonido</translation>
+    </message>
+    <message>
+        <source>Starting a New Game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Adding a Player</source>
+        <translation>Añadir un jugador</translation>
+    </message>
+    <message>
+        <source>Deleting a Player</source>
+        <translation>Eliminar un jugador</translation>
+    </message>
+    <message>
+        <source>Entering a Password</source>
+        <translation>Introducir la contraseña</translation>
+    </message>
+    <message>
+        <source>Adding, Changing and Deleting Passwords</source>
+        <translation>Añadir, cambiar y eliminar contraseñas</translation>
+    </message>
+    <message>
+        <source>Player Statistics</source>
+        <translation>Estadísticas del jugador</translation>
+    </message>
+    <message>
+        <source>The Scoreboard</source>
+        <translation>La clasificación</translation>
+    </message>
+    <message>
+        <source>Making Your Own Card Sets</source>
+        <translation>Crea tus propias barajas</translation>
+    </message>
+    <message>
+        <source>Viewing a Card Set</source>
+        <translation>Ver una baraja</translation>
+    </message>
+    <message>
+        <source>Selecting a Card Set</source>
+        <translation>Elegir una baraja</translation>
+    </message>
+    <message>
+        <source>Card Set Information</source>
+        <translation>Información de la baraja</translation>
+    </message>
+    <message>
+        <source>How to Contact Halvik</source>
+        <translation>Cómo contactar con Halvik</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <translation>Ayuda de Velmora</translation>
+    </message>
+    <message>
+        <source>Search the help</source>
+        <translation>Buscar en la ayuda</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1588,12 @@ El archivo de jugadores %2 está dañado y no se ha podido reparar; su final da�
         <source>The password confirmation holds a character that cannot be stored. Please use only Western European letters, digits and signs.</source>
         <translation>La confirmación de la contraseña contiene un carácter que no se puede guardar. Usa solo letras, cifras y signos de Europa occidental.</translation>
     </message>
+    <message>
+        <source>%2
+Could not write %1. The statistics of this game were not saved.</source>
+        <translation>%2
+No se pudo guardar %1. Las estadísticas de esta partida no se han guardado.</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWait</name>
@@ -1528,6 +1740,10 @@ El archivo de jugadores %2 está dañado y no se ha podido reparar; su final da�
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>IQ : %1</source>
+        <translation>CI: %1</translation>
     </message>
 </context>
 <context>

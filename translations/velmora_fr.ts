@@ -424,6 +424,129 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Damaged card set %1: %2</source>
+        <translation>Le jeu de cartes %1 est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write card set %1: %2</source>
+        <translation>Impossible d'enregistrer le jeu de cartes %1 : %2</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L'image bitmap n'est pas valide</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erreur JPEG n° %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read (%2 x %3 pixels)</source>
+        <translation>L'image %1 est trop grande pour être lue (%2 × %3 pixels)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be read</source>
+        <translation>L'image %1 est trop grande pour être lue</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Impossible de lire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extension de fichier image inconnue (.%1)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged or not a picture that can be read (%2)</source>
+        <translation>L'image %1 est endommagée ou n'est pas une image lisible (%2)</translation>
+    </message>
+    <message>
+        <source>its first frame is not whole</source>
+        <translation>sa première image est incomplète</translation>
+    </message>
+    <message>
+        <source>LZH : Cannot get memory for dictionary tables</source>
+        <translation>LZH : mémoire insuffisante pour les tables du dictionnaire</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to get memory for I/O buffers !</source>
+        <translation>Lzrw1 (dé)compression : mémoire insuffisante pour les tampons d'entrée-sortie !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (décompression LZRW1/KH) : la taille d'origine et la taille compressée ne concordent pas !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (LZH decompression) : Original and compressed sizes do not match !</source>
+        <translation>Lzrw1 (décompression LZH) : la taille d'origine et la taille compressée ne concordent pas !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error writing to output stream !</source>
+        <translation>Lzrw1 : erreur d'écriture dans le flux de sortie !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream !</source>
+        <translation>Lzrw1 : erreur de lecture du flux d'entrée !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 compression : Failed to obtain the size of the input stream !</source>
+        <translation>Compression Lzrw1 : impossible de connaître la taille du flux d'entrée !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize input stream !</source>
+        <translation>Lzrw1 (dé)compression : impossible de préparer le flux d'entrée !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (de)compression : Failed to initialize output stream !</source>
+        <translation>Lzrw1 (dé)compression : impossible de préparer le flux de sortie !</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZRW1/KH)</source>
+        <translation>Lzrw1 : erreur de lecture du flux d'entrée ! (LZRW1/KH)</translation>
+    </message>
+    <message>
+        <source>Lzrw1 decompression : input stream contains no valid header !</source>
+        <translation>Décompression Lzrw1 : le flux d'entrée n'a pas d'en-tête valide !</translation>
+    </message>
+    <message>
+        <source>LZRW1KH : no memory for HASH table</source>
+        <translation>LZRW1KH : mémoire insuffisante pour la table de hachage</translation>
+    </message>
+    <message>
+        <source>Lzrw1 (decompression LZRW1/KH) : Compressed block is damaged !</source>
+        <translation>Lzrw1 (décompression LZRW1/KH) : un bloc compressé est endommagé !</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erreur d'écriture</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d'ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Le fichier s'arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Le disque est plein</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d'entrée-sortie %1</translation>
+    </message>
+</context>
+<context>
     <name>Formats</name>
     <message>
         <source>Junior (5x4)</source>
@@ -467,6 +590,89 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Quick Intro</source>
+        <translation>Prise en main rapide</translation>
+    </message>
+    <message>
+        <source>Playing a Game</source>
+        <translation>Jouer une partie</translation>
+    </message>
+    <message>
+        <source>Computer Players and Their IQ</source>
+        <translation>Les joueurs ordinateur et leur QI</translation>
+    </message>
+    <message>
+        <source>Flip Delay and Sound</source>
+        <translation>Délai de retournement et son</translation>
+    </message>
+    <message>
+        <source>Starting a New Game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <source>Adding a Player</source>
+        <translation>Ajouter un joueur</translation>
+    </message>
+    <message>
+        <source>Deleting a Player</source>
+        <translation>Supprimer un joueur</translation>
+    </message>
+    <message>
+        <source>Entering a Password</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>Adding, Changing and Deleting Passwords</source>
+        <translation>Ajouter, modifier et supprimer un mot de passe</translation>
+    </message>
+    <message>
+        <source>Player Statistics</source>
+        <translation>Statistiques du joueur</translation>
+    </message>
+    <message>
+        <source>The Scoreboard</source>
+        <translation>Le tableau des scores</translation>
+    </message>
+    <message>
+        <source>Making Your Own Card Sets</source>
+        <translation>Créer vos propres jeux de cartes</translation>
+    </message>
+    <message>
+        <source>Viewing a Card Set</source>
+        <translation>Regarder un jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Selecting a Card Set</source>
+        <translation>Choisir un jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Card Set Information</source>
+        <translation>Informations sur le jeu de cartes</translation>
+    </message>
+    <message>
+        <source>How to Contact Halvik</source>
+        <translation>Contacter Halvik</translation>
+    </message>
+    <message>
+        <source>Velmora Help</source>
+        <translation>Aide de Velmora</translation>
+    </message>
+    <message>
+        <source>Search the help</source>
+        <translation>Rechercher dans l'aide</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1588,12 @@ Le fichier des joueurs %2 est endommagé et n&apos;a pas pu être réparé ; sa 
         <source>The password confirmation holds a character that cannot be stored. Please use only Western European letters, digits and signs.</source>
         <translation>La confirmation du mot de passe contient un caractère impossible à enregistrer. Veuillez n&apos;utiliser que des lettres, chiffres et signes d&apos;Europe de l&apos;Ouest.</translation>
     </message>
+    <message>
+        <source>%2
+Could not write %1. The statistics of this game were not saved.</source>
+        <translation>%2
+Impossible d'enregistrer %1. Les statistiques de cette partie n'ont pas été sauvegardées.</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWait</name>
@@ -1528,6 +1740,10 @@ Le fichier des joueurs %2 est endommagé et n&apos;a pas pu être réparé ; sa 
     <message>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>IQ : %1</source>
+        <translation>QI : %1</translation>
     </message>
 </context>
 <context>

@@ -3,19 +3,17 @@
 #include <QPushButton>
 #include <exception>
 
-#include "widgets/AnsiText.h"
 #include "widgets/Messages.h"
 #include "widgets/Translation.h"
 
 namespace velmora {
 namespace {
 
-// Error texts of the core are Windows-1252 bytes (they may quote file and player names).
 void ShowCurrentException(QWidget* parent) {
     try {
         throw;
     } catch (const std::exception& e) {
-        ShowError(parent, FromAnsi(e.what()));
+        ShowError(parent, TranslatedError(e));
     } catch (...) {
         ShowError(parent, Translated(VELMORA_TR("Messages", "An unexpected error occurred.")));
     }

@@ -15,6 +15,7 @@
 #include "widgets/HelpHook.h"
 #include "widgets/HelpPages.h"
 #include "widgets/Links.h"
+#include "widgets/Translation.h"
 
 namespace velmora {
 namespace {
@@ -38,27 +39,29 @@ bool IsTopic(const QString& keyword) {
 
 const std::vector<HelpTopic>& HelpTopics() {
     static const std::vector<HelpTopic> topics = {
-        {"help_system", "Contents"},
-        {"quick1", "Quick Intro"},
-        {"playing", "Playing a Game"},
-        {"computers", "Computer Players and Their IQ"},
-        {"options", "Flip Delay and Sound"},
-        {"newgame_w", "Starting a New Game"},
-        {"gameover_w", "Game Over"},
-        {"addnewplayer_w", "Adding a Player"},
-        {"deleteplayer_w", "Deleting a Player"},
-        {"enterpassword_w", "Entering a Password"},
-        {"password_w", "Adding, Changing and Deleting Passwords"},
-        {"stats_w", "Player Statistics"},
-        {"scoreboard_w", "The Scoreboard"},
-        {"how_to_create", "Making Your Own Card Sets"},
-        {"viewcardset_w", "Viewing a Card Set"},
-        {"selectcardset_w", "Selecting a Card Set"},
-        {"cardsetinfo_w", "Card Set Information"},
-        {"contactus", "How to Contact Halvik"},
+        {"help_system", QT_TRANSLATE_NOOP("HelpWindow", "Contents")},
+        {"quick1", QT_TRANSLATE_NOOP("HelpWindow", "Quick Intro")},
+        {"playing", QT_TRANSLATE_NOOP("HelpWindow", "Playing a Game")},
+        {"computers", QT_TRANSLATE_NOOP("HelpWindow", "Computer Players and Their IQ")},
+        {"options", QT_TRANSLATE_NOOP("HelpWindow", "Flip Delay and Sound")},
+        {"newgame_w", QT_TRANSLATE_NOOP("HelpWindow", "Starting a New Game")},
+        {"gameover_w", QT_TRANSLATE_NOOP("HelpWindow", "Game Over")},
+        {"addnewplayer_w", QT_TRANSLATE_NOOP("HelpWindow", "Adding a Player")},
+        {"deleteplayer_w", QT_TRANSLATE_NOOP("HelpWindow", "Deleting a Player")},
+        {"enterpassword_w", QT_TRANSLATE_NOOP("HelpWindow", "Entering a Password")},
+        {"password_w", QT_TRANSLATE_NOOP("HelpWindow", "Adding, Changing and Deleting Passwords")},
+        {"stats_w", QT_TRANSLATE_NOOP("HelpWindow", "Player Statistics")},
+        {"scoreboard_w", QT_TRANSLATE_NOOP("HelpWindow", "The Scoreboard")},
+        {"how_to_create", QT_TRANSLATE_NOOP("HelpWindow", "Making Your Own Card Sets")},
+        {"viewcardset_w", QT_TRANSLATE_NOOP("HelpWindow", "Viewing a Card Set")},
+        {"selectcardset_w", QT_TRANSLATE_NOOP("HelpWindow", "Selecting a Card Set")},
+        {"cardsetinfo_w", QT_TRANSLATE_NOOP("HelpWindow", "Card Set Information")},
+        {"contactus", QT_TRANSLATE_NOOP("HelpWindow", "How to Contact Halvik")},
     };
     return topics;
 }
+
+QString TopicTitle(const HelpTopic& topic) { return Translated(Tr{"HelpWindow", topic.title}); }
 
 QString HelpTopicForContext(int context) {
     static const std::map<int, const char*> topics = {
@@ -74,11 +77,11 @@ QString HelpTopicForContext(int context) {
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent), searchField_(new QLineEdit), topicList_(new QListWidget), page_(new QTextBrowser) {
     setObjectName("HelpWindow");
-    setWindowTitle("Velmora Help");
+    SetText(this, "windowTitle", VELMORA_TR("HelpWindow", "Velmora Help"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     resize(760, 520);
     searchField_->setObjectName("SearchField");
-    searchField_->setPlaceholderText("Search the help");
+    SetText(searchField_, "placeholderText", VELMORA_TR("HelpWindow", "Search the help"));
     searchField_->setClearButtonEnabled(true);
     topicList_->setObjectName("TopicList");
     topicList_->setFixedWidth(230);
@@ -116,7 +119,7 @@ HelpWindow& HelpWindow::Instance() {
 void HelpWindow::ListTopics(const QStringList& keywords) {
     topicList_->clear();
     const auto add = [this](const HelpTopic& topic) {
-        auto* item = new QListWidgetItem(topic.title, topicList_);
+        auto* item = new QListWidgetItem(TopicTitle(topic), topicList_);
         item->setData(Qt::UserRole, QString(topic.keyword));
     };
     if (keywords.isEmpty()) {
@@ -132,7 +135,7 @@ QStringList HelpWindow::Search(const QString& query) {
     const QStringList words = query.split(' ', Qt::SkipEmptyParts);
     std::vector<std::pair<int, QString>> ranked;
     for (const auto& topic : HelpTopics()) {
-        const QString title = topic.title;
+        const QString title = TopicTitle(topic);
         const QString text = PageText(topic.keyword);
         int score = 0;
         bool all = !words.isEmpty();

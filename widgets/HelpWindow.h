@@ -14,11 +14,13 @@ namespace velmora {
 
 struct HelpTopic {
     const char* keyword;  // the name windows open it by, also the page's file name
-    const char* title;
+    const char* title;    // English, as the page's own <title> has it
 };
 
 // Every topic, in the order of the contents list.
 const std::vector<HelpTopic>& HelpTopics();
+// The title in the interface language, as the contents list shows it and the search reads it.
+QString TopicTitle(const HelpTopic& topic);
 // The topic a window's help context number stands for; empty for an unknown number.
 QString HelpTopicForContext(int context);
 

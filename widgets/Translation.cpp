@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVariant>
 
+#include "text/PhraseError.h"
 #include "widgets/AnsiText.h"
 
 namespace velmora {
@@ -62,15 +63,15 @@ void InstallKeeper() {
     installed = true;
 }
 
-QString FillArguments(const QString& text, const std::vector<std::string>& args) {
+QString FillArguments(const QString& text, const QStringList& args) {
     QString filled;
     filled.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(text[i + 1].unicode() - '1');
+            const auto index = static_cast<qsizetype>(text[i + 1].unicode() - '1');
             if (index < args.size()) {
-                filled += FromAnsi(args[index]);
+                filled += args[index];
                 ++i;
                 continue;
             }
@@ -78,6 +79,19 @@ QString FillArguments(const QString& text, const std::vector<std::string>& args)
         filled += c;
     }
     return filled;
+}
+
+QStringList ShownArguments(const std::vector<std::string>& args) {
+    QStringList shown;
+    for (const std::string& arg : args) shown << FromAnsi(arg);
+    return shown;
+}
+
+// The phrase with its own values and then inner, the message of the error it wraps.
+QString TranslatedAround(const Phrase& phrase, const QString& inner) {
+    QStringList args = ShownArguments(phrase.Args);
+    args << inner;
+    return FillArguments(QCoreApplication::translate(phrase.Context, phrase.Source), args);
 }
 
 }  // namespace
@@ -91,11 +105,19 @@ QString Translated(const Phrase& phrase) {
     if (phrase.Count) untranslated.replace("%n", QString::number(count));
     // English has no translation file: its singular comes from the core.
     if (translated == untranslated) return FromAnsi(phrase.English());
-    return FillArguments(translated, phrase.Args);
+    return FillArguments(translated, ShownArguments(phrase.Args));
 }
 
 QString TranslatedEnglish(const char* context, const std::string& english) {
     return Translated(MakePhrase(context, english.c_str()));
+}
+
+QString TranslatedError(const std::exception& error) {
+    const std::vector<Phrase> phrases = PhrasesOf(error);
+    const Phrase& innermost = phrases.back();
+    QString text = IsVerbatim(innermost) ? TranslatedEnglish(innermost.Context, innermost.Args.front()) : Translated(innermost);
+    for (auto outer = phrases.rbegin() + 1; outer != phrases.rend(); ++outer) text = TranslatedAround(*outer, text);
+    return text;
 }
 
 void SetText(QObject* object, const char* property, Tr text) {

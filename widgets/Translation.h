@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QMetaType>
+#include <exception>
 #include <initializer_list>
 
 #include "text/Phrase.h"
@@ -30,6 +31,10 @@ QString Translated(const Phrase& phrase);
 
 // A fixed English text of the core (Windows-1252 bytes) that was marked for translation in context.
 QString TranslatedEnglish(const char* context, const std::string& english);
+
+// The message of an error in the interface language: a phrase error's phrases translated, any other
+// error's text as its fixed English is translated, or as it is.
+QString TranslatedError(const std::exception& error);
 
 // Sets the Qt property (text, title, windowTitle, toolTip, placeholderText) now and on every
 // language change.

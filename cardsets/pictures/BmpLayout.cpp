@@ -133,7 +133,7 @@ std::vector<std::uint32_t> ReadColours(std::span<const std::uint8_t> file, const
 
 }  // namespace
 
-void ThrowBitmapNotValid() { throw EPictureError("Bitmap image is not valid"); }
+void ThrowBitmapNotValid() { throw EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "Bitmap image is not valid"), {}); }
 
 BmpLayout ReadBmpLayout(std::span<const std::uint8_t> file, const std::filesystem::path& path) {
     if (file.size() < kFileHeaderBytes + 4 || file[0] != 'B' || file[1] != 'M') ThrowBitmapNotValid();

@@ -19,6 +19,10 @@ namespace velmora {
 
 namespace {
 
+EPictureError JpegError(int code) {
+    return EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "JPEG error #%1"), {std::to_string(code)});
+}
+
 struct JpegErrors {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
@@ -171,7 +175,7 @@ public:
 
     void Run(DecodeState& state) {
         if (const int code = DecodeStepOf(state, info_, errors_); code != 0)
-            throw EPictureError("JPEG error #" + std::to_string(code));
+            throw JpegError(code);
     }
     // The first warning's code (data cut short, a corrupt segment), or 0 when there was none.
     int Warning() const { return errors_.warning; }
@@ -198,12 +202,12 @@ Picture ReadJpegFile(const std::filesystem::path& path, const std::optional<Card
     decompressor.Run(state);
     CheckPictureSize(path, state.width, state.height);
     if (!HoldsEnoughData(state.width, state.height, static_cast<std::int64_t>(bytes.size()))) {
-        throw EPictureError("JPEG error #" + std::to_string(JWRN_JPEG_EOF));
+        throw JpegError(JWRN_JPEG_EOF);
     }
     state.denominator = DenominatorFor(state, card);
     decompressor.Run(state);
     if (warnings == JpegWarnings::Refuse && decompressor.Warning() != 0)
-        throw EPictureError("JPEG error #" + std::to_string(decompressor.Warning()));
+        throw JpegError(decompressor.Warning());
     return ToPicture(state);
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cardsets/pictures/PictureBytes.h"
+#include "compression/Stream.h"
 
 namespace velmora {
 
@@ -23,9 +24,13 @@ std::string Lower(std::string text) {
 void CheckPictureSize(const std::filesystem::path& path, std::int64_t width, std::int64_t height) {
     if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide ||
         width * height > MaxPicturePixels) {
-        throw EPictureError("The picture " + path.string() + " is too large to be read (" + std::to_string(width) +
-                            " x " + std::to_string(height) + " pixels)");
+        throw EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "The picture %1 is too large to be read (%2 x %3 pixels)"),
+                            {path.string(), std::to_string(width), std::to_string(height)});
     }
+}
+
+EPictureError TooLargeFile(const std::filesystem::path& path) {
+    return EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "The picture %1 is too large to be read"), {path.string()});
 }
 
 bool HoldsEnoughData(std::int64_t width, std::int64_t height, std::int64_t fileBytes) {
@@ -34,13 +39,13 @@ bool HoldsEnoughData(std::int64_t width, std::int64_t height, std::int64_t fileB
 
 std::vector<std::uint8_t> ReadPictureBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw EPictureError("Cannot open file " + path.string());
+    if (!in) throw EPictureError(CannotOpenFile(path.string()));
     const std::streamoff length = in.tellg();
-    if (length < 0 || length > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    if (length < 0 || length > MaxPictureFileBytes) throw TooLargeFile(path);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
     in.seekg(0);
     in.read(reinterpret_cast<char*>(bytes.data()), length);
-    if (!in) throw EPictureError("Cannot read file " + path.string());
+    if (!in) throw EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "Cannot read file %1"), {path.string()});
     return bytes;
 }
 
@@ -51,7 +56,7 @@ Picture ReadPictureFile(const std::filesystem::path& path) {
     if (lower == "bmp") return ReadBitmapFile(path);
     if (lower == "jpg" || lower == "jpeg") return ReadJpegFile(path);
     if (IsReadablePictureName(path.filename().string())) return ReadImageFile(path, std::nullopt);
-    throw EPictureError("Unknown picture file extension (." + bare + ")");
+    throw EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "Unknown picture file extension (.%1)"), {bare});
 }
 
 }  // namespace velmora

@@ -4,18 +4,22 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "cardsets/Picture.h"
+#include "text/PhraseError.h"
 
 namespace velmora {
 
 // Raised with the system's own texts: "Unknown picture file extension (.%s)", "Bitmap image is not
 // valid", "JPEG error #%d", and for files no picture list could hold.
-class EPictureError : public std::runtime_error {
+class EPictureError : public EPhraseError {
 public:
-    using std::runtime_error::runtime_error;
+    using EPhraseError::EPhraseError;
+    // source is marked with VELMORA_TRANSLATE_NOOP in the error context.
+    EPictureError(const char* source, std::vector<std::string> args)
+        : EPhraseError(MakePhrase(ErrorContext, source, std::move(args))) {}
 };
 
 // Pictures beyond these are refused before any pixel memory is taken: nothing a card set can hold

@@ -11,8 +11,10 @@
 
 #include "cardsets/pictures/CardPictureFile.h"
 #include "cardsets/pictures/GifFrame.h"
+#include "cardsets/pictures/PictureBytes.h"
 #include "cardsets/pictures/PictureFile.h"
 #include "cardsets/pictures/StandardPalette.h"
+#include "compression/Stream.h"
 
 namespace velmora {
 
@@ -32,9 +34,18 @@ std::string ExtensionOf(const std::filesystem::path& path) {
     return Lower(extension.empty() ? extension : extension.substr(1));
 }
 
+// cause is the reason in its own words, at the end of the message.
+[[noreturn]] void ThrowUnreadable(const std::filesystem::path& path, const std::exception& cause) {
+    throw EPictureError(
+        MakePhrase(ErrorContext,
+                   VELMORA_TRANSLATE_NOOP("Errors", "The picture %1 is damaged or not a picture that can be read (%2)"),
+                   {path.string()}),
+        cause);
+}
+
+// Qt's readers give their reasons in English.
 [[noreturn]] void ThrowUnreadable(const std::filesystem::path& path, const QString& why) {
-    throw EPictureError("The picture " + path.string() + " is damaged or not a picture that can be read (" +
-                        why.toStdString() + ")");
+    ThrowUnreadable(path, std::runtime_error(why.toStdString()));
 }
 
 bool HoldsWholeGifFrame(QFile& file) {
@@ -93,7 +104,7 @@ Picture ReadWithOwnReader(const std::filesystem::path& path, const QByteArray& f
     try {
         return format == "bmp" ? ReadBitmapFile(path) : ReadJpegFile(path, card, JpegWarnings::Refuse);
     } catch (const EPictureError& e) {
-        ThrowUnreadable(path, e.what());
+        ThrowUnreadable(path, e);
     }
 }
 
@@ -101,8 +112,8 @@ Picture ReadWithOwnReader(const std::filesystem::path& path, const QByteArray& f
 
 Picture ReadImageFile(const std::filesystem::path& path, const std::optional<CardTarget>& card) {
     QFile file(QFile::decodeName(path.string().c_str()));
-    if (!file.open(QIODevice::ReadOnly)) throw EPictureError("Cannot open file " + path.string());
-    if (file.size() > MaxPictureFileBytes) throw EPictureError("The picture " + path.string() + " is too large to be read");
+    if (!file.open(QIODevice::ReadOnly)) throw EPictureError(CannotOpenFile(path.string()));
+    if (file.size() > MaxPictureFileBytes) throw TooLargeFile(path);
     // Qt's own cap on the pixel memory one picture may take, made ours: a plug-in may allocate the
     // picture while it is still looking at the file, before its size can be checked here.
     QImageReader::setAllocationLimit(MaxImageReaderMegabytes);
@@ -118,7 +129,7 @@ Picture ReadImageFile(const std::filesystem::path& path, const std::optional<Car
         file.close();
         return ReadWithOwnReader(path, format, card);
     }
-    if (format == "gif" && !HoldsWholeGifFrame(file)) ThrowUnreadable(path, "its first frame is not whole");
+    if (format == "gif" && !HoldsWholeGifFrame(file)) ThrowUnreadable(path, EPictureError(VELMORA_TRANSLATE_NOOP("Errors", "its first frame is not whole"), {}));
     QSize size = reader.size();
     if (IsDrawing(format)) {
         size = RenderSize(size, card);

@@ -92,7 +92,7 @@ void Stats::Fill(const TPlayerRecord& player) {
     const PlayerStatistics shown = DescribePlayer(player);
     name_->setText(FromAnsi(shown.Name));
     playerType_->setText(TranslatedEnglish("Statistics", shown.PlayerType));
-    details_->setText(TranslatedEnglish("Statistics", shown.Details));
+    SetText(details_, "text", shown.Details);
     gamesPlayed_->setText(FromAnsi(shown.GamesPlayed));
     gamesWon_->setText(FromAnsi(shown.GamesWon));
     winsGauge_->setValue(GaugeValue(shown.GameWinsPercent));

@@ -1,0 +1,101 @@
+// The messages of the core's errors, shown through the command guard in the interface language
+// while their English stays byte for byte what the core says.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <fstream>
+
+#include "cardsets/CardSetReader.h"
+#include "cardsets/CardSetWriter.h"
+#include "cardsets/pictures/PictureFile.h"
+#include "compression/CompressionErrors.h"
+#include "compression/Lzrw1kh.h"
+#include "players/InOutError.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/ScriptedMessages.h"
+#include "widgets/CommandGuard.h"
+
+using namespace velmora;
+using velmora::testing::AppTest;
+
+namespace {
+
+class ErrorLanguageTest : public AppTest {
+protected:
+    // The message box text and the English of what command raised, in language.
+    std::pair<QString, std::string> Shown(const char* language, const std::function<void()>& command) {
+        window->findChild<QAction*>(language)->trigger();
+        fakes::ScriptedMessages messages;
+        std::string english;
+        EXPECT_FALSE(RunGuarded(window.get(), [&] {
+            try {
+                command();
+            } catch (const std::exception& e) {
+                english = e.what();
+                throw;
+            }
+        }));
+        EXPECT_EQ(messages.shown.size(), 1u);
+        return {messages.shown.empty() ? QString() : messages.shown.back().text, english};
+    }
+
+    std::filesystem::path Write(const char* name, const std::string& bytes) {
+        const std::filesystem::path path = folder.Path() / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+};
+
+TEST_F(ErrorLanguageTest, ACardSetErrorIsFramedInTheLanguageAndNamesItsFile) {
+    Open();
+    const std::filesystem::path cut = Write("cut.cst", std::string("\x05\x00", 2));
+    const auto read = [&] { ReadCardSetFile(cut, "cut.cst", false, true); };
+    const auto [german, english] = Shown("Language_de", read);
+    EXPECT_EQ(english.rfind("Damaged card set cut.cst: ", 0), 0u) << english;
+    EXPECT_TRUE(german.startsWith("Das Kartenset cut.cst ist beschädigt: ")) << german.toStdString();
+    // The reader's diagnosis follows in its own words.
+    EXPECT_TRUE(german.endsWith(QString::fromStdString(english.substr(english.find(": ") + 2)))) << german.toStdString();
+    EXPECT_EQ(Shown("Language_en", read).first, QString::fromStdString(english));
+
+    const auto missing = [&] { ReadCardSetFile(folder.Path() / "none.cst", "none.cst", false, true); };
+    EXPECT_EQ(Shown("Language_fr", missing).first, "Impossible d'ouvrir le fichier none.cst");
+    EXPECT_EQ(Shown("Language_en", missing).second, "Cannot open file none.cst");
+}
+
+TEST_F(ErrorLanguageTest, APictureErrorInsideAnotherIsTranslatedWholeAndKeepsItsEnglish) {
+    Open();
+    const std::filesystem::path text = Write("notes.txt", "no picture");
+    const auto [spanish, english] = Shown("Language_es", [&] { ReadPictureFile(text); });
+    EXPECT_EQ(spanish, "Extensión de archivo de imagen desconocida (.txt)");
+    EXPECT_EQ(english, "Unknown picture file extension (.txt)");
+
+    // A bitmap that is no bitmap, named as a JPEG: the JPEG reader's own error inside the frame.
+    const std::filesystem::path fake = Write("fake.jpg", "BM not really a picture at all, just some bytes");
+    const auto [german, englishJpeg] = Shown("Language_de", [&] { ReadPictureFile(fake); });
+    EXPECT_EQ(englishJpeg.rfind("JPEG error #", 0), 0u) << englishJpeg;
+    EXPECT_EQ(german, "JPEG-Fehler Nr. " + QString::fromStdString(englishJpeg.substr(12)));
+
+    const auto wrapped = [] {
+        try {
+            RaiseInOutError(ENOSPC);
+        } catch (const EInOutError& e) {
+            throw EInOutError(MakePhrase(ErrorContext, "%2 (%1)", {"velmora.dat"}), e);
+        }
+    };
+    const auto [french, englishDisk] = Shown("Language_fr", wrapped);
+    EXPECT_EQ(french, "Le disque est plein (velmora.dat)");
+    EXPECT_EQ(englishDisk, "Disk full (velmora.dat)");
+}
+
+TEST_F(ErrorLanguageTest, AComponentsFixedTextIsLookedUpAndAnUnknownTextShownAsItIs) {
+    Open();
+    const auto damaged = [] { throw ELzrw1Exception(TLZR::DamagedBlockText); };
+    EXPECT_EQ(Shown("Language_de", damaged).first,
+              "Lzrw1 (Dekompression LZRW1/KH) : Ein komprimierter Block ist beschädigt!");
+    EXPECT_EQ(Shown("Language_en", damaged).first, TLZR::DamagedBlockText);
+    const auto unknown = [] { throw std::runtime_error("Caf\xE9 100%1 closed"); };
+    EXPECT_EQ(Shown("Language_es", unknown).first, QString::fromUtf8("Café 100%1 closed"));
+}
+
+}  // namespace
