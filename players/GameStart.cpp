@@ -5,7 +5,6 @@
 
 #include "formats/Formats.h"
 #include "players/NewGameChoices.h"
-#include "text/UntranslatedPhrase.h"
 
 namespace velmora {
 namespace {
@@ -47,19 +46,19 @@ GameStartOutcome StartChosenGame(Game& game, std::span<const TPlayerRecord> play
         pictures = sets.ReadWhole(set);
     } catch (const std::exception& error) {
         last.PutBack(game);
-        return {false, UntranslatedPhrase(error.what())};
+        return {false, EPhraseError::Of(error)};
     } catch (...) {
         last.PutBack(game);
         throw;
     }
     if (!SetFillsFormat(pictures.ImageCount, format)) {
         last.PutBack(game);
-        return {false, TooFewCards(set, format)};
+        return {false, EPhraseError(TooFewCards(set, format))};
     }
     sets.UseForGame(set, format);
     game.ComputeBoardOrigin(pictures.Card);
     game.StartGame();
-    return {true, {}};
+    return {true, std::nullopt};
 }
 
 }  // namespace velmora

@@ -4,12 +4,13 @@
 // the last game's players and board as they were, so that Restart Game still finds them.
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "engine/Game.h"
 #include "players/PlayerRecord.h"
-#include "text/Phrase.h"
+#include "text/PhraseError.h"
 
 namespace velmora {
 
@@ -32,7 +33,7 @@ public:
 
 struct GameStartOutcome {
     bool Started = false;
-    Phrase Error;  // why the game did not start
+    std::optional<EPhraseError> Error;  // why the game did not start, in phrases the window translates
 };
 
 // Sets the game up with players (two or more, in turn order), the format and the set, and starts it.

@@ -1,7 +1,6 @@
 #include "players/PlayerDeletion.h"
 
 #include "compression/Stream.h"
-#include "text/UntranslatedPhrase.h"
 
 namespace velmora {
 
@@ -10,15 +9,15 @@ DeletionResult DeleteAskingPassword(PlayerLibrary& library, int position, std::v
     const TPlayerRecord& player = library.Player(position);
     if (AsksForPassword(player)) {
         const TypedPassword typed = prompt(player);
-        if (typed.Cancelled) return {DeletionOutcome::Cancelled, {}};
-        if (!PasswordMatches(player, typed)) return {DeletionOutcome::WrongPassword, {}};
+        if (typed.Cancelled) return {DeletionOutcome::Cancelled, std::nullopt};
+        if (!PasswordMatches(player, typed)) return {DeletionOutcome::WrongPassword, std::nullopt};
     }
     try {
         library.DeletePlayer(position, list, filter);
     } catch (const EStreamError& error) {
-        return {DeletionOutcome::FileError, UntranslatedPhrase(error.what())};
+        return {DeletionOutcome::FileError, error};
     }
-    return {DeletionOutcome::Deleted, {}};
+    return {DeletionOutcome::Deleted, std::nullopt};
 }
 
 }  // namespace velmora

@@ -2,12 +2,13 @@
 // Deleting a player from the library, asking a protected player's password first: the one flow
 // of every window that deletes players.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "players/PlayerLibrary.h"
 #include "players/PlayerPasswords.h"
-#include "text/Phrase.h"
+#include "text/PhraseError.h"
 
 namespace velmora {
 
@@ -15,7 +16,7 @@ enum class DeletionOutcome { Deleted, Cancelled, WrongPassword, FileError };
 
 struct DeletionResult {
     DeletionOutcome Outcome = DeletionOutcome::Cancelled;
-    Phrase Error;  // FileError: the file's error, to show as it is
+    std::optional<EPhraseError> Error;  // FileError: the file's error, in phrases the window translates
 };
 
 // Deletes the player at position (1-based) once its password, if it has one, was typed right;

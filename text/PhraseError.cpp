@@ -35,6 +35,10 @@ EPhraseError::EPhraseError(Phrase said, const std::exception& cause) : EPhraseEr
 EPhraseError::EPhraseError(std::shared_ptr<const std::vector<Phrase>> phrases)
     : std::runtime_error(EnglishOf(*phrases)), phrases_(std::move(phrases)) {}
 
+EPhraseError EPhraseError::Of(const std::exception& error) {
+    return EPhraseError(std::make_shared<const std::vector<Phrase>>(PhrasesOf(error)));
+}
+
 Phrase VerbatimPhrase(std::string text) { return MakePhrase(ErrorContext, VerbatimSource, {std::move(text)}); }
 
 bool IsVerbatim(const Phrase& phrase) {

@@ -18,6 +18,8 @@ public:
     explicit EPhraseError(Phrase said);
     // The cause's message fills said's last placeholder, the one after its Args.
     EPhraseError(Phrase said, const std::exception& cause);
+    // Any error as one of these: its own phrases, or another component's message taken verbatim.
+    static EPhraseError Of(const std::exception& error);
 
     // From the outermost phrase in: each after the first fills the last placeholder of the one before.
     const std::vector<Phrase>& Phrases() const { return *phrases_; }

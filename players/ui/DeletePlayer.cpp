@@ -25,7 +25,7 @@ DeletionOutcome DeleteFromList(QWidget& window, QListWidget& list, PlayerLibrary
                                std::vector<std::string>& lines, const PasswordPrompt& prompt) {
     const DeletionResult result = DeleteAskingPassword(library, position, lines, LibraryFilter::AllPlayers, prompt);
     if (result.Outcome == DeletionOutcome::Deleted) ShowLines(list, lines);
-    if (result.Outcome == DeletionOutcome::FileError) ShowError(&window, Translated(result.Error));
+    if (result.Outcome == DeletionOutcome::FileError) ShowError(&window, TranslatedError(*result.Error));
     return result.Outcome;
 }
 

@@ -336,7 +336,7 @@ void NewGameDialog::StartClick() {
         StartChosenGame(game_, lineup_.Players(), formats_.at(static_cast<std::size_t>(sizeList_->currentIndex())),
                         sets_.at(static_cast<std::size_t>(setList_->currentIndex())), sets);
     if (!outcome.Started) {
-        ShowError(this, Translated(outcome.Error));
+        ShowError(this, TranslatedError(*outcome.Error));
         return;
     }
     accept();

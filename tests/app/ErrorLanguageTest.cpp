@@ -50,7 +50,7 @@ protected:
 TEST_F(ErrorLanguageTest, ACardSetErrorIsFramedInTheLanguageAndNamesItsFile) {
     Open();
     const std::filesystem::path cut = Write("cut.cst", std::string("\x05\x00", 2));
-    const auto read = [&] { ReadCardSetFile(cut, "cut.cst", false, true); };
+    const auto read = [&] { ReadCardSetFile(cut, "cut.cst", CardSetParts::Details); };
     const auto [german, english] = Shown("Language_de", read);
     EXPECT_EQ(english.rfind("Damaged card set cut.cst: ", 0), 0u) << english;
     EXPECT_TRUE(german.startsWith("Das Kartenset cut.cst ist beschädigt: ")) << german.toStdString();
@@ -58,7 +58,7 @@ TEST_F(ErrorLanguageTest, ACardSetErrorIsFramedInTheLanguageAndNamesItsFile) {
     EXPECT_TRUE(german.endsWith(QString::fromStdString(english.substr(english.find(": ") + 2)))) << german.toStdString();
     EXPECT_EQ(Shown("Language_en", read).first, QString::fromStdString(english));
 
-    const auto missing = [&] { ReadCardSetFile(folder.Path() / "none.cst", "none.cst", false, true); };
+    const auto missing = [&] { ReadCardSetFile(folder.Path() / "none.cst", "none.cst", CardSetParts::Details); };
     EXPECT_EQ(Shown("Language_fr", missing).first, "Impossible d'ouvrir le fichier none.cst");
     EXPECT_EQ(Shown("Language_en", missing).second, "Cannot open file none.cst");
 }

@@ -17,7 +17,7 @@ public:
     std::vector<std::string> used;
 
     GameSetPictures ReadWhole(const std::string& set) override {
-        if (set == "Damaged") throw EReadError("Read beyond end of file");
+        if (set == "Damaged") throw EReadError(MakePhrase(ErrorContext, "Read beyond end of file"));
         return {imageCount, {54, 37}};
     }
     void UseForGame(const std::string& set, int format) override { used.push_back(set + " " + std::to_string(format)); }
@@ -56,7 +56,7 @@ TEST_F(GameStartTest, AStartedGameHasTheNewLineupBoardAndSet) {
     PlayFirstGame();
     const GameStartOutcome outcome = StartWith({"Cid", "Ann", "Bob"}, 3, "Animals");
     EXPECT_TRUE(outcome.Started);
-    EXPECT_TRUE(outcome.Error.Empty());
+    EXPECT_FALSE(outcome.Error.has_value());
     EXPECT_TRUE(game.GameRunning());
     EXPECT_EQ(GameNames(), (std::vector<std::string>{"Cid", "Ann", "Bob"}));  // the order chosen is the turn order
     EXPECT_EQ(game.GetBoard().Cols(), 10);
@@ -70,7 +70,8 @@ TEST_F(GameStartTest, ASetThatCannotBeReadKeepsTheLastGame) {
     PlayFirstGame();
     const GameStartOutcome outcome = StartWith({"Cid", "Bob", "Ann"}, 3, "Damaged");
     EXPECT_FALSE(outcome.Started);
-    EXPECT_EQ(outcome.Error, "Read beyond end of file");
+    ASSERT_TRUE(outcome.Error.has_value());
+    EXPECT_STREQ(outcome.Error->what(), "Read beyond end of file");
     ExpectFirstGameKept();
 }
 
@@ -79,7 +80,8 @@ TEST_F(GameStartTest, ASetWithTooFewCardsKeepsTheLastGameAndSaysWhichBoard) {
     sets.imageCount = 50;  // one face short of the Fanatic board
     const GameStartOutcome outcome = StartWith({"Cid", "Bob"}, 3, "Small");
     EXPECT_FALSE(outcome.Started);
-    EXPECT_EQ(outcome.Error, "The card set Small holds too few cards for the Fanatic (10x10) board.");
+    ASSERT_TRUE(outcome.Error.has_value());
+    EXPECT_STREQ(outcome.Error->what(), "The card set Small holds too few cards for the Fanatic (10x10) board.");
     ExpectFirstGameKept();
 
     sets.imageCount = 22;  // exactly what a Standard board deals

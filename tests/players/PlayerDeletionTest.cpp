@@ -77,7 +77,8 @@ TEST_F(PlayerDeletionTest, AnUnwritableLibraryReportsTheFileErrorAndLosesNobody)
     if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
     const DeletionResult unprotected = Delete(1);
     EXPECT_EQ(unprotected.Outcome, DeletionOutcome::FileError);
-    EXPECT_EQ(unprotected.Error, "File access denied");
+    ASSERT_TRUE(unprotected.Error.has_value());
+    EXPECT_STREQ(unprotected.Error->what(), "File access denied");
     ExpectKept(before);
     answers = {Typed("Secret")};
     EXPECT_EQ(Delete(2).Outcome, DeletionOutcome::FileError);
