@@ -360,8 +360,8 @@ void NewGameDialog::StartClick() {
 
 void NewGameDialog::SetUpGame(int format, const std::string& set) {
     const std::vector<TPlayerRecord> previousPlayers(game_.GamePlayers().begin(), game_.GamePlayers().end());
-    const int previousCols = game_.GetBoard().Cols();
-    const int previousRows = game_.GetBoard().Rows();
+    const int previousCols = game_.GameBoard().Cols();
+    const int previousRows = game_.GameBoard().Rows();
     game_.SetGamePlayers(lineup_.Players());
     game_.SetFormat(format);
     try {
@@ -373,7 +373,7 @@ void NewGameDialog::SetUpGame(int format, const std::string& set) {
     } catch (...) {
         // Restart Game must still find the last game's players and board with its set.
         if (previousPlayers.size() >= 2) game_.SetGamePlayers(previousPlayers);
-        if (previousCols != 0) game_.GetBoard().SetSize(previousCols, previousRows);
+        if (previousCols != 0) game_.GameBoard().SetSize(previousCols, previousRows);
         throw;
     }
     cardSet_.GameSetFile = CardSetFileName(set);
