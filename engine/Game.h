@@ -63,8 +63,8 @@ public:
     bool CellHighlighted(int col, int row) const;
     std::vector<PlayerListRow> PlayerListRows() const;
 
-    const Board& GetBoard() const { return board_; }
-    Board& GetBoard() { return board_; }
+    const Board& GameBoard() const { return board_; }
+    Board& GameBoard() { return board_; }
     ComputerMemory& Memory() { return memory_; }
     const ComputerMemory& Memory() const { return memory_; }
     RandomSource& Random() { return random_; }

@@ -83,11 +83,11 @@ SimulatedGame SimulateComputerGame(std::span<const int> iqs, int format, std::ui
         // At the first tick of a delay the two cards of the turn are still face up.
         if (game.TickCount() == 0) {
             ++result.turns;
-            result.turnedOutsideFormat = result.turnedOutsideFormat || AnyTurnedOutsideFormat(game.GetBoard());
+            result.turnedOutsideFormat = result.turnedOutsideFormat || AnyTurnedOutsideFormat(game.GameBoard());
         }
         game.Timer1Timer();
     }
-    result.finished = !game.GameRunning() && game.GetBoard().BoardCleared();
+    result.finished = !game.GameRunning() && game.GameBoard().BoardCleared();
     for (const TPlayerRecord& player : game.GamePlayers()) result.points.push_back(player.GamePoints);
     result.winners = DecideWinners(game.GamePlayers());
     return result;

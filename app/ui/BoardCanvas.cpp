@@ -19,7 +19,7 @@ void BoardCanvas::Draw(int col, int row, Look look) {
 
 void BoardCanvas::DrawBoard() {
     painter_.DrawBackground();
-    const Board& board = game_.GetBoard();
+    const Board& board = game_.GameBoard();
     for (int col = 1; col <= board.Cols(); ++col)
         for (int row = 1; row <= board.Rows(); ++row) Draw(col, row, {game_.CellHighlighted(col, row), false});
 }

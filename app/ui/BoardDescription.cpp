@@ -26,7 +26,7 @@ QString CellName(const Game& game, const LoadedCardSet& set, int col, int row) {
 }  // namespace
 
 AccessibleBoard DescribeBoard(const Game& game, const LoadedCardSet& set, const CellPlace& place) {
-    const Board& board = game.GetBoard();
+    const Board& board = game.GameBoard();
     AccessibleBoard described;
     described.Rows = board.Rows();
     described.Columns = board.Cols();

@@ -16,8 +16,8 @@ class TExitForm : public QDialog {
 public:
     explicit TExitForm(QWidget* parent = nullptr, HelpHook help = HelpWindowHook());
 
-    QLabel* webLink() const { return link_; }
-    QPushButton* closeButton() const { return close_; }
+    QLabel* WebLink() const { return link_; }
+    QPushButton* CloseButton() const { return close_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -15,8 +15,8 @@ class TInitScreen : public QDialog {
 public:
     explicit TInitScreen(QWidget* parent = nullptr, HelpHook help = HelpWindowHook());
 
-    QLabel* versionLabel() const { return version_; }
-    QLabel* noticeLabel() const { return notice_; }
+    QLabel* VersionLabel() const { return version_; }
+    QLabel* NoticeLabel() const { return notice_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -53,27 +53,27 @@ public:
     // and the sounds.
     explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
 
-    const Locations& locations() const { return locations_; }
+    const Locations& FileLocations() const { return locations_; }
     // Runs command once, when start-up is over and the splash has gone.
     void RunAfterStartUp(std::function<void()> command);
 
-    const Settings& settings() const { return settings_; }
+    const Settings& GameSettings() const { return settings_; }
     // The New Game dialog records the set and format of the game it starts here.
-    Settings& settings() { return settings_; }
-    const MainMenu& menu() const { return menu_; }
-    ZoomControl& zoom() { return *zoom_; }
-    Game& game() { return game_; }
-    PlayerLibrary& library() { return library_; }
+    Settings& GameSettings() { return settings_; }
+    const MainMenu& Menu() const { return menu_; }
+    ZoomControl& Zooming() { return *zoom_; }
+    Game& CurrentGame() { return game_; }
+    PlayerLibrary& Library() { return library_; }
     const QImage& BoardBuffer() const { return painter_.Buffer(); }
-    BoardView& boardView() { return *paintBox_; }
-    QTreeWidget& playerList() { return *listView_; }
-    QLabel& statusLine() { return *status_; }
+    BoardView& PaintBox() { return *paintBox_; }
+    QTreeWidget& PlayerList() { return *listView_; }
+    QLabel& StatusLine() { return *status_; }
     QString StatusText() const;
 
-    LoadedCardSet& cardSet() { return cardSet_; }
+    LoadedCardSet& CardSet() { return cardSet_; }
     // Opens the statistics window for a library position (the players' windows; tests replace it).
     std::function<void(int libraryPosition)> showPlayerStatistics;
-    CardSetWindows& cardSetWindows() { return *cardWindows_; }
+    CardSetWindows& CardWindows() { return *cardWindows_; }
     // Reads file (a set of the program folder) in full with its background, shows its pictures on
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
@@ -103,7 +103,7 @@ public:
     void ViewCardSet(const std::string& setFile) override;
     void OpenWebAddress(const std::string& address) override;
 
-    PlayersWindows& playersWindows() { return *players_; }
+    PlayersWindows& PlayerDialogs() { return *players_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

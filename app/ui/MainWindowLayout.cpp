@@ -25,9 +25,9 @@ constexpr Tr kStartStatus = VELMORA_TR("MainWindow", "Select Game -> New Game or
 void MainWindow::BuildLayout() {
     client_ = new ZoomedClient(painter_.Buffer());
     setCentralWidget(client_);
-    paintBox_ = client_->paintBox();
-    listView_ = client_->listView();
-    logo_ = client_->logo();
+    paintBox_ = client_->PaintBox();
+    listView_ = client_->ListView();
+    logo_ = client_->Logo();
     image1_ = client_->image1();
     listView_->installEventFilter(this);
     connect(listView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
@@ -57,7 +57,7 @@ void MainWindow::DescribeControls() {
         });
     };
     paintBox_->onPressCell = [this](int cell) {
-        const int cols = game_.GetBoard().Cols();
+        const int cols = game_.GameBoard().Cols();
         const QPoint centre = CellRect(cell % cols + 1, cell / cols + 1).center();
         RunGuarded(this, [&] {
             game_.MouseDown(centre.x(), centre.y());

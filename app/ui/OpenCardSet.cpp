@@ -12,7 +12,7 @@ namespace velmora {
 
 void OpenCardSetFile(MainWindow& window, const std::filesystem::path& file) {
     ReadCardSetFile(file, file.filename().string(), CardSetParts::PicturesAndBackground, window.LoadProgress());
-    const CardSetImport import = PlanCardSetImport(window.locations().CardSets, file);
+    const CardSetImport import = PlanCardSetImport(window.FileLocations().CardSets, file);
     if (import.Copy) {
         const QString question =
             Translated(VELMORA_TR("MainWindow", "Your card sets already hold a set named \"%1\". Replace it with %2?"))
@@ -20,8 +20,8 @@ void OpenCardSetFile(MainWindow& window, const std::filesystem::path& file) {
         if (import.Replaces && !AskYesNo(&window, question)) return;
         CopyCardSet(import);
     }
-    window.settings().LastSet = import.SetName;
-    window.cardSetWindows().SelectAndView();
+    window.GameSettings().LastSet = import.SetName;
+    window.CardWindows().SelectAndView();
 }
 
 }  // namespace velmora

@@ -61,20 +61,20 @@ void PrintFolders(const Locations& locations) {
 }
 
 void StartJuniorGame(MainWindow& window, bool people) {
-    Game& game = window.game();
-    const std::string set = window.settings().LastSet;
-    game.SetGamePlayers(ScriptedPlayers(window.library(), people));
+    Game& game = window.CurrentGame();
+    const std::string set = window.GameSettings().LastSet;
+    game.SetGamePlayers(ScriptedPlayers(window.Library(), people));
     game.SetFormat(0);
     const CardSize card = window.LoadGameCardSet(CardSetFileName(set));
-    window.cardSet().GameSetFile = CardSetFileName(set);
+    window.CardSet().GameSetFile = CardSetFileName(set);
     window.RememberChoice(set, 0);
     game.ComputeBoardOrigin(card);
     game.StartGame();
 }
 
 bool PlayOneGame(MainWindow& window) {
-    Game& game = window.game();
-    const std::string set = window.settings().LastSet;
+    Game& game = window.CurrentGame();
+    const std::string set = window.GameSettings().LastSet;
     StartJuniorGame(window, false);
     // The flip delay counts only while the main window is the active one.
     QApplication::setActiveWindow(&window);
@@ -82,7 +82,7 @@ bool PlayOneGame(MainWindow& window) {
     std::printf("played on: %s\n", set.c_str());
     for (const TPlayerRecord& player : game.GamePlayers())
         std::printf("player: %s %d pairs\n", player.Name.Text().c_str(), static_cast<int>(player.GamePairs));
-    return !game.GameRunning() && game.GetBoard().BoardCleared();
+    return !game.GameRunning() && game.GameBoard().BoardCleared();
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ int PlayScriptedGame(MainWindow& window, const std::optional<std::filesystem::pa
     // A file that is refused ends its own command only, as at a real start.
     if (file) RunGuarded(&window, [&] { OpenCardSetFile(window, *file); });
     RunGuarded(&window, [&] {
-        PrintFolders(window.locations());
+        PrintFolders(window.FileLocations());
         finished = PlayOneGame(window);
     });
     window.close();
@@ -117,7 +117,7 @@ void StartScriptedBoard(MainWindow& window) {
         RunGuarded(&window, [&window] {
             StartJuniorGame(window, true);
             window.activateWindow();
-            window.boardView().setFocus();
+            window.PaintBox().setFocus();
             std::printf("board ready\n");
             std::fflush(stdout);
         });

@@ -164,7 +164,7 @@ void ZoomControl::Apply(const Scale& scale) {
     applying_ = true;
     shown_ = scale;
     client_.Apply(scale, appliedRatio_);
-    client_.paintBox()->SetDeviceRatio(appliedRatio_);
+    client_.PaintBox()->SetDeviceRatio(appliedRatio_);
     window_.statusBar()->setFixedHeight(scale.Map(kStatusHeight));
     status_.setFont(Scaled(window_.font(), scale));
     painter_.SetScale(scale.Times(Scale::FromRatio(appliedRatio_)));

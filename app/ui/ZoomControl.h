@@ -46,7 +46,7 @@ public:
     // Game Over, New Game, statistics and the card-set windows, children of the window, follow
     // the zoom's font scale from now on.
     void FollowDialogs();
-    DialogZoom& dialogs() { return *dialogs_; }
+    DialogZoom& Dialogs() { return *dialogs_; }
 
     // Lays the window out again for its room: after a resize, a screen change or a new choice.
     void Relayout();

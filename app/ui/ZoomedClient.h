@@ -21,9 +21,9 @@ class ZoomedClient : public QWidget {
 public:
     explicit ZoomedClient(const QImage& boardBuffer, QWidget* parent = nullptr);
 
-    BoardView* paintBox() const { return paintBox_; }
-    QTreeWidget* listView() const { return listView_; }
-    QLabel* logo() const { return logo_; }
+    BoardView* PaintBox() const { return paintBox_; }
+    QTreeWidget* ListView() const { return listView_; }
+    QLabel* Logo() const { return logo_; }
     QLabel* image1() const { return image1_; }
 
     // Places every part at zoom; ratio is the screen's device pixel ratio, for the logo's pixels.

@@ -25,12 +25,12 @@ CardSetProgress& CardSetWindows::Progress() { return *wait_; }
 
 // The wizard is the largest of the windows and the one opened least: it is made when first asked for,
 // not while the main window is on its way to the screen.
-NewSet& CardSetWindows::newSet() {
+NewSet& CardSetWindows::NewSetWindow() {
     if (newSet_ == nullptr) newSet_ = new NewSet(context_.folders.User(), settingsFolder_, *wait_, parent_, context_.help);
     return *newSet_;
 }
 
-void CardSetWindows::CreateNewSet() { RunModal(newSet()); }
+void CardSetWindows::CreateNewSet() { RunModal(NewSetWindow()); }
 void CardSetWindows::SelectAndView() { RunModal(*selectSet_); }
 void CardSetWindows::ViewCardSet() { RunModal(*preview_); }
 void CardSetWindows::ShowCurrentInfo() { RunModal(*setInfo_); }

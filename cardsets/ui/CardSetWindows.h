@@ -32,11 +32,11 @@ public:
     void ViewCardSet();       // View Card Set on the set last read
     void ShowCurrentInfo();   // Current Card Set Info on the set last read
 
-    Wait& wait() { return *wait_; }
-    NewSet& newSet();
-    Preview& preview() { return *preview_; }
-    SelectSet& selectSet() { return *selectSet_; }
-    SetInfo& setInfo() { return *setInfo_; }
+    Wait& WaitWindow() { return *wait_; }
+    NewSet& NewSetWindow();
+    Preview& PreviewWindow() { return *preview_; }
+    SelectSet& SelectSetWindow() { return *selectSet_; }
+    SetInfo& SetInfoWindow() { return *setInfo_; }
 
 private:
     QWidget* parent_;

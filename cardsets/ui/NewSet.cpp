@@ -74,7 +74,7 @@ NewSet::NewSet(std::filesystem::path saveFolder, std::filesystem::path settingsF
     FormShow();
 }
 
-int NewSet::page() const { return pages_->currentIndex(); }
+int NewSet::Page() const { return pages_->currentIndex(); }
 
 void NewSet::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
@@ -322,17 +322,17 @@ void NewSet::GoTo(int page) {
 }
 
 void NewSet::NextClick() {
-    if (page() == kCardsPage && draft_.MissingCards() != 0) {
+    if (Page() == kCardsPage && draft_.MissingCards() != 0) {
         ShowError(this, Translated(VELMORA_TR("NewCardSet", "You did not create required number of cards (%1). Please "
                                                             "add %2 cards."))
                             .arg(Number(draft_.RequiredCount()), Number(draft_.MissingCards())));
         return;
     }
-    if (page() < kLastPage) GoTo(page() + 1);
+    if (Page() < kLastPage) GoTo(Page() + 1);
 }
 
 void NewSet::BackClick() {
-    if (page() > 0) GoTo(page() - 1);
+    if (Page() > 0) GoTo(Page() - 1);
 }
 
 bool NewSet::TakeDetails() {

@@ -44,8 +44,8 @@ public:
     NewSet(const std::filesystem::path& programFolder, CardSetProgress& progress, QWidget* parent = nullptr)
         : NewSet(programFolder, programFolder, progress, parent) {}
 
-    const CardSetDraft& draft() const { return draft_; }
-    int page() const;  // 0..4
+    const CardSetDraft& Draft() const { return draft_; }
+    int Page() const;  // 0..4
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -25,7 +25,7 @@ public:
     void ProcessEvents() override;
     void CloseProgress() override;
 
-    QProgressBar* progressBar() const { return progressBar_; }
+    QProgressBar* ProgressBar() const { return progressBar_; }
 
 private:
     QProgressBar* progressBar_;

@@ -42,7 +42,7 @@ protected:
     }
 
     QAccessibleInterface* Table() const {
-        return QAccessible::queryAccessibleInterface(&window->boardView());
+        return QAccessible::queryAccessibleInterface(&window->PaintBox());
     }
     QString CellName(CellPosition cell) const {
         QAccessibleInterface* found = Table()->tableInterface()->cellAt(cell.Row - 1, cell.Col - 1);
@@ -52,7 +52,7 @@ protected:
         return QString("Row %1, column %2, %3").arg(cell.Row).arg(cell.Col).arg(state);
     }
     QString RowName(int row) const {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window->playerList());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window->PlayerList());
         // The tree's children are its header's cells and then each row's cells.
         QAccessibleInterface* cell = list->child((row + 1) * list->tableInterface()->columnCount());
         return cell ? cell->text(QAccessible::Name) : "(none)";
@@ -60,7 +60,7 @@ protected:
     void FocusBoard() {
         window->show();
         QApplication::setActiveWindow(window.get());
-        window->boardView().setFocus();
+        window->PaintBox().setFocus();
     }
 
     fakes::ScriptedModal modal;
@@ -104,9 +104,9 @@ TEST_F(BoardAccessibilityTest, TheBoardIsATableWhoseCellsNameTheCardsAsTheGameSh
     ASSERT_NE(toPress->actionInterface(), nullptr);
     toPress->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(CellName(pressed), Cell(pressed, "card 5"));
-    EXPECT_EQ(window->game().CardsTurned(), 1);
+    EXPECT_EQ(window->CurrentGame().CardsTurned(), 1);
 
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&window->statusLine());
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&window->StatusLine());
     EXPECT_EQ(status->text(QAccessible::Name), window->StatusText());
     EXPECT_TRUE(status->text(QAccessible::Name).contains("Ann"));
 }
@@ -116,25 +116,28 @@ TEST_F(BoardAccessibilityTest, TheBoardIsATableWhoseCellsNameTheCardsAsTheGameSh
 TEST_F(BoardAccessibilityTest, TheFocusedCellFollowsTheCursorAndEachChangeIsToldOnceInOrder) {
     Start();
     FocusBoard();
-    const auto cursorCell = [this] { return Table()->tableInterface()->cellAt(window->game().Cursor().Row - 1,
-                                                                              window->game().Cursor().Col - 1); };
+    const auto cursorCell = [this] {
+        const BoardCursor& cursor = window->CurrentGame().Cursor();
+        return Table()->tableInterface()->cellAt(cursor.Row - 1, cursor.Col - 1);
+    };
     EXPECT_EQ(Table()->focusChild(), Table()->tableInterface()->cellAt(0, 0));
     // The cursor goes down from the first turned card, then right: the deal must not pair those two.
-    TBoardCell& dealt = window->game().GetBoard().Cell(2, 2);
-    if (dealt.Picture == PictureOf({1, 1})) std::swap(dealt.Picture, window->game().GetBoard().Cell(3, 3).Picture);
+    Board& board = window->CurrentGame().GameBoard();
+    TBoardCell& dealt = board.Cell(2, 2);
+    if (dealt.Picture == PictureOf({1, 1})) std::swap(dealt.Picture, board.Cell(3, 3).Picture);
     std::vector<Heard> events;
     heard = &events;
     Key(QEvent::KeyPress, Qt::Key_Space);
     Key(QEvent::KeyRelease, Qt::Key_Space);
-    const CellPosition away = window->game().Cursor().Cell();  // the cursor leaves the turned card
+    const CellPosition away = window->CurrentGame().Cursor().Cell();  // the cursor leaves the turned card
     Key(QEvent::KeyPress, Qt::Key_Right);
-    ASSERT_EQ(window->game().Cursor().Cell(), (CellPosition{2, 2}));
+    ASSERT_EQ(window->CurrentGame().Cursor().Cell(), (CellPosition{2, 2}));
     const CellPosition second{2, 2};
     EXPECT_EQ(Table()->focusChild(), cursorCell());
     EXPECT_TRUE(Table()->focusChild()->state().focused);
     Key(QEvent::KeyPress, Qt::Key_Space);
     Key(QEvent::KeyRelease, Qt::Key_Space);
-    const CellPosition last = window->game().Cursor().Cell();
+    const CellPosition last = window->CurrentGame().Cursor().Cell();
     RunDelay();
     heard = nullptr;
     const auto card = [this](CellPosition cell) { return QString("card %1").arg(PictureOf(cell)); };

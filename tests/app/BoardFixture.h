@@ -56,10 +56,10 @@ protected:
         Open();
         const CardSize card = window->LoadGameCardSet("plain colours.cst");  // letter case need not match
         ASSERT_EQ(card.Width, kCard.Width);
-        window->cardSet().GameSetFile = "Plain Colours.cst";
+        window->CardSet().GameSetFile = "Plain Colours.cst";
         const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
                                          MakePlayerRecord("Bob", "", false, true, 5)};
-        Game& game = window->game();
+        Game& game = window->CurrentGame();
         game.SetGamePlayers(players);
         game.SetFormat(0);
         game.ComputeBoardOrigin(card);
@@ -67,12 +67,14 @@ protected:
     }
 
     QPoint Centre(CellPosition cell) const {
-        return {window->game().BoardLeft() + (cell.Col - 1) * kCard.Width + kCard.Width / 2,
-                window->game().BoardTop() + (cell.Row - 1) * kCard.Height + kCard.Height / 2};
+        return {window->CurrentGame().BoardLeft() + (cell.Col - 1) * kCard.Width + kCard.Width / 2,
+                window->CurrentGame().BoardTop() + (cell.Row - 1) * kCard.Height + kCard.Height / 2};
     }
     QRgb PixelOf(CellPosition cell) const { return window->BoardBuffer().pixel(Centre(cell)); }
     QRgb OutlineOf(CellPosition cell) const { return window->BoardBuffer().pixel(Centre(cell) - QPoint(50, 45)); }
-    int PictureOf(CellPosition cell) const { return window->game().GetBoard().Cell(cell.Col, cell.Row).Picture; }
+    int PictureOf(CellPosition cell) const {
+        return window->CurrentGame().GameBoard().Cell(cell.Col, cell.Row).Picture;
+    }
 
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, {});

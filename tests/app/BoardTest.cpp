@@ -14,7 +14,7 @@ TEST_F(BoardTest, StartingAGameDrawsBacksWithTheCursorHighlightAndSwitchesTheMen
     EXPECT_FALSE(Action("New1")->isEnabled());
     EXPECT_FALSE(Action("Restart1")->isEnabled());
     EXPECT_TRUE(Action("EndGame1")->isEnabled());
-    EXPECT_FALSE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_FALSE(window->Menu().edit->menuAction()->isEnabled());
     EXPECT_TRUE(window->StatusText().contains("Ann"));
     auto* list = window->findChild<QTreeWidget*>("ListView1");
     ASSERT_EQ(list->topLevelItemCount(), 2);
@@ -36,7 +36,7 @@ TEST_F(BoardTest, PressingInvertsTheCardDraggingMovesThePressedLookAndReleasingT
     Mouse(QEvent::MouseButtonRelease, Centre({3, 2}), Qt::NoButton);
     EXPECT_EQ(PixelOf({3, 2}), Face(PictureOf({3, 2})));
     EXPECT_EQ(PixelOf({2, 1}), kBack);
-    EXPECT_EQ(window->game().CardsTurned(), 1);
+    EXPECT_EQ(window->CurrentGame().CardsTurned(), 1);
 }
 
 TEST_F(BoardTest, ClicksInTheMarginsOrOnATurnedCardTurnNothing) {
@@ -45,10 +45,10 @@ TEST_F(BoardTest, ClicksInTheMarginsOrOnATurnedCardTurnNothing) {
     Mouse(QEvent::MouseButtonRelease, QPoint(10, 100), Qt::NoButton);
     Mouse(QEvent::MouseButtonPress, QPoint(100, 3), Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, QPoint(100, 3), Qt::NoButton);
-    EXPECT_EQ(window->game().CardsTurned(), 0);
+    EXPECT_EQ(window->CurrentGame().CardsTurned(), 0);
     Click({4, 3});
     Click({4, 3});
-    EXPECT_EQ(window->game().CardsTurned(), 1);
+    EXPECT_EQ(window->CurrentGame().CardsTurned(), 1);
     EXPECT_EQ(PixelOf({4, 3}), Face(PictureOf({4, 3})));
 }
 
@@ -63,7 +63,7 @@ TEST_F(BoardTest, SpaceInvertsWhileHeldAndTurnsTheCursorCardOnRelease) {
     Key(QEvent::KeyRelease, Qt::Key_Space, window->findChild<QTreeWidget*>("ListView1"));
     EXPECT_NE(pressed, PixelOf({2, 1}));
     EXPECT_EQ(PixelOf({2, 1}), Face(PictureOf({2, 1})));
-    EXPECT_EQ(window->game().CardsTurned(), 1);
+    EXPECT_EQ(window->CurrentGame().CardsTurned(), 1);
 }
 
 TEST_F(BoardTest, AMatchLeavesTheBackgroundAndAMissTurnsTheCardsBack) {
@@ -84,10 +84,10 @@ TEST_F(BoardTest, AMatchLeavesTheBackgroundAndAMissTurnsTheCardsBack) {
     Click(a);
     Click(b);
     RunDelay();
-    EXPECT_EQ(window->game().CurrentPlayer(), 2);
+    EXPECT_EQ(window->CurrentGame().CurrentPlayer(), 2);
     EXPECT_TRUE(window->StatusText().contains("Bob"));
     for (const CellPosition& cell : {a, b})
-        EXPECT_TRUE(PixelOf(cell) == kBack || window->game().CellHighlighted(cell.Col, cell.Row));
+        EXPECT_TRUE(PixelOf(cell) == kBack || window->CurrentGame().CellHighlighted(cell.Col, cell.Row));
 }
 
 TEST_F(BoardTest, EndGameAskedAndConfirmedRestoresTheMenus) {
@@ -103,7 +103,7 @@ TEST_F(BoardTest, EndGameAskedAndConfirmedRestoresTheMenus) {
     EXPECT_TRUE(Action("New1")->isEnabled());
     EXPECT_TRUE(Action("Restart1")->isEnabled());
     EXPECT_FALSE(Action("EndGame1")->isEnabled());
-    EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_TRUE(window->Menu().edit->menuAction()->isEnabled());
     // The board is drawn once more with every card face down and no cursor.
     Click({2, 2});
     EXPECT_EQ(PixelOf({1, 1}), kBack);
@@ -131,7 +131,7 @@ TEST_F(BoardTest, TheLastPairEndsTheGameWithTheMenusOfNoGameAndTheWinnerWindow) 
     EXPECT_TRUE(Action("New1")->isEnabled());
     EXPECT_TRUE(Action("Restart1")->isEnabled());
     EXPECT_FALSE(Action("EndGame1")->isEnabled());
-    EXPECT_TRUE(window->menu().edit->menuAction()->isEnabled());
+    EXPECT_TRUE(window->Menu().edit->menuAction()->isEnabled());
     EXPECT_EQ(window->findChild<QTreeWidget*>("ListView1")->topLevelItem(0)->text(1), "10");
     // Every cell shows the background again.
     EXPECT_EQ(PixelOf({3, 3}), kBackground);
@@ -146,7 +146,7 @@ TEST_F(BoardTest, RestartReadsTheGamesSetAgainWhenAnotherWasReadMeanwhile) {
     Action("Restart1")->trigger();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "Are you sure you want to play again?");
-    EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
+    EXPECT_EQ(window->CardSet().PicturedSetFile, "Plain Colours.cst");
     EXPECT_EQ(PixelOf({2, 1}), kBack);
 }
 
@@ -172,19 +172,19 @@ TEST_F(BoardTest, RestartAfterViewingAnotherSetDrawsTheGamesSetAtItsOwnCardSize)
     });
     Action("ViewVelmoraSet1")->trigger();
     ASSERT_EQ(modal.opened, (std::vector<QString>{"TForm12", "TForm7"}));
-    ASSERT_EQ(window->cardSet().PicturedSetFile, "Other.cst");
-    ASSERT_EQ(window->cardSet().LoadedSetFile, "plain colours.cst");
+    ASSERT_EQ(window->CardSet().PicturedSetFile, "Other.cst");
+    ASSERT_EQ(window->CardSet().LoadedSetFile, "plain colours.cst");
 
     Action("Restart1")->trigger();
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(window->game().CardSizeOfSet().Width, kCard.Width);
-    EXPECT_EQ(window->game().CardSizeOfSet().Height, kCard.Height);
-    EXPECT_EQ(window->game().BoardLeft(), 20);
-    EXPECT_EQ(window->game().BoardTop(), 7);
+    EXPECT_EQ(window->CurrentGame().CardSizeOfSet().Width, kCard.Width);
+    EXPECT_EQ(window->CurrentGame().CardSizeOfSet().Height, kCard.Height);
+    EXPECT_EQ(window->CurrentGame().BoardLeft(), 20);
+    EXPECT_EQ(window->CurrentGame().BoardTop(), 7);
     // The corner of card (2, 1) of the 100 x 90 board: the background at the other set's size.
     EXPECT_EQ(window->BoardBuffer().pixel(125, 12), kBack);
     EXPECT_EQ(PixelOf({5, 4}), kBack);
-    EXPECT_EQ(window->cardSet().PicturedSetFile, "Plain Colours.cst");
+    EXPECT_EQ(window->CardSet().PicturedSetFile, "Plain Colours.cst");
 }
 
 TEST_F(BoardTest, ADamagedSetIsRefusedWithItsErrorAndTheBoardKeepsItsPictures) {
@@ -193,7 +193,7 @@ TEST_F(BoardTest, ADamagedSetIsRefusedWithItsErrorAndTheBoardKeepsItsPictures) {
     std::filesystem::copy_file(folder.Path() / "Plain Colours.cst", damaged);
     std::filesystem::resize_file(damaged, std::filesystem::file_size(damaged) / 2);
     EXPECT_THROW(window->LoadGameCardSet("Damaged.cst"), std::exception);
-    EXPECT_EQ(window->cardSet().PicturedSetFile, "plain colours.cst");
+    EXPECT_EQ(window->CardSet().PicturedSetFile, "plain colours.cst");
     window->DrawBoard();
     EXPECT_EQ(PixelOf({2, 1}), kBack);
 }
@@ -213,10 +213,10 @@ TEST_F(BoardTest, TheCardSetCheckNamesLostSetsAtStartUpAndOnRequest) {
 
 TEST_F(BoardTest, DoubleClickingAPlayerOpensTheStatisticsOfThatLibraryPlayer) {
     Start();
-    ASSERT_EQ(window->library().AppendPlayer({"Bob", "", false, true, 5}), "");
-    ASSERT_EQ(window->library().AppendPlayer({"Ann", "", false, true, 5}), "");
+    ASSERT_EQ(window->Library().AppendPlayer({"Bob", "", false, true, 5}), "");
+    ASSERT_EQ(window->Library().AppendPlayer({"Ann", "", false, true, 5}), "");
     std::vector<std::string> lines;
-    window->library().LoadPlayerLibrary(lines, LibraryFilter::AllPlayers);
+    window->Library().LoadPlayerLibrary(lines, LibraryFilter::AllPlayers);
     std::vector<int> opened;
     window->showPlayerStatistics = [&](int position) { opened.push_back(position); };
     auto* list = window->findChild<QTreeWidget*>("ListView1");

@@ -67,7 +67,7 @@ TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOf
         normalFont[name] = QFontInfo(dialog->font()).pointSizeF();
         dialog->hide();
     }
-    w.zoom().Choose(Zoom::Percent200);
+    w.Zooming().Choose(Zoom::Percent200);
     w.findChild<GameOver*>("TForm11")->SetWinner(Sentence("Annabelle-Marguerite is the winner with 25 pairs!"), 1);
     for (const char* name : names) {
         auto* dialog = w.findChild<QWidget*>(name);
@@ -80,7 +80,7 @@ TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOf
     }
 
     // Back at 100 %, each window is as it was.
-    w.zoom().Choose(Zoom::Percent100);
+    w.Zooming().Choose(Zoom::Percent100);
     w.findChild<GameOver*>("TForm11")->SetWinner(Sentence(""), 1);
     for (const char* name : names) {
         auto* dialog = w.findChild<QWidget*>(name);

@@ -42,10 +42,10 @@ void Click(QWidget* widget) {
 TEST(Splash, PlacesItsLabelsFromTheNarrowWidthAndClosesOnTheSecondTick) {
     TInitScreen splash;
     EXPECT_EQ(splash.size(), QSize(639, 452));
-    EXPECT_EQ(splash.noticeLabel()->size(), QSize(213, 36));
-    EXPECT_EQ(splash.noticeLabel()->x(), 452 - 213 - 50);
-    EXPECT_EQ(splash.versionLabel()->text(), "Version 1.11");
-    EXPECT_EQ(splash.versionLabel()->x(), 452 - 213 / 2 - splash.versionLabel()->width() / 2 - 50);
+    EXPECT_EQ(splash.NoticeLabel()->size(), QSize(213, 36));
+    EXPECT_EQ(splash.NoticeLabel()->x(), 452 - 213 - 50);
+    EXPECT_EQ(splash.VersionLabel()->text(), "Version 1.11");
+    EXPECT_EQ(splash.VersionLabel()->x(), 452 - 213 / 2 - splash.VersionLabel()->width() / 2 - 50);
     EXPECT_FALSE(splash.windowFlags() & Qt::WindowTitleHint);
     splash.resize(800, 600);
     EXPECT_EQ(splash.size(), QSize(639, 452));
@@ -85,9 +85,9 @@ TEST(About, ShowsTheProgramAndClosesOnlyThroughItsButton) {
     EXPECT_TRUE(about.findChild<QLabel*>("ProductName")->font().bold());
     EXPECT_EQ(about.findChild<QLabel*>("Label8")->text(), "version 1.11.0.23");
     EXPECT_EQ(about.findChild<QLabel*>("Label4")->text(), QString("e-mail:  ") + kMakerMail);
-    EXPECT_EQ(about.webLink()->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(about.closeButton()->text(), "Close");
-    EXPECT_TRUE(about.closeButton()->isDefault());
+    EXPECT_EQ(about.WebLink()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(about.CloseButton()->text(), "Close");
+    EXPECT_TRUE(about.CloseButton()->isDefault());
     EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
 
     about.show();
@@ -97,7 +97,7 @@ TEST(About, ShowsTheProgramAndClosesOnlyThroughItsButton) {
     EXPECT_TRUE(about.isVisible());
     EXPECT_FALSE(about.close());
     EXPECT_TRUE(about.isVisible());
-    about.closeButton()->click();
+    about.CloseButton()->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Rejected);
 }
@@ -105,7 +105,7 @@ TEST(About, ShowsTheProgramAndClosesOnlyThroughItsButton) {
 TEST(About, TheLinkOpensTheMakersWebSite) {
     velmora::testing::UrlRecorder recorder("https");
     TExitForm about;
-    Click(about.webLink());
+    Click(about.WebLink());
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened[0], QUrl(kMakerWebSite));
 }

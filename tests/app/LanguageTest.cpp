@@ -109,12 +109,12 @@ TEST_F(LanguageTest, TheRunningWindowSwitchesToEachLanguageAndBack) {
         Choose(w, language.action);
         EXPECT_EQ(Caption(w, 0), QString::fromUtf8(language.game)) << language.action;
         EXPECT_EQ(w.StatusText(), QString::fromUtf8(language.status)) << language.action;
-        w.menu().CurrentVelmoraSetInfo1->trigger();
+        w.Menu().CurrentVelmoraSetInfo1->trigger();
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.shown.back().text, QString::fromUtf8(language.noSet)) << language.action;
     }
-    EXPECT_EQ(w.menu().New1->text(), "&New Game");
-    EXPECT_TRUE(w.menu().languages[1]->isChecked());
+    EXPECT_EQ(w.Menu().New1->text(), "&New Game");
+    EXPECT_TRUE(w.Menu().languages[1]->isChecked());
 }
 
 TEST_F(LanguageTest, AGameSentenceFollowsTheLanguageWithItsCountAndTheChoiceIsKept) {

@@ -97,17 +97,17 @@ TEST_F(MainWindowTest, MenusHoldEveryItemWithCaptionShortcutAndSeparators) {
     EXPECT_EQ(top[1]->text(), "&Edit");
     EXPECT_EQ(top[2]->text(), "&Options");
     EXPECT_EQ(top[3]->text(), "&Help");
-    EXPECT_EQ(Captions(w.menu().game), QStringList({"&New Game", "-", "&Restart Game", "&End Game", "-",
+    EXPECT_EQ(Captions(w.Menu().game), QStringList({"&New Game", "-", "&Restart Game", "&End Game", "-",
                                                     "&Scoreboard", "-", "E&xit"}));
-    EXPECT_EQ(Captions(w.menu().edit),
+    EXPECT_EQ(Captions(w.Menu().edit),
               QStringList({"&Add New Player", "&Delete Player", "-", "Add Pass&word", "Chan&ge/Delete Password",
                            "-", "&Create New Velmora Set", "-", "&View Velmora Set", "Current Velmora Set &Info"}));
-    EXPECT_EQ(Captions(w.menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Zoom", "&Full Screen",
+    EXPECT_EQ(Captions(w.Menu().options), QStringList({"Card Flip Delay", "&Sound On/Off", "-", "&Zoom", "&Full Screen",
                                                        "&High Contrast Board", "&Language", "-", "&Card Set Check"}));
-    EXPECT_EQ(Captions(w.menu().Zoom1), QStringList({"100 %", "150 %", "200 %", "300 %", "&Fit to Window"}));
-    EXPECT_EQ(Captions(w.menu().Delay1),
+    EXPECT_EQ(Captions(w.Menu().Zoom1), QStringList({"100 %", "150 %", "200 %", "300 %", "&Fit to Window"}));
+    EXPECT_EQ(Captions(w.Menu().Delay1),
               QStringList({"&1. Shortest", "&2. Short", "&3. Normal", "&4. Long", "&5. Longest"}));
-    EXPECT_EQ(Captions(w.menu().help),
+    EXPECT_EQ(Captions(w.Menu().help),
               QStringList({"&Contents", "&Search Help", "&Quick Intro", "-", "&How to Contact Halvik",
                            "&Halvik Web Site", "Email Halvik S&ales", "Email Halvik Su&pport", "-",
                            "About &Velmora"}));
@@ -150,9 +150,9 @@ TEST_F(MainWindowTest, OptionsFollowTheSettingsFileAndChangesAreWrittenAtClose) 
     Action("Longest1")->trigger();
     EXPECT_TRUE(Action("Longest1")->isChecked());
     EXPECT_FALSE(Action("Normal1")->isChecked());
-    EXPECT_EQ(w.settings().FlipDelay, 32);
+    EXPECT_EQ(w.GameSettings().FlipDelay, 32);
     Action("Sound1")->trigger();
-    EXPECT_TRUE(w.settings().SoundOn);
+    EXPECT_TRUE(w.GameSettings().SoundOn);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "velmora.ini.tmp"));
 
     fakes::ScriptedMessages messages;
@@ -214,17 +214,17 @@ TEST_F(MainWindowTest, TheSplashRunsWithTheTopMenusDisabled) {
     bool menusDisabledMeanwhile = false;
     MainWindow& w = Open();
     modal.Then([&](QDialog&) {
-        menusDisabledMeanwhile = !w.menu().game->menuAction()->isEnabled() &&
-                                 !w.menu().edit->menuAction()->isEnabled() &&
-                                 !w.menu().options->menuAction()->isEnabled() &&
-                                 !w.menu().help->menuAction()->isEnabled();
+        menusDisabledMeanwhile = !w.Menu().game->menuAction()->isEnabled() &&
+                                 !w.Menu().edit->menuAction()->isEnabled() &&
+                                 !w.Menu().options->menuAction()->isEnabled() &&
+                                 !w.Menu().help->menuAction()->isEnabled();
     });
     w.show();
     QApplication::processEvents();
     ASSERT_EQ(modal.opened, std::vector<QString>({"TInitScreen"}));
     EXPECT_TRUE(menusDisabledMeanwhile);
-    EXPECT_TRUE(w.menu().game->menuAction()->isEnabled());
-    EXPECT_TRUE(w.menu().help->menuAction()->isEnabled());
+    EXPECT_TRUE(w.Menu().game->menuAction()->isEnabled());
+    EXPECT_TRUE(w.Menu().help->menuAction()->isEnabled());
 
     // Shown once per run.
     w.hide();
@@ -290,8 +290,8 @@ TEST_F(MainWindowTest, ASplashHeldBackByAMessageLeftOpenStillClosesByItself) {
     QApplication::processEvents();
     ASSERT_EQ(modal.opened, std::vector<QString>({"TInitScreen"}));
     EXPECT_TRUE(closedByItself);
-    EXPECT_TRUE(w.menu().game->menuAction()->isEnabled());
-    EXPECT_TRUE(w.menu().help->menuAction()->isEnabled());
+    EXPECT_TRUE(w.Menu().game->menuAction()->isEnabled());
+    EXPECT_TRUE(w.Menu().help->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowTest, ABoxWithoutAParentGoesOverTheActiveWindowElseTheMainWindow) {

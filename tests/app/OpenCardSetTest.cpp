@@ -61,7 +61,7 @@ TEST_F(OpenCardSetTest, ASetFromElsewhereIsCopiedChosenAndShownInSelectCardSet) 
     modal.Then([&chosen](QDialog& select) { chosen = select.findChild<QComboBox*>("ComboBox1")->currentText(); });
     OpenCardSetFile(w, outside.Path() / "Animals.cst");
     EXPECT_EQ(ReadBytes(data.Path() / "Animals.cst"), ReadBytes(outside.Path() / "Animals.cst"));
-    EXPECT_EQ(w.settings().LastSet, "Animals");
+    EXPECT_EQ(w.GameSettings().LastSet, "Animals");
     ASSERT_FALSE(modal.opened.empty());
     EXPECT_EQ(modal.opened.back(), "TForm12");
     EXPECT_EQ(chosen, "Animals");
@@ -78,12 +78,12 @@ TEST_F(OpenCardSetTest, ReplacingASetOfTheSameNameIsAskedFirst) {
     EXPECT_EQ(messages.shown[0].kind, MessageKind::YesNo);
     EXPECT_TRUE(messages.shown[0].text.contains("\"Animals\""));
     EXPECT_EQ(ReadBytes(data.Path() / "Animals.cst"), mine);
-    EXPECT_EQ(w.settings().LastSet, "Default");
+    EXPECT_EQ(w.GameSettings().LastSet, "Default");
 
     messages.Answer(MessageAnswer::Yes);
     OpenCardSetFile(w, outside.Path() / "Animals.cst");
     EXPECT_EQ(ReadBytes(data.Path() / "Animals.cst"), ReadBytes(outside.Path() / "Animals.cst"));
-    EXPECT_EQ(w.settings().LastSet, "Animals");
+    EXPECT_EQ(w.GameSettings().LastSet, "Animals");
 }
 
 TEST_F(OpenCardSetTest, ADamagedFileGetsTheReadersErrorAndChangesNothing) {
@@ -96,7 +96,7 @@ TEST_F(OpenCardSetTest, ADamagedFileGetsTheReadersErrorAndChangesNothing) {
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(messages.shown[0].text.contains("Animals.cst")) << messages.shown[0].text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(data.Path() / "Animals.cst"));
-    EXPECT_EQ(w.settings().LastSet, "Default");
+    EXPECT_EQ(w.GameSettings().LastSet, "Default");
     EXPECT_TRUE(modal.opened.empty());
 }
 
@@ -104,7 +104,7 @@ TEST_F(OpenCardSetTest, AShippedSetIsChosenWhereItLies) {
     MainWindow& w = Open();
     OpenCardSetFile(w, shipped.Path() / "Default.cst");
     EXPECT_FALSE(std::filesystem::exists(data.Path() / "Default.cst"));
-    EXPECT_EQ(w.settings().LastSet, "Default");
+    EXPECT_EQ(w.GameSettings().LastSet, "Default");
 }
 
 TEST_F(OpenCardSetTest, TheCheckRenamesInTheUsersFolderOnlyAndNoEntryIsWritten) {
@@ -122,10 +122,10 @@ TEST_F(OpenCardSetTest, TheCheckRenamesInTheUsersFolderOnlyAndNoEntryIsWritten) 
 
 TEST_F(OpenCardSetTest, SettingsAndPlayersGoToTheirOwnFolders) {
     MainWindow& w = Open();
-    w.settings().LastSet = "Animals";
+    w.GameSettings().LastSet = "Animals";
     w.close();
     EXPECT_TRUE(std::filesystem::exists(config.Path() / "velmora.ini"));
-    EXPECT_EQ(w.library().FilePath(), data.Path() / "velmora.dat");
+    EXPECT_EQ(w.Library().FilePath(), data.Path() / "velmora.dat");
     EXPECT_TRUE(std::filesystem::is_empty(program.Path()));
     EXPECT_FALSE(std::filesystem::exists(shipped.Path() / "velmora.ini"));
 }

@@ -45,24 +45,24 @@ protected:
         Open();
         window->show();
         Settle();
-        window->zoom().Choose(zoom);
+        window->Zooming().Choose(zoom);
         if (windowSize.isValid()) window->resize(windowSize);
         Settle();
         const CardSize card = window->LoadGameCardSet("Flat.cst");
-        window->cardSet().GameSetFile = "Flat.cst";
+        window->CardSet().GameSetFile = "Flat.cst";
         const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
                                          MakePlayerRecord("Bob", "", false, true, 5)};
-        Game& game = window->game();
+        Game& game = window->CurrentGame();
         game.SetGamePlayers(players);
         game.SetFormat(3);
         game.ComputeBoardOrigin(card);
         game.StartGame();
     }
-    const Scale& Shown() const { return window->zoom().Shown(); }
+    const Scale& Shown() const { return window->Zooming().Shown(); }
     QWidget* Board() const { return window->findChild<QWidget*>("PaintBox1"); }
     // The cell's rectangle in the board area's pixels at the shown zoom.
     QRect Zoomed(CellPosition cell) const {
-        const Game& game = window->game();
+        const Game& game = window->CurrentGame();
         const ZoomRect r = Shown().Map(ZoomRect{game.BoardLeft() + (cell.Col - 1) * kCard.Width,
                                                 game.BoardTop() + (cell.Row - 1) * kCard.Height, kCard.Width,
                                                 kCard.Height});
@@ -72,7 +72,7 @@ protected:
         QMouseEvent event(type, at, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, {});
         QApplication::sendEvent(Board(), &event);
     }
-    CellPosition Cursor() const { return window->game().Cursor().Cell(); }
+    CellPosition Cursor() const { return window->CurrentGame().Cursor().Cell(); }
     QRgb At(QPoint p) const { return window->BoardBuffer().pixel(p); }
 
     // Every cell's centre and four corners move the cursor onto that cell; the margins reach none.
@@ -86,7 +86,7 @@ protected:
                     Mouse(QEvent::MouseMove, p);
                     ASSERT_EQ(Cursor(), (CellPosition{col, row})) << col << "," << row << " at " << p.x() << "," << p.y();
                     // What is drawn there is that card, highlighted.
-                    ASSERT_TRUE(window->game().CellHighlighted(col, row));
+                    ASSERT_TRUE(window->CurrentGame().CellHighlighted(col, row));
                 }
             }
         const QRect last = Zoomed({10, 10});
@@ -101,7 +101,7 @@ protected:
             Mouse(QEvent::MouseButtonPress, p, Qt::LeftButton);
             Mouse(QEvent::MouseButtonRelease, p);
         }
-        EXPECT_EQ(window->game().CardsTurned(), 0);
+        EXPECT_EQ(window->CurrentGame().CardsTurned(), 0);
     }
 
     fakes::ScriptedModal modal;  // the splash
@@ -169,10 +169,10 @@ TEST_F(ZoomWindowTest, At200PercentPicturesFillTheirCellsAndHighlightAndInversio
         EXPECT_NE(At(p), kBack) << p.x() << "," << p.y();
     for (const QPoint p : {other.topLeft() + QPoint(1, 1), other.bottomRight() - QPoint(1, 1),
                            other.topLeft() - QPoint(1, 0), other.bottomRight() + QPoint(0, 1)})
-        EXPECT_TRUE(At(p) == kBack || window->game().CellHighlighted(4, 3)) << p.x() << "," << p.y();
+        EXPECT_TRUE(At(p) == kBack || window->CurrentGame().CellHighlighted(4, 3)) << p.x() << "," << p.y();
     EXPECT_EQ(At(other.topLeft() + QPoint(1, 1)), At(other.topLeft()));
     Mouse(QEvent::MouseButtonRelease, other.center());
-    const int picture = window->game().GetBoard().Cell(4, 3).Picture;
+    const int picture = window->CurrentGame().GameBoard().Cell(4, 3).Picture;
     for (const QPoint p : {other.topLeft(), other.bottomRight(), other.center()}) EXPECT_EQ(At(p), FlatFace(picture));
 }
 
@@ -189,7 +189,7 @@ TEST_F(ZoomWindowTest, EverythingElseScalesWithTheBoard) {
     EXPECT_NEAR(window->findChild<QLabel*>("sbText")->font().pointSizeF(), 2 * window->font().pointSizeF(), 0.01);
 
     // Back to 100 %: the layout of the normal view again.
-    window->zoom().Choose(Zoom::Percent100);
+    window->Zooming().Choose(Zoom::Percent100);
     Settle();
     EXPECT_EQ(window->centralWidget()->size(), QSize(651, 376));
     EXPECT_EQ(Board()->geometry(), QRect(1, 1, 540, 374));
@@ -263,12 +263,12 @@ TEST_F(ZoomWindowTest, ADamagedViewSectionOpensTheWindowByTheFirstStartRule) {
     w.show();
     Settle();
     EXPECT_EQ(w.centralWidget()->size(), QSize(651, 376));
-    EXPECT_TRUE(w.zoom().Shown().IsOne());
+    EXPECT_TRUE(w.Zooming().Shown().IsOne());
 }
 
 TEST_F(ZoomWindowTest, AtDevicePixelRatioTwoTheBoardIsDrawnAtDeviceResolution) {
     Start(Zoom::Percent100);
-    window->zoom().SetDeviceRatio(2);
+    window->Zooming().SetDeviceRatio(2);
     EXPECT_EQ(window->BoardBuffer().size(), QSize(1080, 748));
     EXPECT_EQ(Board()->size(), QSize(540, 374));
     // Hit tests stay in the window's own pixels.
@@ -281,10 +281,11 @@ TEST_F(ZoomWindowTest, AtDevicePixelRatioTwoTheBoardIsDrawnAtDeviceResolution) {
     shown.setDevicePixelRatio(1);
     EXPECT_EQ(shown, window->BoardBuffer().convertToFormat(QImage::Format_RGB32));
 
-    window->zoom().Choose(Zoom::Percent200);
+    window->Zooming().Choose(Zoom::Percent200);
     Settle();
     EXPECT_EQ(window->BoardBuffer().size(), QSize(2160, 1496));
-    const QRect cell = window->zoom().Shown().Times(Scale(2, 1)).Map(ZoomRect{0, 2, 54, 37}) == ZoomRect{0, 8, 216, 148}
+    const ZoomRect mapped = window->Zooming().Shown().Times(Scale(2, 1)).Map(ZoomRect{0, 2, 54, 37});
+    const QRect cell = mapped == ZoomRect{0, 8, 216, 148}
                            ? QRect(0, 8, 216, 148) : QRect();
     ASSERT_TRUE(cell.isValid());
     for (const QPoint p : {cell.topRight(), cell.bottomLeft()}) EXPECT_NE(At(p), kBackground);

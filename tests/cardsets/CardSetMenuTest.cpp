@@ -21,17 +21,17 @@ TEST_F(CardSetMenu, EditMenuOpensTheWizardTheSelectWindowAndTheInfoWindow) {
     fakes::ScriptedModal modal;
     Action("CreateNewVelmoraSet1")->trigger();
     Action("ViewVelmoraSet1")->trigger();  // no game running: Select Card Set
-    EXPECT_EQ(window->cardSet().LoadedSetFile, "");
+    EXPECT_EQ(window->CardSet().LoadedSetFile, "");
     Action("CurrentVelmoraSetInfo1")->trigger();
     EXPECT_EQ(messages.shown.size(), 1u);  // "No Velmora set selected."
 
-    window->cardSet().LoadedSetFile = "Default.cst";
+    window->CardSet().LoadedSetFile = "Default.cst";
     Action("CurrentVelmoraSetInfo1")->trigger();
-    window->menu().New1->setEnabled(false);  // a game is running: the game's set directly
+    window->Menu().New1->setEnabled(false);  // a game is running: the game's set directly
     Action("ViewVelmoraSet1")->trigger();
     EXPECT_EQ(modal.opened, (std::vector<QString>{"TForm3", "TForm12", "TForm13", "TForm7"}));
-    EXPECT_EQ(window->cardSet().PicturedSetFile, "Default.cst");
-    EXPECT_EQ(window->settings().LastSet, "Default");
+    EXPECT_EQ(window->CardSet().PicturedSetFile, "Default.cst");
+    EXPECT_EQ(window->GameSettings().LastSet, "Default");
 }
 
 TEST_F(CardSetMenu, AGameSetIsReadWithThePleaseWaitWindow) {
@@ -50,11 +50,11 @@ TEST_F(CardSetMenu, TheNewGameDialogsViewButtonShowsTheChosenSet) {
     WriteCardSet(folder.Path() / "Other.cst", velmora::testing::SampleSet(22, 40, 40));
     MainWindow& main = Open();
     fakes::ScriptedModal modal;
-    main.cardSet().LoadCardSet(folder.Path(), "Default.cst", CardSetParts::Details);
+    main.CardSet().LoadCardSet(folder.Path(), "Default.cst", CardSetParts::Details);
     modal.Then([&](QDialog& preview) {
         EXPECT_EQ(preview.findChild<QListWidget*>("ListView1")->count(), 22);
     });
     static_cast<NewGameHost&>(main).ViewCardSet("Other.cst");
     EXPECT_EQ(modal.opened, std::vector<QString>{"TForm7"});
-    EXPECT_EQ(main.cardSet().PicturedSetFile, "Other.cst");
+    EXPECT_EQ(main.CardSet().PicturedSetFile, "Other.cst");
 }

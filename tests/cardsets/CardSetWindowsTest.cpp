@@ -62,7 +62,7 @@ using CurrentSetInfo = CardSetWindowsTest;
 std::vector<int> BarPositionsOfAFullRead(const std::filesystem::path& folder, const std::string& file, Wait& wait) {
     std::vector<int> positions;
     const QMetaObject::Connection connection = QObject::connect(
-        wait.progressBar(), &QProgressBar::valueChanged, [&](int value) { positions.push_back(value); });
+        wait.ProgressBar(), &QProgressBar::valueChanged, [&](int value) { positions.push_back(value); });
     LoadedCardSet set;
     set.LoadCardSet(folder, file, CardSetParts::PicturesAndBackground, &wait);
     QObject::disconnect(connection);
@@ -79,8 +79,8 @@ TEST_F(PleaseWait, IsAStayOnTopWindowWithABarToAThousand) {
     EXPECT_TRUE(wait.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(wait.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(wait.cursor().shape(), Qt::WaitCursor);
-    EXPECT_EQ(wait.progressBar()->objectName(), "ProgressBar1");
-    EXPECT_EQ(wait.progressBar()->maximum(), 1000);
+    EXPECT_EQ(wait.ProgressBar()->objectName(), "ProgressBar1");
+    EXPECT_EQ(wait.ProgressBar()->maximum(), 1000);
 }
 
 TEST_F(PleaseWait, StepsNinetyForElevenCardsAndNineteenForFiftyOne) {

@@ -110,19 +110,19 @@ TEST_F(NewSetPicturesTest, AMixedBatchIsCroppedToTheCardsByDefault) {
     dialogs.Pictures(batch);
     Get<QPushButton>("BitBtn6")->click();
     EXPECT_TRUE(messages.shown.empty()) << MessageTexts().join("\n").toStdString();
-    ASSERT_EQ(wizard.draft().CardCount(), 7);
+    ASSERT_EQ(wizard.Draft().CardCount(), 7);
     EXPECT_EQ(Get<QLabel>("Label12")->text(), "7/11");
-    for (const DraftCard& card : wizard.draft().Cards()) {
+    for (const DraftCard& card : wizard.Draft().Cards()) {
         EXPECT_EQ(card.Image.Width, 50) << card.Name;
         EXPECT_EQ(card.Image.Height, 50) << card.Name;
     }
     // The picture of the card size is taken as it is; the photo's disc fills its middle, blue around.
-    EXPECT_EQ(wizard.draft().Cards()[0].Image.Pixels, PatternPicture(50, 50, 3).Pixels);
-    const Picture& photo = wizard.draft().Cards()[1].Image;
+    EXPECT_EQ(wizard.Draft().Cards()[0].Image.Pixels, PatternPicture(50, 50, 3).Pixels);
+    const Picture& photo = wizard.Draft().Cards()[1].Image;
     EXPECT_GT(photo.At(25, 25) >> 16 & 0xFF, 200u);
     EXPECT_GT(photo.At(1, 1) & 0xFF, 200u);
-    EXPECT_EQ(wizard.draft().Cards()[4].Image.At(0, 0), 0x00FF00u);  // the drawing covers the card
-    EXPECT_EQ(wizard.draft().Cards()[2].Name, "c wide");
+    EXPECT_EQ(wizard.Draft().Cards()[4].Image.At(0, 0), 0x00FF00u);  // the drawing covers the card
+    EXPECT_EQ(wizard.Draft().Cards()[2].Name, "c wide");
 }
 
 TEST_F(NewSetPicturesTest, WithoutFittingTheSizeErrorEndsTheBatchAsBefore) {
@@ -132,13 +132,13 @@ TEST_F(NewSetPicturesTest, WithoutFittingTheSizeErrorEndsTheBatchAsBefore) {
     Save(Disc(50, 50), "h exact.png", "PNG");
     dialogs.Pictures({batch[0], Path("h exact.png"), batch[2], batch[3]});
     Get<QPushButton>("BitBtn6")->click();
-    EXPECT_EQ(wizard.draft().CardCount(), 2);
+    EXPECT_EQ(wizard.Draft().CardCount(), 2);
     EXPECT_EQ(MessageTexts(),
               QStringList{"The image " + batch[2] + " does not have correct size. Please consult Help file."});
 
     dialogs.Pictures({Save(Disc(540, 375), "bg.png", "PNG")});
     Get<QPushButton>("Button1")->click();
-    EXPECT_FALSE(wizard.draft().BackgroundPicture());
+    EXPECT_FALSE(wizard.Draft().BackgroundPicture());
     EXPECT_EQ(MessageTexts().last(), "The background image does not have the correct size. Please consult Help file.");
 }
 
@@ -150,7 +150,7 @@ TEST_F(NewSetPicturesTest, APictureDeclaringAnEnormousSizeEndsTheBatchWithItsNam
     vast.close();
     dialogs.Pictures({batch[0], Path("vast.ppm"), batch[2]});
     Get<QPushButton>("BitBtn6")->click();
-    EXPECT_EQ(wizard.draft().CardCount(), 1);
+    EXPECT_EQ(wizard.Draft().CardCount(), 1);
     EXPECT_EQ(MessageTexts(), QStringList{"The picture " + Path("vast.ppm") + " is too large to be read (20000 x 20000 pixels)"});
 }
 
@@ -160,8 +160,8 @@ TEST_F(NewSetPicturesTest, FitPutsTheBackgroundColourInTheMargins) {
     Get<QRadioButton>("RadioButton2")->setChecked(true);
     dialogs.Pictures({Save(Disc(200, 100), "wide.png", "PNG")});
     Get<QPushButton>("BitBtn6")->click();
-    ASSERT_EQ(wizard.draft().CardCount(), 1);
-    const Picture& card = wizard.draft().Cards()[0].Image;
+    ASSERT_EQ(wizard.Draft().CardCount(), 1);
+    const Picture& card = wizard.Draft().Cards()[0].Image;
     EXPECT_EQ(card.At(25, 2), 0x108020u);   // above the 50 x 25 picture
     EXPECT_EQ(card.At(25, 47), 0x108020u);  // below it
     EXPECT_GT(card.At(25, 25) >> 16 & 0xFF, 200u);
@@ -190,21 +190,21 @@ TEST_F(NewSetPicturesTest, TheFirstPictureCanSetTheCardSize) {
     Get<QCheckBox>("CheckBox1")->setChecked(true);
     dialogs.Pictures({Save(Disc(400, 300), "first.png", "PNG"), Save(Disc(300, 400), "second.png", "PNG")});
     Get<QPushButton>("BitBtn6")->click();
-    EXPECT_EQ(wizard.draft().CardWidth(), 49);
-    EXPECT_EQ(wizard.draft().CardHeight(), 37);
+    EXPECT_EQ(wizard.Draft().CardWidth(), 49);
+    EXPECT_EQ(wizard.Draft().CardHeight(), 37);
     EXPECT_EQ(Get<QSlider>("TrackBar1")->value(), 49);
     EXPECT_EQ(Get<QLabel>("Label5")->text(), "37");
-    ASSERT_EQ(wizard.draft().CardCount(), 2);
-    EXPECT_EQ(wizard.draft().Cards()[1].Image.Width, 49);
+    ASSERT_EQ(wizard.Draft().CardCount(), 2);
+    EXPECT_EQ(wizard.Draft().Cards()[1].Image.Width, 49);
 }
 
 TEST_F(NewSetPicturesTest, DroppedFilesAndFoldersAreAddedInOrder) {
     Save(Disc(80, 80), "zebra.png", "PNG");
     Save(Disc(60, 40), "yak.jpg", "JPG");
     Drop(List()->viewport(), {Url("zebra.png"), Url("yak.jpg")});
-    ASSERT_EQ(wizard.draft().CardCount(), 2);
-    EXPECT_EQ(wizard.draft().Cards()[0].Name, "zebra");
-    EXPECT_EQ(wizard.draft().Cards()[1].Name, "yak");
+    ASSERT_EQ(wizard.Draft().CardCount(), 2);
+    EXPECT_EQ(wizard.Draft().Cards()[0].Name, "zebra");
+    EXPECT_EQ(wizard.Draft().Cards()[1].Name, "yak");
 
     std::filesystem::create_directory(folder / "album");
     Save(Disc(70, 50), "album/Cat.png", "PNG");
@@ -213,20 +213,20 @@ TEST_F(NewSetPicturesTest, DroppedFilesAndFoldersAreAddedInOrder) {
     folder.WriteFile("album/notes.txt", {'h', 'i'});
     Drop(List()->viewport(), {Url("album")});
     EXPECT_TRUE(messages.shown.empty()) << MessageTexts().join("\n").toStdString();
-    ASSERT_EQ(wizard.draft().CardCount(), 5);
-    EXPECT_EQ(wizard.draft().Cards()[2].Name, "ant");
-    EXPECT_EQ(wizard.draft().Cards()[3].Name, "bee");
-    EXPECT_EQ(wizard.draft().Cards()[4].Name, "Cat");
+    ASSERT_EQ(wizard.Draft().CardCount(), 5);
+    EXPECT_EQ(wizard.Draft().Cards()[2].Name, "ant");
+    EXPECT_EQ(wizard.Draft().Cards()[3].Name, "bee");
+    EXPECT_EQ(wizard.Draft().Cards()[4].Name, "Cat");
     EXPECT_EQ(Get<QLabel>("Label12")->text(), "5/11");
 }
 
 TEST_F(NewSetPicturesTest, APictureDroppedOnThePreviewIsCroppedToTheBackground) {
     Drop(Get<QScrollArea>("ScrollBox1")->viewport(), {QUrl::fromLocalFile(Save(Disc(800, 600), "felt.png", "PNG"))});
-    ASSERT_TRUE(wizard.draft().BackgroundPicture());
-    EXPECT_EQ(wizard.draft().BackgroundPicture()->Width, 540);
-    EXPECT_EQ(wizard.draft().BackgroundPicture()->Height, 374);
+    ASSERT_TRUE(wizard.Draft().BackgroundPicture());
+    EXPECT_EQ(wizard.Draft().BackgroundPicture()->Width, 540);
+    EXPECT_EQ(wizard.Draft().BackgroundPicture()->Height, 374);
     EXPECT_EQ(Get<QLabel>("Label8")->text(), "Picture");
-    EXPECT_EQ(wizard.draft().CardCount(), 0);
+    EXPECT_EQ(wizard.Draft().CardCount(), 0);
 }
 
 TEST_F(NewSetPicturesTest, ThePleaseWaitWindowAdvancesOncePerLargePicture) {
@@ -237,7 +237,7 @@ TEST_F(NewSetPicturesTest, ThePleaseWaitWindowAdvancesOncePerLargePicture) {
     }
     dialogs.Pictures(batch);
     Get<QPushButton>("BitBtn6")->click();
-    EXPECT_EQ(wizard.draft().CardCount(), 3);
+    EXPECT_EQ(wizard.Draft().CardCount(), 3);
     EXPECT_EQ(progress.shows, 1);
     EXPECT_EQ(progress.closes, 1);
     EXPECT_EQ(progress.positions, (std::vector<int>{333, 666, 999}));

@@ -66,7 +66,7 @@ protected:
         Click("BitBtn6");
     }
     void GoToPage(int page) {
-        while (wizard.page() < page) Click("BitBtn4");
+        while (wizard.Page() < page) Click("BitBtn4");
     }
     QStringList MessageTexts() const {
         QStringList texts;
@@ -97,7 +97,7 @@ TEST_F(NewSetTest, OpensOnTheFirstPageWithEveryDefault) {
     ASSERT_EQ(pages->count(), 5);
     EXPECT_EQ(pages->tabText(0), "Step 1: Size");
     EXPECT_EQ(pages->tabText(4), "Step 5: Finish");
-    EXPECT_EQ(wizard.page(), 0);
+    EXPECT_EQ(wizard.Page(), 0);
     EXPECT_FALSE(Get<QPushButton>("BitBtn3")->isEnabled());
     EXPECT_TRUE(Get<QPushButton>("BitBtn4")->isEnabled());
     EXPECT_TRUE(Get<QPushButton>("BitBtn5")->isHidden());
@@ -162,10 +162,10 @@ TEST_F(NewSetTest, AFormatChangeDropsASizeAboveTheLimitAndThatRemovesTheCards) {
 TEST_F(NewSetTest, MovingASliderRemovesEveryCardWithoutAsking) {
     Add(Bmps(4));
     Get<QSlider>("TrackBar1")->setValue(60);
-    EXPECT_EQ(wizard.draft().CardWidth(), 60);
+    EXPECT_EQ(wizard.Draft().CardWidth(), 60);
     EXPECT_EQ(Text("Label4"), "60");
     EXPECT_EQ(List()->count(), 0);
-    EXPECT_TRUE(wizard.draft().Cards().empty());
+    EXPECT_TRUE(wizard.Draft().Cards().empty());
     EXPECT_EQ(Text("Label12"), "0/11");
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -205,15 +205,15 @@ TEST_F(NewSetTest, AnUnreadablePictureEndsTheBatchWithItsError) {
 TEST_F(NewSetTest, CardsAreNamedAfterTheirFilesAndRenamedInPlace) {
     Add({Bmp("Ace of hearts.bmp", 50, 50), Bmp("Queen.bmp", 50, 50)});
     EXPECT_EQ(List()->item(0)->text(), "Ace of hearts");
-    EXPECT_EQ(wizard.draft().Cards()[1].Name, "Queen");
+    EXPECT_EQ(wizard.Draft().Cards()[1].Name, "Queen");
 
     List()->item(1)->setText(QString::fromUtf8("Reine \xC3\xA9"));  // what the in-place editor commits
-    EXPECT_EQ(wizard.draft().Cards()[1].Name, "Reine \xE9");
+    EXPECT_EQ(wizard.Draft().Cards()[1].Name, "Reine \xE9");
     List()->item(1)->setText(QString(600, 'q'));
-    EXPECT_EQ(wizard.draft().Cards()[1].Name, std::string(500, 'q'));
+    EXPECT_EQ(wizard.Draft().Cards()[1].Name, std::string(500, 'q'));
     EXPECT_EQ(List()->item(1)->text().size(), 500);
     List()->item(0)->setText(QString::fromUtf8("\xE6\xBC\xA2"));  // no Windows-1252 character
-    EXPECT_EQ(wizard.draft().Cards()[0].Name, "Ace of hearts");
+    EXPECT_EQ(wizard.Draft().Cards()[0].Name, "Ace of hearts");
     EXPECT_EQ(List()->item(0)->text(), "Ace of hearts");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
@@ -273,7 +273,7 @@ TEST_F(NewSetTest, ClearingTwoOfFiveLeavesThreeInOrderWithTheirPictures) {
     EXPECT_EQ(Text("Label12"), "3/11");
     const int kept[] = {0, 2, 4};
     for (int i = 0; i < 3; ++i) {
-        const DraftCard& card = wizard.draft().Cards()[static_cast<std::size_t>(i)];
+        const DraftCard& card = wizard.Draft().Cards()[static_cast<std::size_t>(i)];
         EXPECT_EQ(List()->item(i)->text(), "card" + QString::number(100 + kept[i]));
         EXPECT_EQ(card.Image, ReadPictureFile(folder / ("card" + std::to_string(100 + kept[i]) + ".bmp")));
     }
@@ -294,14 +294,14 @@ TEST_F(NewSetTest, TabClicksAreRefusedAndOnlyBackAndNextMove) {
     const QPointF at = tabs->tabRect(2).center();
     QMouseEvent press(QEvent::MouseButtonPress, at, tabs->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(tabs, &press);
-    EXPECT_EQ(wizard.page(), 0);
+    EXPECT_EQ(wizard.Page(), 0);
     EXPECT_EQ(MessageTexts(), QStringList{"Please use Back or Next buttons at the bottom of this window."});
 
     Click("BitBtn4");
-    EXPECT_EQ(wizard.page(), 1);
+    EXPECT_EQ(wizard.Page(), 1);
     EXPECT_TRUE(Get<QPushButton>("BitBtn3")->isEnabled());
     Click("BitBtn3");
-    EXPECT_EQ(wizard.page(), 0);
+    EXPECT_EQ(wizard.Page(), 0);
     EXPECT_FALSE(Get<QPushButton>("BitBtn3")->isEnabled());
 }
 
@@ -309,7 +309,7 @@ TEST_F(NewSetTest, NextLeavesTheCardsPageOnlyWithTheRequiredCount) {
     GoToPage(2);
     Add(Bmps(5));
     Click("BitBtn4");
-    EXPECT_EQ(wizard.page(), 2);
+    EXPECT_EQ(wizard.Page(), 2);
     EXPECT_EQ(MessageTexts(), QStringList{"You did not create required number of cards (11). Please add 6 cards."});
     Click("BitBtn5");  // Finish checks the count again
     EXPECT_EQ(MessageTexts().last(), "You did not add required number of cards. Please add 6 cards.");
@@ -317,7 +317,7 @@ TEST_F(NewSetTest, NextLeavesTheCardsPageOnlyWithTheRequiredCount) {
 
     Add(Bmps(6, 50, 50, "more"));
     GoToPage(4);
-    EXPECT_EQ(wizard.page(), 4);
+    EXPECT_EQ(wizard.Page(), 4);
     EXPECT_FALSE(Get<QPushButton>("BitBtn4")->isEnabled());
     EXPECT_TRUE(Get<QPushButton>("BitBtn5")->isVisible());
 }
@@ -330,7 +330,7 @@ TEST_F(NewSetTest, ABackgroundOfAnotherSizeIsRefusedAndTheSetGetsTheColour) {
     EXPECT_EQ(MessageTexts(),
               QStringList{"The background image does not have the correct size. Please consult Help file."});
     EXPECT_EQ(Text("Label8"), "Color");
-    EXPECT_FALSE(wizard.draft().BackgroundPicture());
+    EXPECT_FALSE(wizard.Draft().BackgroundPicture());
 
     dialogs.Pictures({});
     Click("Button1");  // cancelled: nothing changes
@@ -348,14 +348,14 @@ TEST_F(NewSetTest, AChosenColourReplacesABackgroundPicture) {
     dialogs.Pictures({Bmp("bg.bmp", 540, 374)});
     Click("Button1");
     EXPECT_EQ(Text("Label8"), "Picture");
-    ASSERT_TRUE(wizard.draft().BackgroundPicture());
+    ASSERT_TRUE(wizard.Draft().BackgroundPicture());
     dialogs.Colour(QColor(0x12, 0x34, 0x56));
     Click("Button2");
     EXPECT_EQ(Text("Label8"), "Color");
-    EXPECT_FALSE(wizard.draft().BackgroundPicture());
-    EXPECT_EQ(wizard.draft().BackgroundColour(), 0x00563412u);
+    EXPECT_FALSE(wizard.Draft().BackgroundPicture());
+    EXPECT_EQ(wizard.Draft().BackgroundColour(), 0x00563412u);
     Click("Button2");  // cancelled: the colour stays
-    EXPECT_EQ(wizard.draft().BackgroundColour(), 0x00563412u);
+    EXPECT_EQ(wizard.Draft().BackgroundColour(), 0x00563412u);
 }
 
 TEST_F(NewSetTest, FinishWritesTheSetAndLeavesTheWizardFinishedUntilItOpensAgain) {
@@ -382,7 +382,7 @@ TEST_F(NewSetTest, FinishWritesTheSetAndLeavesTheWizardFinishedUntilItOpensAgain
 
     wizard.hide();
     wizard.show();
-    EXPECT_EQ(wizard.page(), 0);
+    EXPECT_EQ(wizard.Page(), 0);
     EXPECT_EQ(List()->count(), 0);
     EXPECT_FALSE(Get<QWidget>("Label16")->isVisible());
     EXPECT_EQ(Get<QLineEdit>("Edit1")->text(), "");

@@ -24,7 +24,7 @@ TEST_F(BoardInput, HitTestFindsCardsOnlyInsideTheBoardAndNeverInTheMargins) {
     EXPECT_FALSE(game.HitTest(50, 6));
     EXPECT_FALSE(game.HitTest(520, 50));  // beside the cards
     EXPECT_FALSE(game.HitTest(50, 367));
-    game.GetBoard().Cell(1, 1).OnBoard = 0;
+    game.GameBoard().Cell(1, 1).OnBoard = 0;
     EXPECT_FALSE(game.HitTest(20, 7));
 }
 
@@ -35,7 +35,7 @@ TEST_F(BoardInput, ClickTurnsAFaceDownCardWithItsSoundAndAFaceUpCardOnlyRedraws)
     Click(card);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"InvertCell " + CellName(card), "ShowBoard", "Sound sound1.wav",
                                                     "DrawBoard"}));
-    EXPECT_EQ(game.GetBoard().Cell(card.Col, card.Row).FaceUp, 1);
+    EXPECT_EQ(game.GameBoard().Cell(card.Col, card.Row).FaceUp, 1);
     EXPECT_EQ(game.CardsTurned(), 1);
     EXPECT_EQ(game.Memory().Entry(1).Col, card.Col);
 
@@ -56,8 +56,8 @@ TEST_F(BoardInput, ReleasingOnAnotherCardAfterDraggingTurnsThatCard) {
     EXPECT_EQ(view.calls, (std::vector<std::string>{"DrawCell 1,1", "DrawCell 2,1 highlighted", "InvertCell 2,1",
                                                     "ShowBoard"}));
     game.MouseUp(x2, y2);
-    EXPECT_EQ(game.GetBoard().Cell(1, 1).FaceUp, 0);
-    EXPECT_EQ(game.GetBoard().Cell(2, 1).FaceUp, 1);
+    EXPECT_EQ(game.GameBoard().Cell(1, 1).FaceUp, 0);
+    EXPECT_EQ(game.GameBoard().Cell(2, 1).FaceUp, 1);
 }
 
 TEST_F(BoardInput, ReleasingOffTheBoardTurnsNothingAndLaterMovesShowNoPressedLook) {
@@ -89,9 +89,9 @@ TEST_F(BoardInput, NoCardIsTurnedWhileInputIsClosed) {
 TEST_F(BoardInput, ArrowsSkipCardsOutOfPlayAndSpaceTurnsTheCursorCardThenMovesAway) {
     Start({Human("Ann"), Human("Bob")});
     game.Cursor().SetBoth({1, 1});
-    game.GetBoard().Cell(2, 1).FaceUp = 1;
+    game.GameBoard().Cell(2, 1).FaceUp = 1;
     for (const CellPosition removed : {CellPosition{2, 2}, CellPosition{3, 1}, CellPosition{3, 2}, CellPosition{3, 3}}) {
-        game.GetBoard().Cell(removed.Col, removed.Row) = {1, 0, 0};
+        game.GameBoard().Cell(removed.Col, removed.Row) = {1, 0, 0};
     }
     view.calls.clear();
     game.KeyDown(BoardKey::Right);
@@ -105,7 +105,7 @@ TEST_F(BoardInput, ArrowsSkipCardsOutOfPlayAndSpaceTurnsTheCursorCardThenMovesAw
     view.calls.clear();
     game.KeyUp(BoardKey::Space);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"InvertCell 4,1", "Sound sound1.wav", "DrawBoard"}));
-    EXPECT_EQ(game.GetBoard().Cell(4, 1).FaceUp, 1);
+    EXPECT_EQ(game.GameBoard().Cell(4, 1).FaceUp, 1);
     EXPECT_EQ(game.TurnCard(1).Col, 4);
     EXPECT_EQ(game.Cursor().Cell(), (CellPosition{4, 2}));  // the nearest face-down card below
 
@@ -124,10 +124,10 @@ TEST_F(BoardInput, SpaceWithTheCursorLeftOutsideASmallerBoardNeverTurnsACellOuts
     game.KeyDown(BoardKey::Space);
     game.KeyUp(BoardKey::Space);
     for (const std::string& call : view.calls) EXPECT_EQ(call.find("9,8"), std::string::npos) << call;
-    EXPECT_EQ(game.GetBoard().Cell(9, 8).FaceUp, 0);
+    EXPECT_EQ(game.GameBoard().Cell(9, 8).FaceUp, 0);
     EXPECT_EQ(game.TurnCard(1).Col, 5);
     EXPECT_EQ(game.TurnCard(1).Row, 4);
-    EXPECT_EQ(game.GetBoard().Cell(5, 4).FaceUp, 1);
+    EXPECT_EQ(game.GameBoard().Cell(5, 4).FaceUp, 1);
 }
 
 TEST_F(BoardInput, CursorHighlightOnlyForAHumanToMoveWithNoDelayRunning) {
@@ -139,7 +139,7 @@ TEST_F(BoardInput, CursorHighlightOnlyForAHumanToMoveWithNoDelayRunning) {
     EXPECT_EQ(game.CellImage(a.Col, a.Row), 0);
     Click(a);
     Click(b);
-    EXPECT_EQ(game.CellImage(a.Col, a.Row), game.GetBoard().Cell(a.Col, a.Row).Picture);
+    EXPECT_EQ(game.CellImage(a.Col, a.Row), game.GameBoard().Cell(a.Col, a.Row).Picture);
     game.Cursor().SetBoth(SomePair().first);
     EXPECT_FALSE(game.CellHighlighted(game.Cursor().Col, game.Cursor().Row));  // the delay runs
     EXPECT_FALSE(game.CellImage(7, 7).has_value());                          // outside the format

@@ -67,8 +67,8 @@ protected:
         const auto [a, b] = SomeMiss();
         Click(a);
         Click(b);
-        Arrange(game.GetBoard(), faceDown);
-        Remember(game.Memory(), game.GetBoard(), remembered);
+        Arrange(game.GameBoard(), faceDown);
+        Remember(game.Memory(), game.GameBoard(), remembered);
         game.Random().SetState(seed);
         RunDelay();
         EXPECT_TRUE(game.DelayRunning()) << "the computer player did not turn two cards";

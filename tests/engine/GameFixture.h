@@ -63,7 +63,7 @@ protected:
     // The two cells of every picture on the board.
     std::map<int, std::vector<CellPosition>> PairsOnBoard() const {
         std::map<int, std::vector<CellPosition>> pairs;
-        const Board& board = game.GetBoard();
+        const Board& board = game.GameBoard();
         for (int col = 1; col <= board.Cols(); ++col) {
             for (int row = 1; row <= board.Rows(); ++row) {
                 if (board.FaceDown(col, row)) pairs[board.Cell(col, row).Picture].push_back({col, row});

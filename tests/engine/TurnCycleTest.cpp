@@ -47,7 +47,7 @@ TEST_F(TurnCycle, ScriptedGameOfTwoHumansIsCountedToTheEnd) {
         EXPECT_TRUE(game.GameRunning());
         PlayMatch();
     }
-    EXPECT_TRUE(game.GetBoard().BoardCleared());
+    EXPECT_TRUE(game.GameBoard().BoardCleared());
     EXPECT_FALSE(game.GameRunning());
     EXPECT_FALSE(game.InputReady() && game.DelayRunning());
 
@@ -99,11 +99,11 @@ TEST_F(TurnCycle, EveryFlipDelayPlaysItsSoundOnItsTickAndEndsOnTheLast) {
             game.Timer1Timer();
             EXPECT_EQ(view.sounds.size(), tick >= delay / 4 ? 1u : 0u) << "tick " << tick;
         }
-        EXPECT_EQ(game.GetBoard().Cell(a.Col, a.Row).FaceUp, 1);
+        EXPECT_EQ(game.GameBoard().Cell(a.Col, a.Row).FaceUp, 1);
         game.Timer1Timer();
         EXPECT_EQ(view.sounds, (std::vector<std::string>{"sound2.wav"}));
-        EXPECT_EQ(game.GetBoard().Cell(a.Col, a.Row).FaceUp, 0);
-        EXPECT_EQ(game.GetBoard().Cell(b.Col, b.Row).FaceUp, 0);
+        EXPECT_EQ(game.GameBoard().Cell(a.Col, a.Row).FaceUp, 0);
+        EXPECT_EQ(game.GameBoard().Cell(b.Col, b.Row).FaceUp, 0);
         EXPECT_FALSE(view.timerRunning);
 
         const auto [c, d] = SomePair();
@@ -112,11 +112,11 @@ TEST_F(TurnCycle, EveryFlipDelayPlaysItsSoundOnItsTickAndEndsOnTheLast) {
         view.calls.clear();
         view.sounds.clear();
         for (int tick = 1; tick < delay; ++tick) game.Timer1Timer();
-        EXPECT_EQ(game.GetBoard().Cell(c.Col, c.Row).OnBoard, 1);
+        EXPECT_EQ(game.GameBoard().Cell(c.Col, c.Row).OnBoard, 1);
         game.Timer1Timer();
         EXPECT_EQ(view.sounds, (std::vector<std::string>{"sound3.wav"}));
-        EXPECT_EQ(game.GetBoard().Cell(c.Col, c.Row).OnBoard, 0);
-        EXPECT_EQ(game.GetBoard().Cell(d.Col, d.Row).OnBoard, 0);
+        EXPECT_EQ(game.GameBoard().Cell(c.Col, c.Row).OnBoard, 0);
+        EXPECT_EQ(game.GameBoard().Cell(d.Col, d.Row).OnBoard, 0);
         // The matched cards blink: both are inverted on every tick.
         EXPECT_EQ(view.Count("InvertCell " + std::to_string(c.Col) + "," + std::to_string(c.Row)), delay);
         EXPECT_EQ(view.Count("InvertCell " + std::to_string(d.Col) + "," + std::to_string(d.Row)), delay);

@@ -80,10 +80,10 @@ struct FanaticSetUp {
         velmora::cardart::WriteShippedSets(folder.path);
         const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
                                                   velmora::MakePlayerRecord("Bob", "", false, true, 5)};
-        window.game().SetGamePlayers(players);
-        window.game().SetFormat(3);
+        window.CurrentGame().SetGamePlayers(players);
+        window.CurrentGame().SetFormat(3);
     }
-    void LoadDefaultSet() { window.game().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst")); }
+    void LoadDefaultSet() { window.CurrentGame().ComputeBoardOrigin(window.LoadGameCardSet("Default.cst")); }
     Folder folder;
     velmora::MainWindow window;
 };
@@ -102,7 +102,7 @@ BENCHMARK(BM_LoadDefaultSetAndDraw)->Unit(benchmark::kMillisecond);
 void BM_DrawFanaticBoard(benchmark::State& state) {
     FanaticSetUp setUp;
     setUp.LoadDefaultSet();
-    setUp.window.game().StartGame();
+    setUp.window.CurrentGame().StartGame();
     for (auto _ : state) {
         setUp.window.DrawBoard();
         benchmark::DoNotOptimize(setUp.window.BoardBuffer().constBits());
@@ -117,10 +117,10 @@ void DrawZoomedFanaticBoard(benchmark::State& state, velmora::Zoom zoom, QSize w
     setUp.window.show();
     QApplication::processEvents();
     if (window.isValid()) setUp.window.resize(window);
-    setUp.window.zoom().Choose(zoom);
+    setUp.window.Zooming().Choose(zoom);
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     setUp.LoadDefaultSet();
-    setUp.window.game().StartGame();
+    setUp.window.CurrentGame().StartGame();
     auto* board = setUp.window.findChild<QWidget*>("PaintBox1");
     setUp.window.DrawBoard();
     for (auto _ : state) {

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     const velmora::TPlayerRecord players[] = {velmora::MakePlayerRecord("Ann", "", false, true, 5),
                                               velmora::MakePlayerRecord("Robo", "", false, false, 12)};
-    velmora::Game& game = window.game();
+    velmora::Game& game = window.CurrentGame();
     game.SetGamePlayers(players);
     game.SetFormat(format);
     game.ComputeBoardOrigin(card);

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
                 return;
             }
             if (mode == "wait") {
-                SlowProgress slow(window.cardSetWindows().Progress());
-                for (;;) window.cardSet().LoadCardSet(folder, set, velmora::CardSetParts::PicturesAndBackground, &slow);
+                SlowProgress slow(window.CardWindows().Progress());
+                for (;;) window.CardSet().LoadCardSet(folder, set, velmora::CardSetParts::PicturesAndBackground, &slow);
             }
             window.LoadGameCardSet(set);
             window.findChild<QAction*>("CurrentVelmoraSetInfo1")->trigger();

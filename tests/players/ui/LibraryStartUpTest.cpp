@@ -92,7 +92,7 @@ TEST_F(LibraryStartUpTest, ACutInTheFirstRecordStillLetsAGameBeSetUp) {
         Click(newGame, "BitBtn1");
     });
     Action("New1")->trigger();
-    EXPECT_TRUE(window->game().GameRunning());
+    EXPECT_TRUE(window->CurrentGame().GameRunning());
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(OnDisk(), (std::vector<std::string>{"Ann", "Bob"}));
 }
@@ -101,7 +101,7 @@ TEST_F(LibraryStartUpTest, AWholeLibraryStartsWithoutAWord) {
     Open();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(testing::ReadBytes(File()), whole);
-    EXPECT_EQ(window->library().LibraryCount(), 3);
+    EXPECT_EQ(window->Library().LibraryCount(), 3);
 }
 
 }  // namespace

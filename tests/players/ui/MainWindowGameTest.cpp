@@ -62,7 +62,7 @@ protected:
     }
 
     QPoint Centre(CellPosition cell) const {
-        const Game& game = window->game();
+        const Game& game = window->CurrentGame();
         const CardSize card = game.CardSizeOfSet();
         return {game.BoardLeft() + (cell.Col - 1) * card.Width + card.Width / 2,
                 game.BoardTop() + (cell.Row - 1) * card.Height + card.Height / 2};
@@ -83,7 +83,7 @@ protected:
     }
     std::map<int, std::vector<CellPosition>> FaceDownPairs() const {
         std::map<int, std::vector<CellPosition>> pairs;
-        const Board& board = window->game().GetBoard();
+        const Board& board = window->CurrentGame().GameBoard();
         for (int col = 1; col <= board.Cols(); ++col)
             for (int row = 1; row <= board.Rows(); ++row)
                 if (board.FaceDown(col, row)) pairs[board.Cell(col, row).Picture].push_back({col, row});
@@ -117,10 +117,10 @@ protected:
 
 TEST_F(MainWindowGameTest, FromTheMenuToTheSavedStatistics) {
     NewGameInJunior(true);
-    ASSERT_TRUE(window->game().GameRunning());
-    EXPECT_EQ(window->game().GetBoard().Cols(), 5);
-    EXPECT_EQ(window->settings().LastSet, "Default");
-    EXPECT_EQ(window->settings().LastFormat, 0);
+    ASSERT_TRUE(window->CurrentGame().GameRunning());
+    EXPECT_EQ(window->CurrentGame().GameBoard().Cols(), 5);
+    EXPECT_EQ(window->GameSettings().LastSet, "Default");
+    EXPECT_EQ(window->GameSettings().LastFormat, 0);
     EXPECT_FALSE(Action("New1")->isEnabled());
 
     // Bob wins alone: the Game Over window's Stats opens his statistics.
@@ -128,7 +128,7 @@ TEST_F(MainWindowGameTest, FromTheMenuToTheSavedStatistics) {
     modal.Then([](QDialog& gameOver) { Click(gameOver, "Button2"); });
     modal.Then([&](QDialog& stats) { statsName = Child<QLabel>(stats, "Label1").text(); });
     PlayMissThenAllPairs();
-    EXPECT_FALSE(window->game().GameRunning());
+    EXPECT_FALSE(window->CurrentGame().GameRunning());
     EXPECT_EQ(statsName, "Bob");
     EXPECT_TRUE(messages.shown.empty());
 
@@ -148,7 +148,7 @@ TEST_F(MainWindowGameTest, FromTheMenuToTheSavedStatistics) {
 
     // The second game keeps the players and builds on the first one's statistics.
     NewGameInJunior(false);
-    ASSERT_TRUE(window->game().GameRunning());
+    ASSERT_TRUE(window->CurrentGame().GameRunning());
     PlayMissThenAllPairs();
     EXPECT_EQ(OnDisk("Ann")->TotalFlips, 2);
     EXPECT_EQ(OnDisk("Bob")->GamesWon, 2);
@@ -158,7 +158,7 @@ TEST_F(MainWindowGameTest, FromTheMenuToTheSavedStatistics) {
 TEST_F(MainWindowGameTest, APlayerAddedFromTheEditMenuOutlivesTheNextGameEnd) {
     NewGameInJunior(true);
     PlayMissThenAllPairs();
-    ASSERT_FALSE(window->game().GameRunning());
+    ASSERT_FALSE(window->CurrentGame().GameRunning());
 
     modal.Then([](QDialog& addPlayer) {
         Type(addPlayer, "Edit1", "Zed");
@@ -168,9 +168,9 @@ TEST_F(MainWindowGameTest, APlayerAddedFromTheEditMenuOutlivesTheNextGameEnd) {
     ASSERT_TRUE(OnDisk("Zed").has_value());
 
     Action("Restart1")->trigger();
-    ASSERT_TRUE(window->game().GameRunning());
+    ASSERT_TRUE(window->CurrentGame().GameRunning());
     PlayMissThenAllPairs();
-    ASSERT_FALSE(window->game().GameRunning());
+    ASSERT_FALSE(window->CurrentGame().GameRunning());
     EXPECT_TRUE(OnDisk("Zed").has_value());
     EXPECT_EQ(OnDisk("Bob")->GamesWon, 2);
     EXPECT_TRUE(messages.shown.size() == 1 && messages.shown[0].kind == MessageKind::YesNo);  // play again?
@@ -178,14 +178,14 @@ TEST_F(MainWindowGameTest, APlayerAddedFromTheEditMenuOutlivesTheNextGameEnd) {
 
 TEST_F(MainWindowGameTest, AGameEndThatCannotSaveNamesTheFileAndWhatWasLost) {
     NewGameInJunior(true);
-    ASSERT_TRUE(window->game().GameRunning());
+    ASSERT_TRUE(window->CurrentGame().GameRunning());
     const auto before = testing::ReadBytes(folder.Path() / "velmora.dat");
     {
         const testing::ReadOnlyFolder readOnly(folder.Path());
         if (!readOnly.Refuses()) GTEST_SKIP() << "this user writes into read-only folders";
         PlayMissThenAllPairs();
     }
-    EXPECT_FALSE(window->game().GameRunning());
+    EXPECT_FALSE(window->CurrentGame().GameRunning());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.shown[0].text,

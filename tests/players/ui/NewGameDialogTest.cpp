@@ -221,8 +221,8 @@ TEST_F(NewGameTest, StartSetsTheGameUpAndStartsIt) {
     EXPECT_TRUE(game.GameRunning());
     ASSERT_EQ(game.GamePlayerCount(), 2);
     EXPECT_EQ(game.GamePlayer(1).Name.Text(), "Robo");  // the turn order is the order chosen
-    EXPECT_EQ(game.GetBoard().Cols(), 5);
-    EXPECT_EQ(game.GetBoard().Rows(), 4);
+    EXPECT_EQ(game.GameBoard().Cols(), 5);
+    EXPECT_EQ(game.GameBoard().Rows(), 4);
     EXPECT_EQ(game.BoardLeft(), (540 - 5 * 54) / 2);
     EXPECT_EQ(game.BoardTop(), (374 - 4 * 37) / 2);
     EXPECT_EQ(cardSet.GameSetFile, "Default.cst");
@@ -260,7 +260,7 @@ TEST_F(NewGameTest, ASetThatCannotBeReadLeavesTheLastGameAsItWas) {
     // Restart Game still finds the last game's players and board.
     EXPECT_EQ(game.GamePlayerCount(), 2);
     EXPECT_EQ(game.GamePlayer(1).Name.Text(), "Ann");
-    EXPECT_EQ(game.GetBoard().Cols(), 5);
+    EXPECT_EQ(game.GameBoard().Cols(), 5);
     EXPECT_EQ(cardSet.GameSetFile, "Default.cst");
 }
 

@@ -111,7 +111,7 @@ protected:
     }
     std::vector<ModelPlayer> TablePlayers() const {
         std::vector<ModelPlayer> players;
-        PlayerLibrary& table = window->library();
+        PlayerLibrary& table = window->Library();
         for (int i = 1; i <= table.LibraryCount(); ++i) players.push_back(FromRecord(table.Player(i)));
         return players;
     }
@@ -126,11 +126,11 @@ protected:
         Compare("velmora.dat", FilePlayers(), model);
         Compare("the library table", TablePlayers(), model);
         std::vector<ModelPlayer> inGame;
-        for (const TPlayerRecord& r : window->game().GamePlayers()) inGame.push_back(FromRecord(r));
+        for (const TPlayerRecord& r : window->CurrentGame().GamePlayers()) inGame.push_back(FromRecord(r));
         if (!game.empty()) Compare("the game's players", inGame, game);
-        EXPECT_EQ(window->game().GameRunning(), running);
+        EXPECT_EQ(window->CurrentGame().GameRunning(), running);
         if (running) {
-            EXPECT_EQ(window->game().CurrentPlayer(), current);
+            EXPECT_EQ(window->CurrentGame().CurrentPlayer(), current);
         }
         ASSERT_EQ(messages.shown.size(), expected.size()) << "messages shown in this step";
         for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -365,7 +365,7 @@ protected:
     }
 
     QPoint Centre(CellPosition cell) const {
-        const Game& g = window->game();
+        const Game& g = window->CurrentGame();
         const CardSize card = g.CardSizeOfSet();
         return {g.BoardLeft() + (cell.Col - 1) * card.Width + card.Width / 2,
                 g.BoardTop() + (cell.Row - 1) * card.Height + card.Height / 2};
@@ -381,7 +381,7 @@ protected:
     }
     std::map<int, std::vector<CellPosition>> FaceDownPairs() const {
         std::map<int, std::vector<CellPosition>> pairs;
-        const Board& board = window->game().GetBoard();
+        const Board& board = window->CurrentGame().GameBoard();
         for (int col = 1; col <= board.Cols(); ++col)
             for (int row = 1; row <= board.Rows(); ++row)
                 if (board.FaceDown(col, row)) pairs[board.Cell(col, row).Picture].push_back({col, row});
