@@ -210,7 +210,7 @@ double Median(std::vector<double> values) {
 
 // Starts the program's window and the bare one in turn, so that both see the same load.
 void PrintStartUps(const QString& program) {
-    constexpr int Repetitions = 7;
+    constexpr int Repetitions = 21;
     const QSize size = RunStartUpChild(program, "velmora", {}).size;  // and warms the file cache
     std::vector<double> velmora, bare;
     for (int i = 0; i < Repetitions; ++i) {
