@@ -14,12 +14,12 @@ class LastGame {
 public:
     explicit LastGame(const Game& game)
         : players_(game.GamePlayers().begin(), game.GamePlayers().end()),
-          cols_(game.GetBoard().Cols()),
-          rows_(game.GetBoard().Rows()) {}
+          cols_(game.GameBoard().Cols()),
+          rows_(game.GameBoard().Rows()) {}
 
     void PutBack(Game& game) const {
         if (players_.size() >= 2) game.SetGamePlayers(players_);
-        if (cols_ != 0) game.GetBoard().SetSize(cols_, rows_);
+        if (cols_ != 0) game.GameBoard().SetSize(cols_, rows_);
     }
 
 private:

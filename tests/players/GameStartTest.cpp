@@ -44,8 +44,8 @@ protected:
     void ExpectFirstGameKept() {
         EXPECT_FALSE(game.GameRunning());
         EXPECT_EQ(GameNames(), (std::vector<std::string>{"Ann", "Bob"}));
-        EXPECT_EQ(game.GetBoard().Cols(), 5);
-        EXPECT_EQ(game.GetBoard().Rows(), 4);
+        EXPECT_EQ(game.GameBoard().Cols(), 5);
+        EXPECT_EQ(game.GameBoard().Rows(), 4);
         EXPECT_EQ(sets.used, (std::vector<std::string>{"Default 0"}));
     }
 
@@ -59,8 +59,8 @@ TEST_F(GameStartTest, AStartedGameHasTheNewLineupBoardAndSet) {
     EXPECT_FALSE(outcome.Error.has_value());
     EXPECT_TRUE(game.GameRunning());
     EXPECT_EQ(GameNames(), (std::vector<std::string>{"Cid", "Ann", "Bob"}));  // the order chosen is the turn order
-    EXPECT_EQ(game.GetBoard().Cols(), 10);
-    EXPECT_EQ(game.GetBoard().Rows(), 10);
+    EXPECT_EQ(game.GameBoard().Cols(), 10);
+    EXPECT_EQ(game.GameBoard().Rows(), 10);
     EXPECT_EQ(game.BoardLeft(), (540 - 10 * 54) / 2);
     EXPECT_EQ(game.BoardTop(), (374 - 10 * 37) / 2);
     EXPECT_EQ(sets.used, (std::vector<std::string>{"Default 0", "Animals 3"}));
@@ -87,7 +87,7 @@ TEST_F(GameStartTest, ASetWithTooFewCardsKeepsTheLastGameAndSaysWhichBoard) {
     sets.imageCount = 22;  // exactly what a Standard board deals
     EXPECT_TRUE(StartWith({"Cid", "Bob"}, 1, "Small").Started);
     EXPECT_EQ(GameNames(), (std::vector<std::string>{"Cid", "Bob"}));
-    EXPECT_EQ(game.GetBoard().Cols(), 7);
+    EXPECT_EQ(game.GameBoard().Cols(), 7);
 }
 
 }  // namespace
