@@ -5,13 +5,10 @@
 namespace velmora {
 namespace {
 
+// From the innermost phrase out, each filling the last placeholder of the one around it.
 std::string EnglishOf(const std::vector<Phrase>& phrases) {
-    std::string text;
-    for (auto phrase = phrases.rbegin(); phrase != phrases.rend(); ++phrase) {
-        if (phrase == phrases.rbegin()) {
-            text = phrase->English();
-            continue;
-        }
+    std::string text = phrases.back().English();
+    for (auto phrase = phrases.rbegin() + 1; phrase != phrases.rend(); ++phrase) {
         Phrase outer = *phrase;
         outer.Args.push_back(std::move(text));
         text = outer.English();
