@@ -11,6 +11,7 @@
 #include "cardsets/pictures/PictureFile.h"
 #include "compression/CompressionErrors.h"
 #include "compression/Lzrw1kh.h"
+#include "players/GameStart.h"
 #include "players/InOutError.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
@@ -81,6 +82,28 @@ TEST_F(ErrorLanguageTest, ACardSetErrorIsFramedInTheLanguageAndNamesItsFile) {
     const auto missing = [&] { ReadCardSetFile(folder.Path() / "none.cst", "none.cst", CardSetParts::Details); };
     EXPECT_EQ(Shown("Language_fr", missing).first, "Impossible d'ouvrir le fichier none.cst");
     EXPECT_EQ(Shown("Language_en", missing).second, "Cannot open file none.cst");
+}
+
+// A set of eleven pictures: too few for any board but Junior.
+class SmallSets : public GameSetSource {
+public:
+    GameSetPictures ReadWhole(const std::string&) override { return {11, {54, 37}}; }
+    void UseForGame(const std::string&, int) override {}
+};
+
+TEST_F(ErrorLanguageTest, ASetTooSmallForTheBoardNamesTheBoardAsTheWindowsDo) {
+    Open();
+    const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
+                                     MakePlayerRecord("Bob", "", false, true, 5)};
+    SmallSets sets;
+    const auto start = [&] {
+        GameStartOutcome outcome = StartChosenGame(window->CurrentGame(), players, 3, "Small", sets);
+        if (outcome.Error) throw *outcome.Error;
+    };
+    const auto [german, english] = Shown("Language_de", start);
+    EXPECT_EQ(german, "Das Kartenset Small hat zu wenige Karten für das Spielfeld Profi (10x10).");
+    EXPECT_EQ(english, "The card set Small holds too few cards for the Fanatic (10x10) board.");
+    EXPECT_EQ(Shown("Language_en", start).first, QString::fromStdString(english));
 }
 
 TEST_F(ErrorLanguageTest, APictureErrorInsideAnotherIsTranslatedWholeAndKeepsItsEnglish) {
