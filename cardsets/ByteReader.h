@@ -8,10 +8,15 @@
 #include <span>
 #include <string>
 
+#include "text/Phrase.h"
+
 namespace velmora {
 
 // The readers' buffers held 500 bytes, so no file written for them holds a longer text.
 inline constexpr std::int32_t MaxTextLength = 500;
+
+// "<part> is longer than 500 bytes", the part's name filling the last placeholder.
+Phrase TooLongText();
 
 class ByteReader {
 public:
@@ -21,14 +26,17 @@ public:
     std::size_t Remaining() const { return bytes_.size() - position_; }
     const std::string& FileName() const { return fileName_; }
 
-    // Raises "<what> is cut short" unless count bytes are left.
-    void Need(std::size_t count, const std::string& what) const;
-    std::int32_t ReadInt32(const std::string& what);
+    // Raises "<what> is cut short" unless count bytes are left; what names the part being read.
+    void Need(std::size_t count, const Phrase& what) const;
+    std::int32_t ReadInt32(const Phrase& what);
     // A count, then that many bytes; the text ends before the first zero byte, if any.
-    std::string ReadCountedString(const std::string& what);
-    std::span<const std::uint8_t> ReadBytes(std::size_t count, const std::string& what);
+    std::string ReadCountedString(const Phrase& what);
+    std::span<const std::uint8_t> ReadBytes(std::size_t count, const Phrase& what);
 
-    [[noreturn]] void Fail(const std::string& what) const;
+    // The file is damaged, as what says.
+    [[noreturn]] void Fail(Phrase what) const;
+    // The part of the file is damaged, as defect says with the part's name in its last placeholder.
+    [[noreturn]] void Fail(Phrase defect, const Phrase& part) const;
 
 private:
     std::span<const std::uint8_t> bytes_;

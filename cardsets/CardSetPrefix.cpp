@@ -1,9 +1,12 @@
 #include "cardsets/CardSetPrefix.h"
 
+#include <array>
+
 #include "cardsets/ByteReader.h"
 #include "cardsets/ByteWriter.h"
 #include "cardsets/CardSetError.h"
 #include "cardsets/CardSetFormats.h"
+#include "cardsets/FilePartNames.h"
 
 namespace velmora {
 
@@ -14,11 +17,11 @@ constexpr std::int64_t LongestPrefix = 12 + 5 * (4 + MaxTextLength);
 
 std::vector<std::uint8_t> ReadPrefixBytes(Stream& file, const std::string& fileName) {
     std::vector<std::uint8_t> bytes(LongestPrefix);
-    if (file.Seek(0, SeekOrigin::Begin) != 0) ThrowDamagedCardSet(fileName, "the file cannot be read");
+    if (file.Seek(0, SeekOrigin::Begin) != 0) ThrowUnreadableCardSet(fileName);
     std::int64_t got = 0;
     while (got < LongestPrefix) {
         const std::int64_t n = file.Read(bytes.data() + got, LongestPrefix - got);
-        if (n < 0) ThrowDamagedCardSet(fileName, "the file cannot be read");
+        if (n < 0) ThrowUnreadableCardSet(fileName);
         if (n == 0) break;
         got += n;
     }
@@ -28,13 +31,13 @@ std::vector<std::uint8_t> ReadPrefixBytes(Stream& file, const std::string& fileN
 
 void CheckCardSize(const ByteReader& reader, const CardSetPrefix& prefix) {
     if (prefix.CardCount < 1 || prefix.CardCount > MaxCardCount) {
-        reader.Fail("the card count " + std::to_string(prefix.CardCount) + " is not between 1 and " +
-                    std::to_string(MaxCardCount));
+        reader.Fail(ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the card count %1 is not between 1 and %2"),
+                                {std::to_string(prefix.CardCount), std::to_string(MaxCardCount)}));
     }
     if (!IsLoadableCardSetHeader(prefix.CardCount, prefix.CardWidth, prefix.CardHeight)) {
-        reader.Fail("the card size " + std::to_string(prefix.CardWidth) + " x " + std::to_string(prefix.CardHeight) +
-                    " is not within 1 x 1 to " + std::to_string(MaxCardWidth) + " x " +
-                    std::to_string(MaxCardHeight));
+        const char* outside = VELMORA_TRANSLATE_NOOP("Errors", "the card size %1 x %2 is not within 1 x 1 to %3 x %4");
+        reader.Fail(ErrorPhrase(outside, {std::to_string(prefix.CardWidth), std::to_string(prefix.CardHeight),
+                                          std::to_string(MaxCardWidth), std::to_string(MaxCardHeight)}));
     }
 }
 
@@ -44,18 +47,17 @@ CardSetPrefix ReadCardSetPrefix(Stream& file, const std::string& fileName) {
     const std::vector<std::uint8_t> bytes = ReadPrefixBytes(file, fileName);
     ByteReader reader(bytes, fileName);
     CardSetPrefix prefix;
-    prefix.CardCount = reader.ReadInt32("the prefix");
-    prefix.CardWidth = reader.ReadInt32("the prefix");
-    prefix.CardHeight = reader.ReadInt32("the prefix");
+    const Phrase numbers = ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the prefix"));
+    prefix.CardCount = reader.ReadInt32(numbers);
+    prefix.CardWidth = reader.ReadInt32(numbers);
+    prefix.CardHeight = reader.ReadInt32(numbers);
     CheckCardSize(reader, prefix);
     CardSetDetails& d = prefix.Details;
-    d.Author = reader.ReadCountedString("the author");
-    d.Email = reader.ReadCountedString("the e-mail address");
-    d.Web = reader.ReadCountedString("the web address");
-    d.Notes = reader.ReadCountedString("the notes text");
-    d.Language = reader.ReadCountedString("the language");
+    const std::array<Phrase, DetailTextCount> parts = DetailTextParts();
+    const std::array<std::string*, DetailTextCount> texts{&d.Author, &d.Email, &d.Web, &d.Notes, &d.Language};
+    for (std::size_t i = 0; i < parts.size(); ++i) *texts[i] = reader.ReadCountedString(parts[i]);
     if (file.Seek(static_cast<std::int64_t>(reader.Position()), SeekOrigin::Begin) < 0) {
-        ThrowDamagedCardSet(fileName, "the file cannot be read");
+        ThrowUnreadableCardSet(fileName);
     }
     return prefix;
 }

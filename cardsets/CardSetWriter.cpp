@@ -1,12 +1,14 @@
 #include "cardsets/CardSetWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "cardsets/ByteReader.h"
 #include "cardsets/CardSetError.h"
 #include "cardsets/CardSetFolder.h"
 #include "cardsets/CardSetFormats.h"
+#include "cardsets/FilePartNames.h"
 #include "cardsets/PayloadContainer.h"
 #include "cardsets/PayloadReader.h"
 #include "cardsets/PayloadWriter.h"
@@ -21,25 +23,27 @@ bool HasSize(const Picture& picture, std::int32_t width, std::int32_t height) {
            picture.Pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 }
 
-void CheckText(const std::string& text, const std::string& what, const std::string& fileName) {
-    if (text.size() > static_cast<std::size_t>(MaxTextLength)) {
-        ThrowUnwritableCardSet(fileName, what + " is longer than " + std::to_string(MaxTextLength) + " bytes");
-    }
+void CheckText(const std::string& text, const Phrase& what, const std::string& fileName) {
+    if (text.size() > static_cast<std::size_t>(MaxTextLength)) ThrowUnwritableCardSet(fileName, TooLongText(), what);
     // Readers end a text at its first zero byte, so such a text would not read back as written.
-    if (text.find('\0') != std::string::npos) ThrowUnwritableCardSet(fileName, what + " holds a zero byte");
+    if (text.find('\0') != std::string::npos) {
+        ThrowUnwritableCardSet(fileName, ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "%1 holds a zero byte")), what);
+    }
 }
 
 void CheckCards(const CardSetDescription& set, const std::string& fileName) {
     if (set.CardNames.size() != set.CardPictures.size()) {
-        ThrowUnwritableCardSet(fileName, "there are " + std::to_string(set.CardPictures.size()) + " cards but " +
-                                             std::to_string(set.CardNames.size()) + " card names");
+        const char* unnamed = VELMORA_TRANSLATE_NOOP("Errors", "there are %1 cards but %2 card names");
+        ThrowUnwritableCardSet(fileName, ErrorPhrase(unnamed, {std::to_string(set.CardPictures.size()),
+                                                               std::to_string(set.CardNames.size())}));
     }
     for (std::size_t card = 0; card < set.CardPictures.size(); ++card) {
-        CheckText(set.CardNames[card], "the name of card " + std::to_string(card), fileName);
+        CheckText(set.CardNames[card], CardNamePart(card), fileName);
         if (!HasSize(set.CardPictures[card], set.CardWidth, set.CardHeight)) {
-            ThrowUnwritableCardSet(fileName, "the picture of card " + std::to_string(card) + " is not " +
-                                                 std::to_string(set.CardWidth) + " x " +
-                                                 std::to_string(set.CardHeight) + " pixels");
+            const char* wrongSize = VELMORA_TRANSLATE_NOOP("Errors", "the picture of card %1 is not %2 x %3 pixels");
+            ThrowUnwritableCardSet(fileName, ErrorPhrase(wrongSize, {std::to_string(card),
+                                                                     std::to_string(set.CardWidth),
+                                                                     std::to_string(set.CardHeight)}));
         }
     }
 }
@@ -50,9 +54,9 @@ void CheckBackground(const CardSetDescription& set, const std::string& fileName)
     const bool sideOk = background.Width >= 1 && background.Height >= 1 && background.Width <= MaxBackgroundSide &&
                         background.Height <= MaxBackgroundSide;
     if (!sideOk || !HasSize(background, background.Width, background.Height)) {
-        ThrowUnwritableCardSet(fileName, "the background picture is not a picture of 1 x 1 to " +
-                                             std::to_string(MaxBackgroundSide) + " x " +
-                                             std::to_string(MaxBackgroundSide) + " pixels");
+        const char* wrongSize =
+            VELMORA_TRANSLATE_NOOP("Errors", "the background picture is not a picture of 1 x 1 to %1 x %1 pixels");
+        ThrowUnwritableCardSet(fileName, ErrorPhrase(wrongSize, {std::to_string(MaxBackgroundSide)}));
     }
 }
 
@@ -79,17 +83,17 @@ void WriteFile(const std::filesystem::path& path, const std::filesystem::path& t
 void CheckCardSetDescription(const CardSetDescription& set, const std::string& fileName) {
     const auto count = static_cast<std::int32_t>(std::min<std::size_t>(set.CardPictures.size(), 1000));
     if (!IsValidCardSetHeader(count, set.CardWidth, set.CardHeight)) {
-        ThrowUnwritableCardSet(fileName, std::to_string(set.CardPictures.size()) + " cards of " +
-                                             std::to_string(set.CardWidth) + " x " + std::to_string(set.CardHeight) +
-                                             " pixels do not make a set of any format");
+        const char* noFormat =
+            VELMORA_TRANSLATE_NOOP("Errors", "%1 cards of %2 x %3 pixels do not make a set of any format");
+        ThrowUnwritableCardSet(fileName, ErrorPhrase(noFormat, {std::to_string(set.CardPictures.size()),
+                                                                std::to_string(set.CardWidth),
+                                                                std::to_string(set.CardHeight)}));
     }
     CheckCards(set, fileName);
     const CardSetDetails& d = set.Details;
-    CheckText(d.Author, "the author", fileName);
-    CheckText(d.Email, "the e-mail address", fileName);
-    CheckText(d.Web, "the web address", fileName);
-    CheckText(d.Notes, "the notes text", fileName);
-    CheckText(d.Language, "the language", fileName);
+    const std::array<Phrase, DetailTextCount> parts = DetailTextParts();
+    const std::array<const std::string*, DetailTextCount> texts{&d.Author, &d.Email, &d.Web, &d.Notes, &d.Language};
+    for (std::size_t i = 0; i < parts.size(); ++i) CheckText(*texts[i], parts[i], fileName);
     CheckBackground(set, fileName);
 }
 

@@ -69,8 +69,11 @@ ContainerHeader PeekContainerHeader(Stream& file, const std::string& fileName) {
     const std::int64_t start = file.Position();
     std::array<std::uint8_t, ContainerHeaderSize> bytes{};
     const std::int64_t got = file.Read(bytes.data(), ContainerHeaderSize);
-    if (file.Seek(start, SeekOrigin::Begin) != start) ThrowDamagedCardSet(fileName, "the file cannot be read");
-    if (got != ContainerHeaderSize) ThrowDamagedCardSet(fileName, "the compressed pictures are missing");
+    if (file.Seek(start, SeekOrigin::Begin) != start) ThrowUnreadableCardSet(fileName);
+    if (got != ContainerHeaderSize) {
+        ThrowDamagedCardSet(fileName,
+                            ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the compressed pictures are missing")));
+    }
     ContainerHeader header;
     std::memcpy(header.Magic.data(), bytes.data(), 4);
     const std::uint32_t size = bytes[4] | std::uint32_t{bytes[5]} << 8 | std::uint32_t{bytes[6]} << 16 |
@@ -89,12 +92,14 @@ std::int64_t CheckedPayloadSize(Stream& file, const CardSetPrefix& prefix, const
     const ContainerHeader header = PeekContainerHeader(file, fileName);
     const std::int64_t size = header.UncompressedSize;
     if (size < SmallestPayloadSize(prefix)) {
-        ThrowDamagedCardSet(fileName, "the payload of " + std::to_string(size) + " bytes is shorter than its " +
-                                          std::to_string(prefix.CardCount) + " cards need");
+        const char* tooShort =
+            VELMORA_TRANSLATE_NOOP("Errors", "the payload of %1 bytes is shorter than its %2 cards need");
+        ThrowDamagedCardSet(fileName, ErrorPhrase(tooShort, {std::to_string(size), std::to_string(prefix.CardCount)}));
     }
     const std::int64_t containerLength = file.Size() - file.Position();
     if (size > LargestPayloadSize(prefix) || size > LargestCodableSize(header, containerLength)) {
-        ThrowDamagedCardSet(fileName, "the payload size " + std::to_string(size) + " is too large for this file");
+        const char* tooLarge = VELMORA_TRANSLATE_NOOP("Errors", "the payload size %1 is too large for this file");
+        ThrowDamagedCardSet(fileName, ErrorPhrase(tooLarge, {std::to_string(size)}));
     }
     return size;
 }
@@ -118,7 +123,10 @@ std::vector<std::uint8_t> UnpackPayload(Stream& file, const CardSetPrefix& prefi
     } catch (const std::exception& e) {
         ThrowUnpackableCardSet(fileName, e);
     }
-    if (input.ReadPastTheEnd()) ThrowDamagedCardSet(fileName, "the compressed pictures are cut short");
+    if (input.ReadPastTheEnd()) {
+        ThrowDamagedCardSet(fileName,
+                            ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the compressed pictures are cut short")));
+    }
     return payload.TakeData();
 }
 

@@ -1,8 +1,10 @@
 #include "cardsets/PayloadReader.h"
 
 #include "cardsets/ByteReader.h"
+#include "cardsets/FilePartNames.h"
 #include "cardsets/PixelRun.h"
 #include "cardsets/SystemColours.h"
+#include "text/PhraseError.h"
 
 namespace velmora {
 
@@ -16,7 +18,7 @@ std::int64_t CardRecordsSize(const CardSetPrefix& prefix, std::int64_t nameLengt
 }
 
 ColourTable ReadPalette(ByteReader& reader) {
-    const auto bytes = reader.ReadBytes(PaletteSize, "the palette");
+    const auto bytes = reader.ReadBytes(PaletteSize, ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the palette")));
     ColourTable palette{};
     for (std::size_t i = 0; i < palette.size(); ++i) {
         palette[i] = std::uint32_t{bytes[3 * i]} << 16 | std::uint32_t{bytes[3 * i + 1]} << 8 | bytes[3 * i + 2];
@@ -30,9 +32,9 @@ void ReadCards(ByteReader& reader, const CardSetPrefix& prefix, CardSetPayload& 
     work.Palette = payload.Palette;
     for (std::int32_t card = 0; card < prefix.CardCount; ++card) {
         progress.StepIt();
-        const std::string what = "card " + std::to_string(card);
-        payload.CardNames.push_back(reader.ReadCountedString("the name of " + what));
-        ReadPixelRun(reader, work, "the picture of " + what);
+        const auto number = static_cast<std::size_t>(card);
+        payload.CardNames.push_back(reader.ReadCountedString(CardNamePart(number)));
+        ReadPixelRun(reader, work, CardPicturePart(number));
         payload.CardPictures.push_back(work);
     }
 }
@@ -44,29 +46,33 @@ Picture ColourTile(std::uint32_t stored, const ColourTable& palette) {
 }
 
 void ReadBackgroundPicture(ByteReader& reader, CardSetPayload& payload) {
-    const std::int32_t width = reader.ReadInt32("the background size");
-    const std::int32_t height = reader.ReadInt32("the background size");
+    const Phrase size = ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the background size"));
+    const std::int32_t width = reader.ReadInt32(size);
+    const std::int32_t height = reader.ReadInt32(size);
     if (width < 1 || height < 1 || width > MaxBackgroundSide || height > MaxBackgroundSide) {
-        reader.Fail("the background size " + std::to_string(width) + " x " + std::to_string(height) +
-                    " is not within 1 x 1 to " + std::to_string(MaxBackgroundSide) + " x " +
-                    std::to_string(MaxBackgroundSide));
+        reader.Fail(
+            ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the background size %1 x %2 is not within 1 x 1 to %3 x %3"),
+                        {std::to_string(width), std::to_string(height), std::to_string(MaxBackgroundSide)}));
     }
+    const Phrase picture = ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the background picture"));
     // Checked before the picture is made, so a cut payload allocates nothing.
-    reader.Need(static_cast<std::size_t>(PixelRunSize(width, height)), "the background picture");
+    reader.Need(static_cast<std::size_t>(PixelRunSize(width, height)), picture);
     payload.BackgroundTile = Picture(width, height);
     payload.BackgroundTile.Palette = payload.Palette;
-    ReadPixelRun(reader, payload.BackgroundTile, "the background picture");
+    ReadPixelRun(reader, payload.BackgroundTile, picture);
 }
 
 void ReadBackground(ByteReader& reader, CardSetPayload& payload) {
-    const auto markerBytes = reader.ReadBytes(MarkerSize, "the background");
+    const Phrase background = ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the background"));
+    const auto markerBytes = reader.ReadBytes(MarkerSize, background);
     const std::string marker(markerBytes.begin(), markerBytes.end());
     if (marker == "Picture") {
         payload.Background = BackgroundKind::Picture;
         ReadBackgroundPicture(reader, payload);
     } else if (marker == "Color__") {
         payload.Background = BackgroundKind::Colour;
-        payload.BackgroundColour = static_cast<std::uint32_t>(reader.ReadInt32("the background colour"));
+        const Phrase colour = ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the background colour"));
+        payload.BackgroundColour = static_cast<std::uint32_t>(reader.ReadInt32(colour));
         payload.BackgroundTile = ColourTile(payload.BackgroundColour, payload.Palette);
     } else {
         payload.Background = BackgroundKind::Unknown;
@@ -94,7 +100,8 @@ CardSetPayload ReadCardSetPayload(std::span<const std::uint8_t> bytes, const Car
     payload.Palette = ReadPalette(reader);
     // A payload too short for its cards fails here, before the card pictures are allocated.
     if (static_cast<std::int64_t>(reader.Remaining()) < CardRecordsSize(prefix, 0)) {
-        reader.Fail("the payload is shorter than its " + std::to_string(prefix.CardCount) + " cards need");
+        reader.Fail(ErrorPhrase(VELMORA_TRANSLATE_NOOP("Errors", "the payload is shorter than its %1 cards need"),
+                                {std::to_string(prefix.CardCount)}));
     }
     ReadCards(reader, prefix, payload, progress);
     if (withBackground) ReadBackground(reader, payload);

@@ -4,7 +4,7 @@ namespace velmora {
 
 std::int64_t PixelRunSize(std::int64_t width, std::int64_t height) { return 3 * width * height; }
 
-void ReadPixelRun(ByteReader& reader, Picture& picture, const std::string& what) {
+void ReadPixelRun(ByteReader& reader, Picture& picture, const Phrase& what) {
     const auto bytes = reader.ReadBytes(static_cast<std::size_t>(PixelRunSize(picture.Width, picture.Height)), what);
     std::size_t i = 0;
     for (std::uint32_t& pixel : picture.Pixels) {

@@ -11,7 +11,7 @@ namespace velmora {
 
 // Fills every pixel of picture, whose size is already set; raises "<what> is cut short" when the
 // bytes run out first.
-void ReadPixelRun(ByteReader& reader, Picture& picture, const std::string& what);
+void ReadPixelRun(ByteReader& reader, Picture& picture, const Phrase& what);
 
 void WritePixelRun(ByteWriter& writer, const Picture& picture);
 

@@ -6,7 +6,7 @@ bool Tlzrw1::InputReader::Refill() {
     std::uint8_t* buffer = session_.InBuffer();
     const std::int64_t read = session_.Input().Read(buffer, ContainerSession::BlockSize);
     if (read < 0) {
-        owner_.Fail("Lzrw1 : Error reading from input stream ! (LZH)",
+        owner_.Fail(VELMORA_TRANSLATE_NOOP("Errors", "Lzrw1 : Error reading from input stream ! (LZH)"),
                     "Lzrw1 : Error reading from input file : " + owner_.InputFile + " (LZH)");
     }
     owner_.bytesIn_ += static_cast<std::int32_t>(read);

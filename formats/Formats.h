@@ -10,8 +10,11 @@ namespace velmora {
 inline constexpr int BoardAreaWidth = 540;
 inline constexpr int BoardAreaHeight = 374;
 
+// The translation files' context of the formats' names.
+inline constexpr const char* FormatNamesContext = "Formats";
+
 struct TFormat {
-    const char* Name;  // as the windows show it
+    const char* Name;  // as the windows show it, translated in FormatNamesContext
     int Cols;
     int Rows;
     int Pairs;

@@ -28,10 +28,11 @@ private:
     int rows_;
 };
 
-Phrase TooFewCards(const std::string& set, int format) {
-    return MakePhrase("Players",
-                      VELMORA_TRANSLATE_NOOP("Players", "The card set %1 holds too few cards for the %2 board."),
-                      {set, Formats.at(static_cast<std::size_t>(format)).Name});
+// The board's name is a phrase of its own, so that the message names the board as the windows do.
+EPhraseError TooFewCards(const std::string& set, int format) {
+    const char* tooFew = VELMORA_TRANSLATE_NOOP("Players", "The card set %1 holds too few cards for the %2 board.");
+    const Phrase board = MakePhrase(FormatNamesContext, Formats.at(static_cast<std::size_t>(format)).Name);
+    return EPhraseError(MakePhrase("Players", tooFew, {set}), EPhraseError(board));
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ GameStartOutcome StartChosenGame(Game& game, std::span<const TPlayerRecord> play
     }
     if (!SetFillsFormat(pictures.ImageCount, format)) {
         last.PutBack(game);
-        return {false, EPhraseError(TooFewCards(set, format))};
+        return {false, TooFewCards(set, format)};
     }
     sets.UseForGame(set, format);
     game.ComputeBoardOrigin(pictures.Card);

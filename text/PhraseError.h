@@ -1,12 +1,15 @@
 #pragma once
 // An error whose message the user reads. Its what() is the English, as logs and tools print it; the
 // windows show its phrases in the interface language. A message that wraps another error's ("Damaged
-// card set %1: %2") keeps the inner error's phrases too, so the whole message is translated.
+// card set %1: %2") keeps the inner error's phrases too, so the whole message is translated; a phrase
+// can wrap a lone phrase the same way when a part of it (a file's part, a board's name) is itself a
+// text to translate.
 
 #include <exception>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/Phrase.h"
@@ -33,6 +36,11 @@ private:
 
 // The context of the error texts in the translation files.
 inline constexpr const char* ErrorContext = "Errors";
+
+// A phrase of the error texts; mark source with VELMORA_TRANSLATE_NOOP("Errors", ...).
+inline Phrase ErrorPhrase(const char* source, std::vector<std::string> args = {}) {
+    return MakePhrase(ErrorContext, source, std::move(args));
+}
 
 // A phrase that is another component's fixed message as it came: its one argument is the whole
 // text, which the translation files know as a source in ErrorContext when it was marked there.

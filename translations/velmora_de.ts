@@ -545,6 +545,130 @@
         <source>I/O error %1</source>
         <translation>Ein-/Ausgabefehler %1</translation>
     </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 has a negative length</source>
+        <translation>%1 hat eine negative Länge</translation>
+    </message>
+    <message>
+        <source>%2 is longer than %1 bytes</source>
+        <translation>%2 ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 holds a zero byte</source>
+        <translation>%1 enthält ein Nullbyte</translation>
+    </message>
+    <message>
+        <source>the palette</source>
+        <translation>die Farbpalette</translation>
+    </message>
+    <message>
+        <source>the name of card %1</source>
+        <translation>der Name von Karte %1</translation>
+    </message>
+    <message>
+        <source>the picture of card %1</source>
+        <translation>das Bild von Karte %1</translation>
+    </message>
+    <message>
+        <source>the background size</source>
+        <translation>die Größe des Hintergrunds</translation>
+    </message>
+    <message>
+        <source>the background picture</source>
+        <translation>das Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>der Hintergrund</translation>
+    </message>
+    <message>
+        <source>the background colour</source>
+        <translation>die Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>the prefix</source>
+        <translation>der Dateikopf</translation>
+    </message>
+    <message>
+        <source>the author</source>
+        <translation>der Name des Autors</translation>
+    </message>
+    <message>
+        <source>the e-mail address</source>
+        <translation>die E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>the web address</source>
+        <translation>die Webadresse</translation>
+    </message>
+    <message>
+        <source>the notes text</source>
+        <translation>der Text der Notizen</translation>
+    </message>
+    <message>
+        <source>the language</source>
+        <translation>die Angabe der Sprache</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are missing</source>
+        <translation>die komprimierten Bilder fehlen</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are cut short</source>
+        <translation>die komprimierten Bilder sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the payload of %1 bytes is shorter than its %2 cards need</source>
+        <translation>die Kartendaten sind mit %1 Byte zu kurz für %2 Karten</translation>
+    </message>
+    <message>
+        <source>the payload size %1 is too large for this file</source>
+        <translation>die Kartendaten sind mit %1 Byte zu groß für diese Datei</translation>
+    </message>
+    <message>
+        <source>the payload is shorter than its %1 cards need</source>
+        <translation>die Kartendaten sind zu kurz für %1 Karten</translation>
+    </message>
+    <message>
+        <source>the background size %1 x %2 is not within 1 x 1 to %3 x %3</source>
+        <translation>die Größe des Hintergrunds von %1 × %2 liegt nicht zwischen 1 × 1 und %3 × %3</translation>
+    </message>
+    <message>
+        <source>the card count %1 is not between 1 and %2</source>
+        <translation>die Kartenzahl %1 liegt nicht zwischen 1 und %2</translation>
+    </message>
+    <message>
+        <source>the card size %1 x %2 is not within 1 x 1 to %3 x %4</source>
+        <translation>die Kartengröße %1 × %2 liegt nicht zwischen 1 × 1 und %3 × %4</translation>
+    </message>
+    <message>
+        <source>there are %1 cards but %2 card names</source>
+        <translation>es gibt %1 Karten, aber %2 Kartennamen</translation>
+    </message>
+    <message>
+        <source>the picture of card %1 is not %2 x %3 pixels</source>
+        <translation>das Bild von Karte %1 ist nicht %2 × %3 Pixel groß</translation>
+    </message>
+    <message>
+        <source>the background picture is not a picture of 1 x 1 to %1 x %1 pixels</source>
+        <translation>das Hintergrundbild ist nicht zwischen 1 × 1 und %1 × %1 Pixel groß</translation>
+    </message>
+    <message>
+        <source>%1 cards of %2 x %3 pixels do not make a set of any format</source>
+        <translation>%1 Karten mit %2 × %3 Pixeln passen zu keinem Spielfeld</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZH)</source>
+        <translation>Lzrw1 : Fehler beim Lesen der Eingabe! (LZH)</translation>
+    </message>
 </context>
 <context>
     <name>Formats</name>

@@ -545,6 +545,130 @@
         <source>I/O error %1</source>
         <translation>Error de entrada/salida %1</translation>
     </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>%1 has a negative length</source>
+        <translation>%1 tiene una longitud negativa</translation>
+    </message>
+    <message>
+        <source>%2 is longer than %1 bytes</source>
+        <translation>%2 supera los %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 holds a zero byte</source>
+        <translation>%1 contiene un byte nulo</translation>
+    </message>
+    <message>
+        <source>the palette</source>
+        <translation>la paleta de colores</translation>
+    </message>
+    <message>
+        <source>the name of card %1</source>
+        <translation>el nombre de la carta %1</translation>
+    </message>
+    <message>
+        <source>the picture of card %1</source>
+        <translation>la imagen de la carta %1</translation>
+    </message>
+    <message>
+        <source>the background size</source>
+        <translation>el tamaño del fondo</translation>
+    </message>
+    <message>
+        <source>the background picture</source>
+        <translation>la imagen de fondo</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>el fondo</translation>
+    </message>
+    <message>
+        <source>the background colour</source>
+        <translation>el color de fondo</translation>
+    </message>
+    <message>
+        <source>the prefix</source>
+        <translation>la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>the author</source>
+        <translation>el nombre del autor</translation>
+    </message>
+    <message>
+        <source>the e-mail address</source>
+        <translation>la dirección de correo</translation>
+    </message>
+    <message>
+        <source>the web address</source>
+        <translation>la dirección web</translation>
+    </message>
+    <message>
+        <source>the notes text</source>
+        <translation>el texto de las notas</translation>
+    </message>
+    <message>
+        <source>the language</source>
+        <translation>el idioma</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are missing</source>
+        <translation>faltan las imágenes comprimidas</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are cut short</source>
+        <translation>las imágenes comprimidas están incompletas</translation>
+    </message>
+    <message>
+        <source>the payload of %1 bytes is shorter than its %2 cards need</source>
+        <translation>los datos de las cartas ocupan %1 bytes, demasiado poco para %2 cartas</translation>
+    </message>
+    <message>
+        <source>the payload size %1 is too large for this file</source>
+        <translation>el tamaño de los datos de las cartas (%1) es demasiado grande para este archivo</translation>
+    </message>
+    <message>
+        <source>the payload is shorter than its %1 cards need</source>
+        <translation>los datos de las cartas no alcanzan para %1 cartas</translation>
+    </message>
+    <message>
+        <source>the background size %1 x %2 is not within 1 x 1 to %3 x %3</source>
+        <translation>el tamaño del fondo, %1 × %2, no está entre 1 × 1 y %3 × %3</translation>
+    </message>
+    <message>
+        <source>the card count %1 is not between 1 and %2</source>
+        <translation>el número de cartas, %1, no está entre 1 y %2</translation>
+    </message>
+    <message>
+        <source>the card size %1 x %2 is not within 1 x 1 to %3 x %4</source>
+        <translation>el tamaño de las cartas, %1 × %2, no está entre 1 × 1 y %3 × %4</translation>
+    </message>
+    <message>
+        <source>there are %1 cards but %2 card names</source>
+        <translation>hay %1 cartas pero %2 nombres de cartas</translation>
+    </message>
+    <message>
+        <source>the picture of card %1 is not %2 x %3 pixels</source>
+        <translation>la imagen de la carta %1 no mide %2 × %3 píxeles</translation>
+    </message>
+    <message>
+        <source>the background picture is not a picture of 1 x 1 to %1 x %1 pixels</source>
+        <translation>la imagen de fondo no mide entre 1 × 1 y %1 × %1 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 cards of %2 x %3 pixels do not make a set of any format</source>
+        <translation>%1 cartas de %2 × %3 píxeles no sirven para ningún tablero</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZH)</source>
+        <translation>Lzrw1 : ¡Error al leer la entrada! (LZH)</translation>
+    </message>
 </context>
 <context>
     <name>Formats</name>

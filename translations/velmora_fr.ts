@@ -545,6 +545,130 @@
         <source>I/O error %1</source>
         <translation>Erreur d'entrée-sortie %1</translation>
     </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 s&apos;interrompt trop tôt</translation>
+    </message>
+    <message>
+        <source>%1 has a negative length</source>
+        <translation>%1 a une longueur négative</translation>
+    </message>
+    <message>
+        <source>%2 is longer than %1 bytes</source>
+        <translation>%2 dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 holds a zero byte</source>
+        <translation>%1 contient un octet nul</translation>
+    </message>
+    <message>
+        <source>the palette</source>
+        <translation>la palette de couleurs</translation>
+    </message>
+    <message>
+        <source>the name of card %1</source>
+        <translation>le nom de la carte %1</translation>
+    </message>
+    <message>
+        <source>the picture of card %1</source>
+        <translation>l&apos;image de la carte %1</translation>
+    </message>
+    <message>
+        <source>the background size</source>
+        <translation>la taille du fond</translation>
+    </message>
+    <message>
+        <source>the background picture</source>
+        <translation>l&apos;image de fond</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>le fond</translation>
+    </message>
+    <message>
+        <source>the background colour</source>
+        <translation>la couleur de fond</translation>
+    </message>
+    <message>
+        <source>the prefix</source>
+        <translation>l&apos;en-tête du fichier</translation>
+    </message>
+    <message>
+        <source>the author</source>
+        <translation>le nom de l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>the e-mail address</source>
+        <translation>l&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the web address</source>
+        <translation>l&apos;adresse web</translation>
+    </message>
+    <message>
+        <source>the notes text</source>
+        <translation>le texte des notes</translation>
+    </message>
+    <message>
+        <source>the language</source>
+        <translation>la langue</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are missing</source>
+        <translation>les images compressées manquent</translation>
+    </message>
+    <message>
+        <source>the compressed pictures are cut short</source>
+        <translation>les images compressées sont tronquées</translation>
+    </message>
+    <message>
+        <source>the payload of %1 bytes is shorter than its %2 cards need</source>
+        <translation>les données des cartes (%1 octets) ne suffisent pas pour %2 cartes</translation>
+    </message>
+    <message>
+        <source>the payload size %1 is too large for this file</source>
+        <translation>la taille des données des cartes (%1) est trop grande pour ce fichier</translation>
+    </message>
+    <message>
+        <source>the payload is shorter than its %1 cards need</source>
+        <translation>les données des cartes ne suffisent pas pour %1 cartes</translation>
+    </message>
+    <message>
+        <source>the background size %1 x %2 is not within 1 x 1 to %3 x %3</source>
+        <translation>la taille du fond, %1 × %2, n&apos;est pas comprise entre 1 × 1 et %3 × %3</translation>
+    </message>
+    <message>
+        <source>the card count %1 is not between 1 and %2</source>
+        <translation>le nombre de cartes, %1, n&apos;est pas compris entre 1 et %2</translation>
+    </message>
+    <message>
+        <source>the card size %1 x %2 is not within 1 x 1 to %3 x %4</source>
+        <translation>la taille des cartes, %1 × %2, n&apos;est pas comprise entre 1 × 1 et %3 × %4</translation>
+    </message>
+    <message>
+        <source>there are %1 cards but %2 card names</source>
+        <translation>il y a %1 cartes mais %2 noms de cartes</translation>
+    </message>
+    <message>
+        <source>the picture of card %1 is not %2 x %3 pixels</source>
+        <translation>l&apos;image de la carte %1 ne mesure pas %2 × %3 pixels</translation>
+    </message>
+    <message>
+        <source>the background picture is not a picture of 1 x 1 to %1 x %1 pixels</source>
+        <translation>l&apos;image de fond ne mesure pas entre 1 × 1 et %1 × %1 pixels</translation>
+    </message>
+    <message>
+        <source>%1 cards of %2 x %3 pixels do not make a set of any format</source>
+        <translation>%1 cartes de %2 × %3 pixels ne conviennent à aucun plateau</translation>
+    </message>
+    <message>
+        <source>Lzrw1 : Error reading from input stream ! (LZH)</source>
+        <translation>Lzrw1 : erreur de lecture du flux d&apos;entrée ! (LZH)</translation>
+    </message>
 </context>
 <context>
     <name>Formats</name>

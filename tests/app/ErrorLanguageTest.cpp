@@ -11,6 +11,7 @@
 #include "cardsets/pictures/PictureFile.h"
 #include "compression/CompressionErrors.h"
 #include "compression/Lzrw1kh.h"
+#include "players/GameStart.h"
 #include "players/InOutError.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
@@ -40,6 +41,13 @@ protected:
         return {messages.shown.empty() ? QString() : messages.shown.back().text, english};
     }
 
+    static std::string Int32s(std::initializer_list<std::int32_t> values) {
+        std::string bytes;
+        for (const std::int32_t value : values)
+            for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift & 0xFF);
+        return bytes;
+    }
+
     std::filesystem::path Write(const char* name, const std::string& bytes) {
         const std::filesystem::path path = folder.Path() / name;
         std::ofstream(path, std::ios::binary) << bytes;
@@ -52,15 +60,50 @@ TEST_F(ErrorLanguageTest, ACardSetErrorIsFramedInTheLanguageAndNamesItsFile) {
     const std::filesystem::path cut = Write("cut.cst", std::string("\x05\x00", 2));
     const auto read = [&] { ReadCardSetFile(cut, "cut.cst", CardSetParts::Details); };
     const auto [german, english] = Shown("Language_de", read);
-    EXPECT_EQ(english.rfind("Damaged card set cut.cst: ", 0), 0u) << english;
-    EXPECT_TRUE(german.startsWith("Das Kartenset cut.cst ist beschädigt: ")) << german.toStdString();
-    // The reader's diagnosis follows in its own words.
-    EXPECT_TRUE(german.endsWith(QString::fromStdString(english.substr(english.find(": ") + 2)))) << german.toStdString();
+    // The reader's diagnosis and the part it names are in the language too.
+    EXPECT_EQ(german, "Das Kartenset cut.cst ist beschädigt: der Dateikopf ist abgeschnitten");
+    EXPECT_EQ(english, "Damaged card set cut.cst: the prefix is cut short");
     EXPECT_EQ(Shown("Language_en", read).first, QString::fromStdString(english));
+
+    // A part's name inside a diagnosis that has a number of its own.
+    const std::filesystem::path longAuthor = Write("long.cst", Int32s({11, 100, 90, 501}));
+    const auto readLong = [&] { ReadCardSetFile(longAuthor, "long.cst", CardSetParts::Details); };
+    const auto [french, englishLong] = Shown("Language_fr", readLong);
+    EXPECT_EQ(french, "Le jeu de cartes long.cst est endommagé : le nom de l'auteur dépasse 500 octets");
+    EXPECT_EQ(englishLong, "Damaged card set long.cst: the author is longer than 500 bytes");
+
+    // A whole prefix with nothing after it: the container's diagnosis.
+    const std::filesystem::path bare = Write("bare.cst", Int32s({11, 100, 90, 0, 0, 0, 0, 0}));
+    const auto readBare = [&] { ReadCardSetFile(bare, "bare.cst", CardSetParts::Pictures); };
+    const auto [spanish, englishBare] = Shown("Language_es", readBare);
+    EXPECT_EQ(spanish, "La baraja bare.cst está dañada: faltan las imágenes comprimidas");
+    EXPECT_EQ(englishBare, "Damaged card set bare.cst: the compressed pictures are missing");
 
     const auto missing = [&] { ReadCardSetFile(folder.Path() / "none.cst", "none.cst", CardSetParts::Details); };
     EXPECT_EQ(Shown("Language_fr", missing).first, "Impossible d'ouvrir le fichier none.cst");
     EXPECT_EQ(Shown("Language_en", missing).second, "Cannot open file none.cst");
+}
+
+// A set of eleven pictures: too few for any board but Junior.
+class SmallSets : public GameSetSource {
+public:
+    GameSetPictures ReadWhole(const std::string&) override { return {11, {54, 37}}; }
+    void UseForGame(const std::string&, int) override {}
+};
+
+TEST_F(ErrorLanguageTest, ASetTooSmallForTheBoardNamesTheBoardAsTheWindowsDo) {
+    Open();
+    const TPlayerRecord players[] = {MakePlayerRecord("Ann", "", false, true, 5),
+                                     MakePlayerRecord("Bob", "", false, true, 5)};
+    SmallSets sets;
+    const auto start = [&] {
+        GameStartOutcome outcome = StartChosenGame(window->CurrentGame(), players, 3, "Small", sets);
+        if (outcome.Error) throw *outcome.Error;
+    };
+    const auto [german, english] = Shown("Language_de", start);
+    EXPECT_EQ(german, "Das Kartenset Small hat zu wenige Karten für das Spielfeld Profi (10x10).");
+    EXPECT_EQ(english, "The card set Small holds too few cards for the Fanatic (10x10) board.");
+    EXPECT_EQ(Shown("Language_en", start).first, QString::fromStdString(english));
 }
 
 TEST_F(ErrorLanguageTest, APictureErrorInsideAnotherIsTranslatedWholeAndKeepsItsEnglish) {
