@@ -40,7 +40,7 @@ void Game::MouseDown(int x, int y) {
     mouseDownOnBoard_ = true;
     cursor_.SetBoth(*cell);
     InvertOneCell(*cell);
-    view_.ShowBoard();
+    display_.ShowBoard();
 }
 
 void Game::MouseMove(int x, int y) {
@@ -51,7 +51,7 @@ void Game::MouseMove(int x, int y) {
     cursor_.SetBoth(*cell);
     DrawOneCell(*cell, true);
     if (mouseDownOnBoard_) InvertOneCell(*cell);  // the pressed look follows the pointer
-    view_.ShowBoard();
+    display_.ShowBoard();
 }
 
 void Game::MouseUp(int x, int y) {
@@ -60,11 +60,11 @@ void Game::MouseUp(int x, int y) {
     const std::optional<CellPosition> cell = HitTest(x, y);
     if (!cell) return;
     if (board_.Cell(cell->Col, cell->Row).FaceUp == 0) {
-        view_.PlaySoundFile("sound1.wav");
+        sounds_.PlaySoundFile("sound1.wav");
         board_.Cell(cell->Col, cell->Row).FaceUp = 1;
         RegisterFlip(currentPlayer_, cell->Col, cell->Row);
     }
-    view_.DrawBoard();
+    display_.DrawBoard();
 }
 
 void Game::KeyDown(BoardKey key) {
@@ -84,7 +84,7 @@ void Game::RedrawCursorMove(bool pressed) {
     if (pressed) InvertOneCell(cursor_.Cell());
     cursor_.PrevCol = cursor_.Col;
     cursor_.PrevRow = cursor_.Row;
-    view_.ShowBoard();
+    display_.ShowBoard();
 }
 
 void Game::KeyUp(BoardKey key) {
@@ -93,18 +93,18 @@ void Game::KeyUp(BoardKey key) {
     InvertOneCell(cursor_.Cell());
     spaceDown_ = false;
     if (board_.Cell(cursor_.Col, cursor_.Row).FaceUp == 1) {
-        view_.ShowBoard();
+        display_.ShowBoard();
         return;
     }
     TurnCardByHand(cursor_.Cell());
 }
 
 void Game::TurnCardByHand(CellPosition cell) {
-    view_.PlaySoundFile("sound1.wav");
+    sounds_.PlaySoundFile("sound1.wav");
     RegisterFlip(currentPlayer_, cell.Col, cell.Row);
     board_.Cell(cell.Col, cell.Row).FaceUp = 1;
     MoveCursorAway(board_, cursor_);
-    view_.DrawBoard();
+    display_.DrawBoard();
 }
 
 // A cursor kept from a larger board may lie outside this one; Space never turns a cell there.

@@ -112,7 +112,7 @@ void Game::ComputerFlip(int player) {
     const CellPosition cell = ChooseComputerCard(board_, memory_, GamePlayer(player).IQ, random_);
     board_.Cell(cell.Col, cell.Row).FaceUp = 1;
     RegisterFlip(player, cell.Col, cell.Row);
-    view_.DrawBoard();
+    display_.DrawBoard();
 }
 
 }  // namespace velmora

@@ -8,7 +8,14 @@
 
 namespace velmora {
 
-Game::Game(GameView& view, GameRecords& records, Clock& clock) : view_(view), records_(records), random_(clock) {}
+Game::Game(GameViews views, GameRecords& records, Clock& clock)
+    : display_(views.Display),
+      sounds_(views.Sounds),
+      timer_(views.Timer),
+      chrome_(views.Chrome),
+      dialogs_(views.Dialogs),
+      records_(records),
+      random_(clock) {}
 
 void Game::SetGamePlayers(std::span<const TPlayerRecord> players) {
     if (players.size() < 2 || players.size() > MaxGamePlayers) throw std::invalid_argument("A game has 2 to 9 players");
@@ -64,13 +71,13 @@ std::vector<PlayerListRow> Game::PlayerListRows() const {
 
 void Game::DrawOneCell(CellPosition cell, bool highlighted) {
     if (!board_.Contains(cell.Col, cell.Row)) return;  // a cursor left outside a smaller board is not drawn
-    view_.DrawCell(cell.Col, cell.Row, highlighted && board_.Cell(cell.Col, cell.Row).FaceUp == 0);
+    display_.DrawCell(cell.Col, cell.Row, highlighted && board_.Cell(cell.Col, cell.Row).FaceUp == 0);
 }
 
 void Game::InvertOneCell(CellPosition cell) {
     if (!board_.Contains(cell.Col, cell.Row)) return;
     if (board_.Cell(cell.Col, cell.Row).FaceUp == 1 && !blinkDraw_) return;
-    view_.InvertCell(cell.Col, cell.Row);
+    display_.InvertCell(cell.Col, cell.Row);
 }
 
 }  // namespace velmora

@@ -30,7 +30,7 @@ class Game {
 public:
     static constexpr int MaxGamePlayers = 9;
 
-    Game(GameView& view, GameRecords& records, Clock& clock);
+    Game(GameViews views, GameRecords& records, Clock& clock);
 
     // Setting up, before StartGame: players in turn order, format, card size of the loaded set.
     void SetGamePlayers(std::span<const TPlayerRecord> players);
@@ -100,14 +100,18 @@ private:
     void ScoreTurn(int player, bool match);
     void AnnounceWinner(int winner);
     void AnnounceWinners(const std::vector<int>& winners);
-    // Drawing through the view, limited to cells of the format and following the look rules.
+    // Drawing through the display, limited to cells of the format and following the look rules.
     void DrawOneCell(CellPosition cell, bool highlighted);
     void InvertOneCell(CellPosition cell);
     void RedrawCursorMove(bool pressed);
     void TurnCardByHand(CellPosition cell);
     void BringCursorOntoBoard();
 
-    GameView& view_;
+    GameDisplay& display_;
+    GameSounds& sounds_;
+    TurnTimer& timer_;
+    GameChrome& chrome_;
+    GameDialogs& dialogs_;
     GameRecords& records_;
     RandomSource random_;
     Board board_;

@@ -23,19 +23,19 @@ std::vector<int> DecideWinners(std::span<const TPlayerRecord> players) {
 }
 
 void Game::RestoreMenusAfterGame() {
-    view_.EnableMenu(GameMenu::NewGame, true);
-    view_.EnableMenu(GameMenu::EndGame, false);
-    view_.EnableMenu(GameMenu::Edit, true);
-    view_.EnableMenu(GameMenu::RestartGame, true);
+    chrome_.EnableMenu(GameMenu::NewGame, true);
+    chrome_.EnableMenu(GameMenu::EndGame, false);
+    chrome_.EnableMenu(GameMenu::Edit, true);
+    chrome_.EnableMenu(GameMenu::RestartGame, true);
 }
 
 void Game::AnnounceWinner(int winner) {
     TPlayerRecord& record = Player(winner);
     const std::string name = record.Name.Text();
-    view_.SetStatusText(SingleWinnerStatusText(name));
-    view_.PlaySoundFile("sound4.wav");
+    chrome_.SetStatusText(SingleWinnerStatusText(name));
+    sounds_.PlaySoundFile("sound4.wav");
     record.GamesWon += 1;
-    view_.ShowGameOver(WinnerSentence(name), records_.LibraryPosition(name));
+    dialogs_.ShowGameOver(WinnerSentence(name), records_.LibraryPosition(name));
 }
 
 void Game::AnnounceWinners(const std::vector<int>& winners) {
@@ -44,7 +44,7 @@ void Game::AnnounceWinners(const std::vector<int>& winners) {
         names.push_back(GamePlayer(winner).Name.Text());
         Player(winner).GamesWon += 1;
     }
-    view_.SetStatusText(SeveralWinnersStatusText(names));
+    chrome_.SetStatusText(SeveralWinnersStatusText(names));
 }
 
 void Game::FinishGame() {
@@ -56,7 +56,7 @@ void Game::FinishGame() {
     } else if (static_cast<int>(winners.size()) < playerCount_) {
         AnnounceWinners(winners);
     } else {
-        view_.SetStatusText(NoWinnersStatusText());
+        chrome_.SetStatusText(NoWinnersStatusText());
     }
     RestoreMenusAfterGame();
     records_.StoreFinishedGame(GamePlayers());

@@ -4,6 +4,7 @@
 
 #include "engine/Game.h"
 #include "engine/GameEnd.h"
+#include "engine/HeadlessView.h"
 
 namespace velmora {
 
@@ -25,24 +26,6 @@ public:
 private:
     std::uint32_t state_;
     std::uint32_t millisecondOfDay_ = 0;
-};
-
-class HeadlessView : public GameView {
-public:
-    void DrawBoard() override {}
-    void DrawCell(int, int, bool) override {}
-    void InvertCell(int, int) override {}
-    void ShowBoard() override {}
-    void RefreshPlayerList() override {}
-    void PlaySoundFile(const std::string&) override {}
-    void SetStatusText(const Phrase&) override {}
-    void EnableMenu(GameMenu, bool) override {}
-    void StartTimer() override {}
-    void StopTimer() override {}
-    bool MainWindowActive() const override { return true; }
-    bool Confirm(const Phrase&) override { return true; }
-    void ShowGameOver(const Phrase&, int) override {}
-    CardSize RestoreGameCardSet() override { return {}; }
 };
 
 class NoRecords : public GameRecords {

@@ -9,28 +9,28 @@ namespace velmora {
 void Game::StartGame() {
     if (playerCount_ < 2 || board_.Cols() == 0) throw std::logic_error("StartGame on a game that is not set up");
     if (delayRunning_) StopDelay();  // a delay of another game must not act on this one
-    view_.EnableMenu(GameMenu::Edit, false);
-    view_.EnableMenu(GameMenu::RestartGame, false);
-    view_.EnableMenu(GameMenu::NewGame, false);
-    view_.EnableMenu(GameMenu::EndGame, true);
+    chrome_.EnableMenu(GameMenu::Edit, false);
+    chrome_.EnableMenu(GameMenu::RestartGame, false);
+    chrome_.EnableMenu(GameMenu::NewGame, false);
+    chrome_.EnableMenu(GameMenu::EndGame, true);
     for (TPlayerRecord& player : std::span(players_.data(), static_cast<std::size_t>(playerCount_))) {
         player.GamePoints = 0;
         player.GamePairs = 0;
     }
     memory_.Clear();
-    view_.RefreshPlayerList();
+    display_.RefreshPlayerList();
     inputReady_ = true;
     board_.DealBoard(random_);
     currentPlayer_ = 1;
     cardsTurned_ = 0;
     mouseDownOnBoard_ = false;
     gameRunning_ = true;
-    view_.DrawBoard();
+    display_.DrawBoard();
     ShowTurnStatus();
     if (IsComputer(1) && !board_.BoardCleared()) ComputerFlip(1);
 }
 
-void Game::ShowTurnStatus() { view_.SetStatusText(TurnStatusText(GamePlayer(currentPlayer_))); }
+void Game::ShowTurnStatus() { chrome_.SetStatusText(TurnStatusText(GamePlayer(currentPlayer_))); }
 
 void Game::ScoreTurn(int player, bool match) {
     TPlayerRecord& record = Player(player);
@@ -64,20 +64,20 @@ void Game::RegisterFlip(int player, int col, int row) {
 
 void Game::StartDelay() {
     delayRunning_ = true;
-    view_.StartTimer();
+    timer_.StartTimer();
 }
 
 void Game::StopDelay() {
     delayRunning_ = false;
-    view_.StopTimer();
+    timer_.StopTimer();
 }
 
 void Game::Timer1Timer() {
-    if (!delayRunning_ || !view_.MainWindowActive()) return;
+    if (!delayRunning_ || !chrome_.MainWindowActive()) return;
     tickCount_ += 1;
     if (cycleKind_ == CycleKind::Match) BlinkTurnCards();
     if (tickCount_ == flipDelay_ / 4) {
-        view_.PlaySoundFile(cycleKind_ == CycleKind::Miss ? "sound2.wav" : "sound3.wav");
+        sounds_.PlaySoundFile(cycleKind_ == CycleKind::Miss ? "sound2.wav" : "sound3.wav");
     }
     if (tickCount_ >= flipDelay_) {
         if (cycleKind_ == CycleKind::Miss) {
@@ -94,7 +94,7 @@ void Game::BlinkTurnCards() {
     InvertOneCell({turnCards_[0].Col, turnCards_[0].Row});
     InvertOneCell({turnCards_[1].Col, turnCards_[1].Row});
     blinkDraw_ = false;
-    view_.ShowBoard();
+    display_.ShowBoard();
 }
 
 void Game::EndMissDelay() {
@@ -116,33 +116,33 @@ void Game::EndMatchDelay() {
 
 void Game::LetComputerMoveAfterDelay() {
     inputReady_ = true;
-    view_.DrawBoard();
+    display_.DrawBoard();
     ShowTurnStatus();
-    view_.RefreshPlayerList();
+    display_.RefreshPlayerList();
     if (IsComputer(currentPlayer_) && !board_.BoardCleared()) ComputerFlip(currentPlayer_);
 }
 
 void Game::Restart1Click() {
     if (gameRunning_ || playerCount_ < 2 || board_.Cols() == 0) return;
-    if (!view_.Confirm(PlayAgainQuestion())) return;
-    ComputeBoardOrigin(view_.RestoreGameCardSet());
+    if (!dialogs_.Confirm(PlayAgainQuestion())) return;
+    ComputeBoardOrigin(dialogs_.RestoreGameCardSet());
     StartGame();
 }
 
 void Game::EndGame1Click() {
     if (!gameRunning_) return;
-    if (!view_.Confirm(EndGameQuestion())) return;
+    if (!dialogs_.Confirm(EndGameQuestion())) return;
     StopDelay();
-    view_.EnableMenu(GameMenu::NewGame, true);
-    view_.EnableMenu(GameMenu::RestartGame, true);
-    view_.EnableMenu(GameMenu::EndGame, false);
+    chrome_.EnableMenu(GameMenu::NewGame, true);
+    chrome_.EnableMenu(GameMenu::RestartGame, true);
+    chrome_.EnableMenu(GameMenu::EndGame, false);
     inputReady_ = false;
     gameRunning_ = false;
     showFaces_ = false;
-    view_.DrawBoard();
+    display_.DrawBoard();
     showFaces_ = true;
-    view_.SetStatusText(GameEndedStatusText());
-    view_.EnableMenu(GameMenu::Edit, true);
+    chrome_.SetStatusText(GameEndedStatusText());
+    chrome_.EnableMenu(GameMenu::Edit, true);
 }
 
 }  // namespace velmora

@@ -78,18 +78,22 @@ public:
     // the board and returns its card size. The set read before stays when the file fails.
     CardSize LoadGameCardSet(const std::string& file);
 
-    // GameView
+    // GameView: GameDisplay
     void DrawBoard() override;
     void DrawCell(int col, int row, bool highlighted) override;
     void InvertCell(int col, int row) override;
     void ShowBoard() override;
     void RefreshPlayerList() override;
+    // GameSounds
     void PlaySoundFile(const std::string& name) override;
-    void SetStatusText(const Phrase& text) override;
-    void EnableMenu(GameMenu item, bool enabled) override;
+    // TurnTimer
     void StartTimer() override;
     void StopTimer() override;
+    // GameChrome
+    void SetStatusText(const Phrase& text) override;
+    void EnableMenu(GameMenu item, bool enabled) override;
     bool MainWindowActive() const override;
+    // GameDialogs
     bool Confirm(const Phrase& question) override;
     void ShowGameOver(const Phrase& winnerSentence, int libraryPosition) override;
     CardSize RestoreGameCardSet() override;

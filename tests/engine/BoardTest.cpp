@@ -3,7 +3,7 @@
 #include "engine/Board.h"
 #include "engine/ComputerMemory.h"
 #include "formats/Formats.h"
-#include "tests/engine/RecordingView.h"
+#include "tests/engine/FixedClock.h"
 
 namespace velmora {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // A GameView that records what the engine asks of the window, answers its questions from a
-// script and lets a test drive the 75 ms timer tick by tick.
+// script and lets a test drive the 75 ms timer tick by tick. It plays every role, so that calls
+// holds drawing and sounds in the order the game made them.
 
 #include <deque>
 #include <functional>
@@ -8,21 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/Clock.h"
 #include "engine/Game.h"
 #include "engine/GameView.h"
+#include "tests/engine/FixedClock.h"
 
 namespace velmora::testing {
-
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(TimeOfDay time = {13, 45, 30, 250}) : time_(time) {}
-    TimeOfDay Now() override { return time_; }
-    void Set(TimeOfDay time) { time_ = time; }
-
-private:
-    TimeOfDay time_;
-};
 
 class RecordingView : public GameView {
 public:

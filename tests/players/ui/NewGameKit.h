@@ -5,6 +5,8 @@
 
 #include "cardsets/CardSetWriter.h"
 #include "cardsets/LoadedCardSet.h"
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
 #include "players/LibraryRecords.h"
 #include "players/ui/NewGameDialog.h"
 #include "players/ui/NewGameHost.h"
@@ -12,7 +14,7 @@
 #include "players/ui/Password.h"
 #include "players/ui/stats.h"
 #include "tests/cardsets/CardSetSamples.h"
-#include "tests/engine/RecordingView.h"
+#include "tests/engine/FixedClock.h"
 #include "tests/players/ui/WindowTestKit.h"
 
 namespace velmora::testing {
@@ -64,7 +66,7 @@ protected:
     }
 
     FixedClock clock;
-    RecordingView view;
+    HeadlessView view;
     LibraryRecords records{library};
     Game game{view, records, clock};
     LoadedCardSet cardSet;

@@ -5,10 +5,12 @@
 #include <QProgressBar>
 #include <QTreeWidget>
 
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
 #include "players/LibraryRecords.h"
 #include "players/ui/TableOfPlayers.h"
 #include "players/ui/stats.h"
-#include "tests/engine/RecordingView.h"
+#include "tests/engine/FixedClock.h"
 #include "tests/players/ui/WindowTestKit.h"
 
 namespace velmora {
@@ -53,7 +55,7 @@ protected:
     }
 
     velmora::testing::FixedClock clock;
-    velmora::testing::RecordingView view;
+    HeadlessView view;
     LibraryRecords records{library};
     Game game{view, records, clock};
     Stats stats{library, game, help};
