@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "app/CardSetFileType.h"
+#include "app/ui/DeferredIconStyle.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomControl.h"
 #include "tools/cardart/ShippedSets.h"
@@ -176,6 +177,7 @@ int StartUpChild(const std::string& kind, QSize size) {
     }
     NoSplash noSplash;
     velmora::ModalRunner::Install(&noSplash);
+    velmora::UseDeferredIconStyle();  // as the program's main does
     {
         // As at every start after the first: the file type is registered already.
         Folder folder;
