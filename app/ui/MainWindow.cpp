@@ -155,8 +155,8 @@ void MainWindow::ConnectBoardInput() {
 void MainWindow::FormCreate() {
     ReadSettings();
     players_->LoadLibraryAtStartUp(this);
-    cardSet_.BackgroundTile = ToPicture(image1_->pixmap().toImage());
-    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
+    // Until a set's background is read the board shows the built-in one, as it is painted.
+    painter_.SetBackgroundTile(image1_->pixmap().toImage());
     cardSet_.LoadedSetFile.clear();
     DrawBoard();
     RegisterFileType();
@@ -287,7 +287,7 @@ void MainWindow::ShowLoadedPictures() {
     images.reserve(cardSet_.CardPictures.size());
     for (const Picture& picture : cardSet_.CardPictures) images.push_back(ToImage(picture));
     painter_.SetCardImages(std::move(images));
-    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
+    if (!cardSet_.BackgroundTile.Empty()) painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
 }
 
 QRect MainWindow::CellRect(int col, int row) const {
