@@ -50,13 +50,16 @@ std::filesystem::path CardSetIconFile(const std::filesystem::path& dataFolder) {
     return dataFolder / "icons" / "hicolor" / "48x48" / "mimetypes" / "application-x-velmora-cardset.png";
 }
 
-bool RegisterCardSetFileType(const std::filesystem::path& dataFolder, const std::string& iconPng) {
-    const auto entry = CardSetMimeEntry(dataFolder);
-    const auto icon = CardSetIconFile(dataFolder);
+bool CardSetFileTypeRegistered(const std::filesystem::path& dataFolder) {
     std::error_code error;
-    if (std::filesystem::exists(entry, error) && std::filesystem::exists(icon, error)) return false;
-    WriteWhole(entry, kMimeEntry);
-    WriteWhole(icon, iconPng);
+    return std::filesystem::exists(CardSetMimeEntry(dataFolder), error) &&
+           std::filesystem::exists(CardSetIconFile(dataFolder), error);
+}
+
+bool RegisterCardSetFileType(const std::filesystem::path& dataFolder, const std::string& iconPng) {
+    if (CardSetFileTypeRegistered(dataFolder)) return false;
+    WriteWhole(CardSetMimeEntry(dataFolder), kMimeEntry);
+    WriteWhole(CardSetIconFile(dataFolder), iconPng);
     return true;
 }
 

@@ -22,6 +22,9 @@ public:
 std::filesystem::path CardSetMimeEntry(const std::filesystem::path& dataFolder);
 std::filesystem::path CardSetIconFile(const std::filesystem::path& dataFolder);
 
+// Whether the entry and the icon are both there already.
+bool CardSetFileTypeRegistered(const std::filesystem::path& dataFolder);
+
 // Writes the entry and the icon (PNG bytes) unless both are there already. Returns true when it
 // wrote something. Raises ERegistryException naming the file that could not be written.
 bool RegisterCardSetFileType(const std::filesystem::path& dataFolder, const std::string& iconPng);

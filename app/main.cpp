@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "settings/LanguageSetting.h"
+#include "app/ui/DeferredIconStyle.h"
 #include "app/ui/Language.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OpenCardSet.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     velmora::VelmoraApplication app(argc, argv);
     velmora::VelmoraApplication::setApplicationName("Velmora");
     velmora::VelmoraApplication::setApplicationVersion(VELMORA_VERSION);
+    velmora::UseDeferredIconStyle();
     const StartUp startUp = ParseCommandLine(app);
     const velmora::Locations locations = velmora::SystemLocations();
     velmora::MakeWrittenFolders(locations);

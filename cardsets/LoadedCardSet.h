@@ -31,7 +31,7 @@ public:
     std::vector<Picture> CardPictures;   // index 0 = card back
     std::int32_t CardWidth = 0;          // the size of CardPictures, from the last full read
     std::int32_t CardHeight = 0;
-    Picture BackgroundTile;              // repeated over the board; the window puts its built-in one here
+    Picture BackgroundTile;              // repeated over the board; empty: the window's built-in one
 
     // Reads file (a name in one of the folders, LocateCardSet; its letter case need not match) into this set.
     // Reading the Details changes LoadedSetFile, CardCount and the details only; reading the Pictures also the card

@@ -21,6 +21,9 @@ QByteArray PngBytes(const QImage& image) {
 }  // namespace
 
 void RegisterCardSetFileTypeForUser(const std::filesystem::path& dataFolder, QObject* owner) {
+    // Every start but the first finds the entry there: the icon is drawn and encoded only when it
+    // is to be written, which also keeps the image plugins from loading before the first frame.
+    if (CardSetFileTypeRegistered(dataFolder)) return;
     if (!RegisterCardSetFileType(dataFolder, PngBytes(artwork::CardSetIcon(48)).toStdString())) return;
     // The desktop sees the new entry once its database is rebuilt; where the tool is missing the
     // entry waits for the next rebuild.

@@ -20,10 +20,14 @@ constexpr int kHeight = 452;
 constexpr int kPlacementWidth = 452;
 constexpr int kRightGap = 50;
 
+// Light text straight on the picture. A palette rather than a style sheet: the splash is made
+// while the main window starts, and a style sheet costs a style of its own for each label.
 QLabel* OverlayLabel(QWidget* parent, Tr text) {
     auto* label = WithText(new QLabel(parent), text);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet("color: rgb(235, 240, 230); background: transparent;");
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(235, 240, 230));
+    label->setPalette(palette);
     return label;
 }
 

@@ -72,7 +72,9 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
       records_(library_),
       game_(*this, records_, clock_),
       painter_(artwork::kBoardSize),
-      canvas_(painter_, game_, [this](int col, int row) { return CellRect(col, row); }) {
+      canvas_(painter_, game_, [this](int col, int row) { return CellRect(col, row); }),
+      about_([this] { return std::make_unique<TExitForm>(this, help_); }),
+      gameOver_([this] { return MakeGameOver(); }) {
     InstallBoardAccessibility();
     new AccessibleWindows(this);
     setObjectName("TForm1");
@@ -87,17 +89,12 @@ MainWindow::MainWindow(Locations locations, QWidget* parent)
     ConnectBoardInput();
     sound_ = new SoundPlayer(locations_.SoundFolder, this);
     splash_ = new TInitScreen(this, help_);
-    about_ = new TExitForm(this, help_);
-    gameOver_ = new GameOver(this);
-    gameOver_->onHelp = help_;
     players_ = std::make_unique<PlayersWindows>(library_, game_, cardSet_, locations_.CardSets, *this, help_, this);
     showPlayerStatistics = [this](int position) { players_->ShowPlayerStatistics(position); };
-    gameOver_->onStats = [this](int position) { showPlayerStatistics(position); };
     cardWindows_ = std::make_unique<CardSetWindows>(this, cardSet_, locations_.CardSets, locations_.SettingsFolder,
                                                     settings_.LastSet, help_);
     painter_.SetHighlightColour(palette().color(QPalette::Highlight));
     zoom_ = new ZoomControl(*this, *client_, painter_, *status_, menu_, [this] { DrawBoard(); });
-    zoom_->FollowDialogs();
     // Placed before start-up runs, so that a box it raises comes up where the window will be.
     zoom_->Restore(ViewSettings::Read(locations_.SettingsFolder));
     // An error on the way stops the remaining start-up steps, not the program.
@@ -158,8 +155,8 @@ void MainWindow::ConnectBoardInput() {
 void MainWindow::FormCreate() {
     ReadSettings();
     players_->LoadLibraryAtStartUp(this);
-    cardSet_.BackgroundTile = ToPicture(image1_->pixmap().toImage());
-    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
+    // Until a set's background is read the board shows the built-in one, as it is painted.
+    painter_.SetBackgroundTile(image1_->pixmap().toImage());
     cardSet_.LoadedSetFile.clear();
     DrawBoard();
     RegisterFileType();
@@ -277,8 +274,6 @@ void MainWindow::CardSetCheck1Click() {
     ShowInformation(this, Translated(VELMORA_TR("MainWindow", "Card set check completed!")));
 }
 
-void MainWindow::About1Click() { RunModal(*about_); }
-
 QString MainWindow::StatusText() const { return status_->text(); }
 
 CardSize MainWindow::LoadGameCardSet(const std::string& file) {
@@ -292,7 +287,7 @@ void MainWindow::ShowLoadedPictures() {
     images.reserve(cardSet_.CardPictures.size());
     for (const Picture& picture : cardSet_.CardPictures) images.push_back(ToImage(picture));
     painter_.SetCardImages(std::move(images));
-    painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
+    if (!cardSet_.BackgroundTile.Empty()) painter_.SetBackgroundTile(ToImage(cardSet_.BackgroundTile));
 }
 
 QRect MainWindow::CellRect(int col, int row) const {
@@ -353,11 +348,6 @@ void MainWindow::StopTimer() { timer1_->stop(); }
 bool MainWindow::MainWindowActive() const { return isActiveWindow(); }
 
 bool MainWindow::Confirm(const Phrase& question) { return AskYesNo(this, Translated(question)); }
-
-void MainWindow::ShowGameOver(const Phrase& winnerSentence, int libraryPosition) {
-    gameOver_->SetWinner(winnerSentence, libraryPosition);
-    RunModal(*gameOver_);
-}
 
 CardSize MainWindow::RestoreGameCardSet() {
     // Browsing sets reads other sets: the New Game dialog their prefixes, View Card Set their

@@ -24,6 +24,7 @@
 #include "players/ui/NewGameHost.h"
 #include "players/ui/PlayersWindows.h"
 #include "widgets/HelpHook.h"
+#include "widgets/OnFirstUse.h"
 
 class QFrame;
 class QKeyEvent;
@@ -52,6 +53,7 @@ public:
     // A portable program: programFolder holds the settings file, the card sets, the player library
     // and the sounds.
     explicit MainWindow(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const Locations& FileLocations() const { return locations_; }
     // Runs command once, when start-up is over and the splash has gone.
@@ -108,6 +110,9 @@ public:
     void OpenWebAddress(const std::string& address) override;
 
     PlayersWindows& PlayerDialogs() { return *players_; }
+    // The About and Game Over windows, made when first opened.
+    TExitForm& AboutWindow();
+    GameOver& GameOverWindow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -136,6 +141,7 @@ private:
     void CurrentVelmoraSetInfo1Click();
     void CardSetCheck1Click();
     void About1Click();
+    std::unique_ptr<GameOver> MakeGameOver();
 
     Locations locations_;
     Settings settings_;
@@ -161,8 +167,8 @@ private:
     // How every window of the program opens a help topic.
     HelpHook help_ = HelpWindowHook();
     TInitScreen* splash_ = nullptr;
-    TExitForm* about_ = nullptr;
-    GameOver* gameOver_ = nullptr;
+    OnFirstUse<TExitForm> about_;
+    OnFirstUse<GameOver> gameOver_;
 
     LoadedCardSet cardSet_;
     std::unique_ptr<PlayersWindows> players_;

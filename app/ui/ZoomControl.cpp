@@ -1,6 +1,7 @@
 #include "app/ui/ZoomControl.h"
 
 #include <QAction>
+#include <QChildEvent>
 #include <QActionGroup>
 #include <QLabel>
 #include <QLayout>
@@ -9,7 +10,9 @@
 #include <QScreen>
 #include <QKeyEvent>
 #include <QStatusBar>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "app/ui/BoardPainter.h"
 #include "app/ui/BoardView.h"
@@ -54,15 +57,11 @@ ZoomControl::ZoomControl(QMainWindow& window, ZoomedClient& client, BoardPainter
                 [this, i] { RunGuarded(&window_, [this, i] { Choose(kMenuOrder[i]); }); });
     connect(menu_.FullScreen1, &QAction::triggered, this,
             [this](bool on) { RunGuarded(&window_, [this, on] { SetFullScreen(on); }); });
-    // Escape reaches the window from whichever of its controls has the focus.
+    // Escape reaches the window from whichever of its controls has the focus, and the windows
+    // that follow the zoom are seen as they are polished.
     window_.installEventFilter(this);
     client_.onResized = [this] { Relayout(); };
     CheckChoice();
-}
-
-void ZoomControl::FollowDialogs() {
-    for (const char* name : kZoomedWindows)
-        if (auto* dialog = window_.findChild<QWidget*>(name)) dialogs_->Follow(*dialog);
 }
 
 ZoomControl::~ZoomControl() {
@@ -130,6 +129,12 @@ void ZoomControl::SetFullScreen(bool on) {
 }
 
 bool ZoomControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        const auto zoomed = [child](const char* name) { return child->objectName() == QLatin1String(name); };
+        if (child->isWidgetType() && std::any_of(std::begin(kZoomedWindows), std::end(kZoomedWindows), zoomed))
+            dialogs_->Follow(*static_cast<QWidget*>(child));
+    }
     if (watched == &window_ && event->type() == QEvent::KeyPress && window_.isFullScreen() &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         SetFullScreen(false);

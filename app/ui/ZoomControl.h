@@ -43,9 +43,9 @@ public:
 
     // A position in the board area's pixels as a position on the 100 % board.
     QPoint ToBoard(QPoint p) const { return {shown_.Unmap(p.x()), shown_.Unmap(p.y())}; }
-    // Game Over, New Game, statistics and the card-set windows, children of the window, follow
-    // the zoom's font scale from now on.
-    void FollowDialogs();
+    // Game Over, New Game, statistics and the card-set windows, children of the window, follow the
+    // zoom's font scale: each from its polish on, which comes before its first show, so a window
+    // made when first opened follows as one made with the main window.
     DialogZoom& Dialogs() { return *dialogs_; }
 
     // Lays the window out again for its room: after a resize, a screen change or a new choice.

@@ -13,26 +13,31 @@ namespace velmora {
 
 CardSetWindows::CardSetWindows(QWidget* parent, LoadedCardSet& set, const CardSetFolders& cardSets,
                                const std::filesystem::path& settingsFolder, std::string& lastSet, HelpHook help)
-    : parent_(parent),
-      settingsFolder_(settingsFolder),
-      wait_(new Wait(parent)),
+    : wait_(new Wait(parent)),
       context_{set, cardSets, *wait_, std::move(help)},
-      preview_(new Preview(context_, parent)),
-      selectSet_(new SelectSet(context_, lastSet, *preview_, parent)),
-      setInfo_(new SetInfo(context_, parent)) {}
+      preview_([this, parent] { return std::make_unique<Preview>(context_, parent); }),
+      selectSet_([this, &lastSet, parent] {
+          return std::make_unique<SelectSet>(context_, lastSet, PreviewWindow(), parent);
+      }),
+      setInfo_([this, parent] { return std::make_unique<SetInfo>(context_, parent); }),
+      // The wizard is the largest of the windows and the one opened least.
+      newSet_([this, settingsFolder, parent] {
+          return std::make_unique<NewSet>(context_.folders.User(), settingsFolder, *wait_, parent, context_.help);
+      }) {}
+
+// The windows made are children of parent as well; a child deleted first leaves its parent's list.
+CardSetWindows::~CardSetWindows() = default;
 
 CardSetProgress& CardSetWindows::Progress() { return *wait_; }
 
-// The wizard is the largest of the windows and the one opened least: it is made when first asked for,
-// not while the main window is on its way to the screen.
-NewSet& CardSetWindows::NewSetWindow() {
-    if (newSet_ == nullptr) newSet_ = new NewSet(context_.folders.User(), settingsFolder_, *wait_, parent_, context_.help);
-    return *newSet_;
-}
+NewSet& CardSetWindows::NewSetWindow() { return newSet_.Get(); }
+Preview& CardSetWindows::PreviewWindow() { return preview_.Get(); }
+SelectSet& CardSetWindows::SelectSetWindow() { return selectSet_.Get(); }
+SetInfo& CardSetWindows::SetInfoWindow() { return setInfo_.Get(); }
 
 void CardSetWindows::CreateNewSet() { RunModal(NewSetWindow()); }
-void CardSetWindows::SelectAndView() { RunModal(*selectSet_); }
-void CardSetWindows::ViewCardSet() { RunModal(*preview_); }
-void CardSetWindows::ShowCurrentInfo() { RunModal(*setInfo_); }
+void CardSetWindows::SelectAndView() { RunModal(SelectSetWindow()); }
+void CardSetWindows::ViewCardSet() { RunModal(PreviewWindow()); }
+void CardSetWindows::ShowCurrentInfo() { RunModal(SetInfoWindow()); }
 
 }  // namespace velmora

@@ -1,11 +1,12 @@
 #pragma once
-// The card-set windows of the program, kept for the whole run (the wizard from its first opening on),
-// and the commands that open them. The main window holds one and calls it from its Edit menu.
+// The card-set windows of the program, each made when first asked for and kept for the rest of the
+// run, and the commands that open them. The main window holds one and calls it from its Edit menu.
 
 #include <filesystem>
 #include <string>
 
 #include "cardsets/ui/CardSetContext.h"
+#include "widgets/OnFirstUse.h"
 
 class QWidget;
 
@@ -23,6 +24,9 @@ public:
     // the settings file. lastSet is the setting LastSet, which Select Card Set reads and sets.
     CardSetWindows(QWidget* parent, LoadedCardSet& set, const CardSetFolders& cardSets,
                    const std::filesystem::path& settingsFolder, std::string& lastSet, HelpHook help = HelpWindowHook());
+    ~CardSetWindows();
+    CardSetWindows(const CardSetWindows&) = delete;
+    CardSetWindows& operator=(const CardSetWindows&) = delete;
 
     // The Please Wait window, for every full read and every write of a set.
     CardSetProgress& Progress();
@@ -33,20 +37,21 @@ public:
     void ShowCurrentInfo();   // Current Card Set Info on the set last read
 
     Wait& WaitWindow() { return *wait_; }
+    // The windows below are made on first use.
     NewSet& NewSetWindow();
-    Preview& PreviewWindow() { return *preview_; }
-    SelectSet& SelectSetWindow() { return *selectSet_; }
-    SetInfo& SetInfoWindow() { return *setInfo_; }
+    Preview& PreviewWindow();
+    SelectSet& SelectSetWindow();
+    SetInfo& SetInfoWindow();
 
 private:
-    QWidget* parent_;
-    std::filesystem::path settingsFolder_;
+    // Every read reports to it, so it is there from the start; it is small.
     Wait* wait_;
     CardSetContext context_;
-    NewSet* newSet_ = nullptr;
-    Preview* preview_;
-    SelectSet* selectSet_;
-    SetInfo* setInfo_;
+    // Declared before Select Card Set, which opens it, so that it goes last.
+    OnFirstUse<Preview> preview_;
+    OnFirstUse<SelectSet> selectSet_;
+    OnFirstUse<SetInfo> setInfo_;
+    OnFirstUse<NewSet> newSet_;
 };
 
 }  // namespace velmora

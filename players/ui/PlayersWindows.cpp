@@ -19,24 +19,32 @@ namespace velmora {
 PlayersWindows::PlayersWindows(PlayerLibrary& library, Game& game, LoadedCardSet& cardSet,
                                const CardSetFolders& cardSets, NewGameHost& host, HelpHook help, QWidget* parent)
     : library_(library),
-      prompt_(std::make_unique<Password>(help, parent)),
-      addPlayer_(std::make_unique<NewPlayer>(library, help, parent)),
-      stats_(std::make_unique<Stats>(library, game, help, parent)),
-      scoreboard_(std::make_unique<TableOfPlayers>(library, *stats_, help, parent)),
-      deletePlayer_(std::make_unique<DeletePlayer>(library, *prompt_, help, parent)),
-      password_(std::make_unique<ChngPassword>(library, help, parent)),
-      newGame_(std::make_unique<NewGameDialog>(library, game, cardSet, cardSets, host,
-                                               PlayerWindows{*addPlayer_, *prompt_, *stats_}, help, parent)) {}
+      prompt_([help, parent] { return std::make_unique<Password>(help, parent); }),
+      addPlayer_([&library, help, parent] { return std::make_unique<NewPlayer>(library, help, parent); }),
+      stats_([&library, &game, help, parent] { return std::make_unique<Stats>(library, game, help, parent); }),
+      scoreboard_([this, &library, help, parent] {
+          return std::make_unique<TableOfPlayers>(library, StatsWindow(), help, parent);
+      }),
+      deletePlayer_([this, &library, help, parent] {
+          return std::make_unique<DeletePlayer>(library, PasswordPrompt(), help, parent);
+      }),
+      password_([&library, help, parent] { return std::make_unique<ChngPassword>(library, help, parent); }),
+      newGame_([this, &library, &game, &cardSet, cardSets, &host, help, parent] {
+          return std::make_unique<NewGameDialog>(library, game, cardSet, cardSets, host,
+                                                 PlayerWindows{NewPlayerWindow(), PasswordPrompt(), StatsWindow()},
+                                                 help, parent);
+      }) {}
 
-// The windows are children of parent as well: Qt must not delete them a second time.
-PlayersWindows::~PlayersWindows() {
-    for (QObject* window : {static_cast<QObject*>(newGame_.get()), static_cast<QObject*>(password_.get()),
-                            static_cast<QObject*>(deletePlayer_.get()), static_cast<QObject*>(scoreboard_.get()),
-                            static_cast<QObject*>(stats_.get()), static_cast<QObject*>(addPlayer_.get()),
-                            static_cast<QObject*>(prompt_.get())}) {
-        window->setParent(nullptr);
-    }
-}
+// The windows are children of parent as well; a child deleted first leaves its parent's list.
+PlayersWindows::~PlayersWindows() = default;
+
+NewGameDialog& PlayersWindows::NewGameWindow() { return newGame_.Get(); }
+Stats& PlayersWindows::StatsWindow() { return stats_.Get(); }
+Password& PlayersWindows::PasswordPrompt() { return prompt_.Get(); }
+NewPlayer& PlayersWindows::NewPlayerWindow() { return addPlayer_.Get(); }
+TableOfPlayers& PlayersWindows::ScoreboardWindow() { return scoreboard_.Get(); }
+DeletePlayer& PlayersWindows::DeletePlayerWindow() { return deletePlayer_.Get(); }
+ChngPassword& PlayersWindows::PasswordWindow() { return password_.Get(); }
 
 void PlayersWindows::LoadLibraryAtStartUp(QWidget* parent) {
     try {
@@ -49,12 +57,12 @@ void PlayersWindows::LoadLibraryAtStartUp(QWidget* parent) {
     }
 }
 
-void PlayersWindows::New1Click() { newGame_->Execute(); }
-void PlayersWindows::Seebestplayers1Click() { scoreboard_->Execute(); }
-void PlayersWindows::AddNewPlayer1Click() { addPlayer_->Execute(); }
-void PlayersWindows::DeletePlayer1Click() { deletePlayer_->Execute(); }
-void PlayersWindows::AddPassword1Click() { password_->ExecuteAdd(); }
-void PlayersWindows::ChangePassword1Click() { password_->ExecuteChange(); }
-void PlayersWindows::ShowPlayerStatistics(int position) { stats_->ShowPlayerStatistics(position); }
+void PlayersWindows::New1Click() { NewGameWindow().Execute(); }
+void PlayersWindows::Seebestplayers1Click() { ScoreboardWindow().Execute(); }
+void PlayersWindows::AddNewPlayer1Click() { NewPlayerWindow().Execute(); }
+void PlayersWindows::DeletePlayer1Click() { DeletePlayerWindow().Execute(); }
+void PlayersWindows::AddPassword1Click() { PasswordWindow().ExecuteAdd(); }
+void PlayersWindows::ChangePassword1Click() { PasswordWindow().ExecuteChange(); }
+void PlayersWindows::ShowPlayerStatistics(int position) { StatsWindow().ShowPlayerStatistics(position); }
 
 }  // namespace velmora

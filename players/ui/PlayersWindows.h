@@ -1,11 +1,10 @@
 #pragma once
-// Every players window, created once in the order the program creates its windows and kept for
-// the run. The main window holds one as a member and connects its menu commands to the methods
+// Every players window, each made when first opened (with the windows it opens in turn) and kept
+// for the run. The main window holds one as a member and connects its menu commands to the methods
 // below; the windows are parented to it so that they open over it.
 
-#include <memory>
-
 #include "widgets/HelpHook.h"
+#include "widgets/OnFirstUse.h"
 #include "cardsets/CardSetFolders.h"
 
 class QWidget;
@@ -43,17 +42,25 @@ public:
     void ChangePassword1Click();  // Edit > Change/Delete Password
     void ShowPlayerStatistics(int position);  // players list double-click, Game Over's Stats
 
-    NewGameDialog& NewGameWindow() { return *newGame_; }
+    // The windows, made on first use.
+    NewGameDialog& NewGameWindow();
+    Stats& StatsWindow();
+    Password& PasswordPrompt();
+    NewPlayer& NewPlayerWindow();
+    TableOfPlayers& ScoreboardWindow();
+    DeletePlayer& DeletePlayerWindow();
+    ChngPassword& PasswordWindow();
 
 private:
     PlayerLibrary& library_;
-    std::unique_ptr<Password> prompt_;
-    std::unique_ptr<NewPlayer> addPlayer_;
-    std::unique_ptr<Stats> stats_;
-    std::unique_ptr<TableOfPlayers> scoreboard_;
-    std::unique_ptr<DeletePlayer> deletePlayer_;
-    std::unique_ptr<ChngPassword> password_;
-    std::unique_ptr<NewGameDialog> newGame_;
+    // Declared before the windows that open them, so that they go last.
+    OnFirstUse<Password> prompt_;
+    OnFirstUse<NewPlayer> addPlayer_;
+    OnFirstUse<Stats> stats_;
+    OnFirstUse<TableOfPlayers> scoreboard_;
+    OnFirstUse<DeletePlayer> deletePlayer_;
+    OnFirstUse<ChngPassword> password_;
+    OnFirstUse<NewGameDialog> newGame_;
 };
 
 }  // namespace velmora

@@ -9,7 +9,9 @@ using namespace velmora;
 
 TEST(CardSetFileType, IsWrittenOnceWithItsNameGlobAndIcon) {
     velmora::testing::TempFolder data;
+    EXPECT_FALSE(CardSetFileTypeRegistered(data.Path()));
     EXPECT_TRUE(RegisterCardSetFileType(data.Path(), "PNG-1"));
+    EXPECT_TRUE(CardSetFileTypeRegistered(data.Path()));
     const std::string entry = velmora::testing::ReadText(CardSetMimeEntry(data.Path()));
     EXPECT_NE(entry.find("<comment>Velmora Card Set File</comment>"), std::string::npos);
     EXPECT_NE(entry.find("<glob pattern=\"*.cst\"/>"), std::string::npos);
@@ -22,6 +24,7 @@ TEST(CardSetFileType, IsWrittenOnceWithItsNameGlobAndIcon) {
 
     // One part missing: written again.
     std::filesystem::remove(CardSetIconFile(data.Path()));
+    EXPECT_FALSE(CardSetFileTypeRegistered(data.Path()));
     EXPECT_TRUE(RegisterCardSetFileType(data.Path(), "PNG-3"));
     EXPECT_EQ(velmora::testing::ReadText(CardSetIconFile(data.Path())), "PNG-3");
 }

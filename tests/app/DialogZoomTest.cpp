@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <map>
 
+#include "cardsets/ui/CardSetWindows.h"
+#include "players/ui/PlayersWindows.h"
 #include "widgets/DialogZoom.h"
 #include "app/ui/ZoomControl.h"
 #include "engine/ui/GameOver.h"
@@ -47,6 +49,16 @@ void ExpectNothingClipped(const QWidget& window) {
     }
 }
 
+// The windows that follow the zoom, asked for through the accessors that make them.
+void MakeZoomedWindows(MainWindow& w) {
+    w.GameOverWindow();
+    w.PlayerDialogs().NewGameWindow();
+    w.PlayerDialogs().StatsWindow();
+    w.CardWindows().SelectSetWindow();
+    w.CardWindows().PreviewWindow();
+    w.CardWindows().SetInfoWindow();
+}
+
 }  // namespace
 
 using DialogZoomTest = velmora::testing::AppTest;
@@ -54,6 +66,7 @@ using DialogZoomTest = velmora::testing::AppTest;
 TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOff) {
     velmora::testing::WriteFlatFanaticSet(folder.Path() / "Flat.cst");  // for Select Card Set to list
     MainWindow& w = Open();
+    MakeZoomedWindows(w);
     fakes::ScriptedMessages messages;
     const char* const names[] = {"TForm11", "TForm2", "TForm6", "TForm12", "TForm7", "TForm13"};
     std::map<std::string, QSize> normal;
@@ -92,4 +105,19 @@ TEST_F(DialogZoomTest, AtTwoHundredPercentTheWindowsTextDoublesAndNothingIsCutOf
             EXPECT_LE(QFontInfo(control->font()).pointSizeF(), 2 * normalFont[name]) << control->objectName().toStdString();
         dialog->hide();
     }
+}
+
+TEST_F(DialogZoomTest, AWindowFirstMadeAtTwoHundredPercentIsScaledFromItsFirstShow) {
+    MainWindow& w = Open();
+    w.Zooming().Choose(Zoom::Percent200);
+    const GameOver unzoomed;
+    const double normalFont = QFontInfo(unzoomed.font()).pointSizeF();
+    GameOver& gameOver = w.GameOverWindow();
+    gameOver.SetWinner(Sentence("Ann is the winner with 3 pairs!"), 1);
+    gameOver.show();
+    QApplication::processEvents();
+    EXPECT_NEAR(QFontInfo(gameOver.font()).pointSizeF(), 2 * normalFont, 0.6);
+    EXPECT_GE(gameOver.width(), unzoomed.width() * 3 / 2);
+    ExpectNothingClipped(gameOver);
+    gameOver.hide();
 }

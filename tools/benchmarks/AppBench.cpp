@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "app/CardSetFileType.h"
+#include "app/ui/DeferredIconStyle.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ZoomControl.h"
 #include "tools/cardart/ShippedSets.h"
@@ -165,8 +166,10 @@ private:
 };
 
 // One start-up per process, so that each pays for loading the libraries as a real start does.
-// The child prints its time and its window's size on one line.
-int StartUpChild(const std::string& kind, QSize size) {
+// The child prints its time and its window's size on one line. The program's window starts over
+// programFolder, which the parent made ready as a start after the first finds it: made, with the
+// file type registered; making it is not part of the start.
+int StartUpChild(const std::string& kind, QSize size, const std::filesystem::path& programFolder) {
     if (kind == "bare") {
         QMainWindow window;
         window.resize(size);
@@ -176,11 +179,9 @@ int StartUpChild(const std::string& kind, QSize size) {
     }
     NoSplash noSplash;
     velmora::ModalRunner::Install(&noSplash);
+    velmora::UseDeferredIconStyle();  // as the program's main does
     {
-        // As at every start after the first: the file type is registered already.
-        Folder folder;
-        velmora::RegisterCardSetFileType(velmora::UserDataFolder(), "icon");
-        velmora::MainWindow window{folder.path};
+        velmora::MainWindow window{programFolder};
         const double shown = FirstFrame(window).Show();
         std::printf("%.2f %dx%d\n", shown, window.width(), window.height());
     }
@@ -193,9 +194,10 @@ struct StartUp {
     QSize size;
 };
 
-StartUp RunStartUpChild(const QString& program, const QString& kind, QSize size) {
+StartUp RunStartUpChild(const QString& program, const QString& kind, QSize size, const std::filesystem::path& folder) {
     QProcess child;
-    child.start(program, {"--start-up=" + kind, QString::number(size.width()), QString::number(size.height())});
+    child.start(program, {"--start-up=" + kind, QString::number(size.width()), QString::number(size.height()),
+                          QString::fromStdString(folder.string())});
     child.waitForFinished(30000);
     const QStringList fields = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed().split(' ');
     if (fields.size() != 2) return {};
@@ -211,11 +213,13 @@ double Median(std::vector<double> values) {
 // Starts the program's window and the bare one in turn, so that both see the same load.
 void PrintStartUps(const QString& program) {
     constexpr int Repetitions = 21;
-    const QSize size = RunStartUpChild(program, "velmora", {}).size;  // and warms the file cache
+    Folder folder;  // the children inherit its data folder
+    velmora::RegisterCardSetFileType(velmora::UserDataFolder(), "icon");
+    const QSize size = RunStartUpChild(program, "velmora", {}, folder.path).size;  // and warms the file cache
     std::vector<double> velmora, bare;
     for (int i = 0; i < Repetitions; ++i) {
-        velmora.push_back(RunStartUpChild(program, "velmora", size).milliseconds);
-        bare.push_back(RunStartUpChild(program, "bare", size).milliseconds);
+        velmora.push_back(RunStartUpChild(program, "velmora", size, folder.path).milliseconds);
+        bare.push_back(RunStartUpChild(program, "bare", size, folder.path).milliseconds);
     }
     const double own = Median(velmora), plain = Median(bare);
     std::printf("process start to main window shown, medians of %d (window %dx%d):\n", Repetitions, size.width(),
@@ -229,9 +233,10 @@ void PrintStartUps(const QString& program) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::string startUpFlag = "--start-up=";
-    if (argc == 4 && std::string(argv[1]).starts_with(startUpFlag)) {
+    if (argc == 5 && std::string(argv[1]).starts_with(startUpFlag)) {
         QApplication app(argc, argv);
-        return StartUpChild(std::string(argv[1]).substr(startUpFlag.size()), QSize(std::atoi(argv[2]), std::atoi(argv[3])));
+        return StartUpChild(std::string(argv[1]).substr(startUpFlag.size()), QSize(std::atoi(argv[2]), std::atoi(argv[3])),
+                            argv[4]);
     }
     QApplication app(argc, argv);
     PrintStartUps(QCoreApplication::applicationFilePath());
