@@ -1135,7 +1135,7 @@ Gracias por usar Velmora.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;&lt;&lt; Back</source>
@@ -1181,8 +1181,8 @@ Gracias por usar Velmora.</translation>
         <source>Changing size of card will 
 delete any previously
 added pictures.</source>
-        <translation>Si cambias el tamaño de las
-cartas, se borrarán todas las
+        <translation>Si cambias el tamaño,
+se borrarán todas las
 imágenes ya añadidas.</translation>
     </message>
     <message>

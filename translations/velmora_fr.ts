@@ -1125,7 +1125,7 @@ simply send them the file you have just created. It should be located
 in your Velmora folder. Please consult Help for more information.
 
 Thank you for using Velmora.</source>
-        <translation>Votre nouveau jeu de cartes a été créé et enregistré sur votre ordinateur.
+        <translation>Votre nouveau jeu de cartes a bien été créé et enregistré.
 
 Pour le partager avec vos amis, envoyez-leur simplement
 le fichier que vous venez de créer. Il se trouve dans votre
