@@ -276,7 +276,7 @@ namespace {
 
 // At least the original's width, or the caption's with room on either side.
 int WidthFor(const QPushButton* button, int least) {
-    return std::max(least, button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + 14);
+    return std::max(least, button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + 10);
 }
 
 }  // namespace
