@@ -1496,6 +1496,10 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
 <context>
     <name>Players</name>
     <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (Computer)</translation>
+    </message>
+    <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 spielt schon mit. Bitte wähle einen anderen Spieler.</translation>
     </message>

@@ -1496,6 +1496,10 @@ Una imagen de fondo debe medir exactamente 540 (An) x 374 (Al) píxeles.</transl
 <context>
     <name>Players</name>
     <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (ordenador)</translation>
+    </message>
+    <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 ya está en la partida. Elige otro jugador.</translation>
     </message>

@@ -1496,6 +1496,10 @@ Une image de fond doit mesurer exactement 540 (L) x 374 (H) pixels.</translation
 <context>
     <name>Players</name>
     <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (ordinateur)</translation>
+    </message>
+    <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 est déjà dans la partie. Veuillez choisir un autre joueur.</translation>
     </message>

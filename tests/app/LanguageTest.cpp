@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QLabel>
+#include <QListWidget>
 #include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,10 +20,12 @@
 
 #include "cardsets/ui/CardSetWindows.h"
 #include "cardsets/ui/NewSet.h"
+#include "players/PlayerLibrary.h"
 #include "settings/LanguageSetting.h"
 #include "engine/GameTexts.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
 
 using namespace velmora;
 using velmora::testing::AppTest;
@@ -143,6 +146,29 @@ TEST_F(LanguageTest, AGameSentenceFollowsTheLanguageWithItsCountAndTheChoiceIsKe
     w.close();
     Choose(w, "Language_en");
     EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "fr");
+}
+
+// The library's lines come from the core; the computer's mark follows the language all the same.
+TEST_F(LanguageTest, TheLibraryListsMarkAComputerPlayerInTheLanguageShown) {
+    PlayerLibrary library(folder.Path());
+    ASSERT_TRUE(library.AppendPlayer({"Ann", "", false, true, 5}).Empty());
+    ASSERT_TRUE(library.AppendPlayer({"Robo", "", false, false, 5}).Empty());
+    MainWindow& w = Open();
+    fakes::ScriptedModal modal;
+    QStringList shown;
+    const auto readList = [&](QDialog& dialog) {
+        shown.clear();
+        const auto* list = dialog.findChild<QListWidget*>("ListBox2");
+        for (int row = 0; list != nullptr && row < list->count(); ++row) shown << list->item(row)->text();
+    };
+    for (const auto& [language, expected] : {std::pair{"Language_de", "Robo (Computer)"},
+                                             std::pair{"Language_fr", "Robo (ordinateur)"},
+                                             std::pair{"Language_en", "Robo (computer)"}}) {
+        Choose(w, language);
+        modal.Then(readList);
+        w.Menu().DeletePlayer1->trigger();
+        EXPECT_EQ(shown, (QStringList{"Ann", expected})) << language;
+    }
 }
 
 // The access key of a caption, lower-cased, or nothing ("&&" is a plain ampersand).
