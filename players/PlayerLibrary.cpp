@@ -6,6 +6,7 @@
 
 #include "players/InOutError.h"
 #include "players/LibraryFile.h"
+#include "text/PhraseError.h"
 
 namespace velmora {
 
@@ -45,11 +46,13 @@ bool PassesFilter(const TPlayerRecord& record, LibraryFilter filter) {
     return false;
 }
 
-std::string LibraryLine(const TPlayerRecord& record, LibraryFilter filter) {
-    std::string line = record.Name.Text();
-    if (filter == LibraryFilter::AllPlayers && record.IsHuman == 0) line += " (computer)";
-    return line;
+Phrase ListedPlayer(const TPlayerRecord& record, LibraryFilter filter) {
+    if (filter == LibraryFilter::AllPlayers && record.IsHuman == 0)
+        return MakePhrase("Players", VELMORA_TRANSLATE_NOOP("Players", "%1 (computer)"), {record.Name.Text()});
+    return VerbatimPhrase(record.Name.Text());
 }
+
+std::string LibraryLine(const TPlayerRecord& record, LibraryFilter filter) { return ListedPlayer(record, filter).English(); }
 
 PlayerLibrary::PlayerLibrary(std::filesystem::path programFolder) : folder_(std::move(programFolder)) {}
 

@@ -63,6 +63,7 @@ public:
     void SaveGameStatistics(std::span<const TPlayerRecord> gamePlayers);
 
     int LibraryCount() const { return static_cast<int>(records_.size()); }
+    std::span<const TPlayerRecord> Records() const { return records_; }
     // 1-based positions, as the windows pass them.
     const TPlayerRecord& Player(int position) const;
     TPlayerRecord& Player(int position);
@@ -74,8 +75,10 @@ private:
     std::vector<TPlayerRecord> records_;
 };
 
-// The line a list shows for a record under a filter, or nothing when the record is not listed.
+// The line a list shows for a record under a filter, or nothing when the record is not listed;
+// as a phrase, so that a window shows the computer's mark in its language.
 bool PassesFilter(const TPlayerRecord& record, LibraryFilter filter);
+Phrase ListedPlayer(const TPlayerRecord& record, LibraryFilter filter);
 std::string LibraryLine(const TPlayerRecord& record, LibraryFilter filter);
 
 }  // namespace velmora

@@ -4,8 +4,9 @@
 # with every players window on the way, the zoomed and full-screen window on a 1920 x 1080 screen, each page of the Create Card Set wizard with a set being made,
 # Select and View Card Set, Current Card Set Info, the Please Wait window during a read, and a board
 # with a game under way, and a Junior set made in the wizard from photos of other sizes, then played.
-# With --languages it takes instead the main window, New Game, the card-set wizard and Game Over in German, French and
-# Spanish (main-de.png, newgame-de.png, gameover-de.png, ...).
+# With --languages it takes instead the main window, New Game at both steps, the card-set wizard with a set being
+# made and Game Over in German, French and Spanish (main-de.png, newgame-2-de.png, wizard-4-de.png, ...): see
+# tools/screenshots/languages.sh.
 # Usage: tools/screenshots.sh [--languages] [OUTPUT-FOLDER] (default build/screenshots). Needs a build and ImageMagick.
 # VELMORA_SCREENSHOT_DISPLAY (or SCREENSHOT_DISPLAY) chooses the X display (default a random one from :90).
 set -euo pipefail
@@ -37,45 +38,13 @@ trap cleanup EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
-focus_main() { xdotool search --sync --onlyvisible --name '^Velmora$' | head -1 | xargs -r xdotool windowfocus --sync; }
+source tools/screenshots/drive.sh
+# The pictures of Default.cst, which the wizard makes sets of.
+pics="$run/pictures"
+"$bin"/velmora-cardset extract "$run/Default.cst" "$pics" >/dev/null
 
 if [ -n "$languages" ]; then
-  for lang in de fr es; do
-    printf '[language]\r\nInterface=%s\r\n' "$lang" > "$run"/velmora.ini
-    "$run"/velmora &
-    app=$!
-    sleep 4.5
-    focus_main
-    shot "main-$lang"
-    xdotool key F2
-    sleep 1.5
-    shot "newgame-$lang"
-    xdotool key Escape
-    sleep 0.5
-    # The card-set wizard, through the Edit menu's access keys of each language, page by page.
-    case $lang in de) keys="alt+b k" ;; fr) keys="alt+d c" ;; es) keys="alt+e n" ;; esac
-    focus_main
-    for key in $keys; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
-    sleep 1
-    for page in 1 2 3 4 5; do
-      shot "wizard-$page-$lang"
-      xdotool key --clearmodifiers alt+greater
-      sleep 0.6
-    done
-    xdotool key Escape
-    sleep 0.5
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-    printf '[language]\r\nInterface=%s\r\n' "$lang" > "$run"/velmora.ini
-    "$bin"/velmora-cardwinshot "$run" gameover 2>/dev/null &
-    app=$!
-    sleep 5
-    shot "gameover-$lang"
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-    app=
-  done
+  source tools/screenshots/languages.sh
   exit 0
 fi
 
@@ -104,32 +73,6 @@ xdotool type --delay 40 'IQ'
 sleep 0.8
 shot help-search
 
-# A real game through Game > New Game: two players added there, both chosen, a set and a size.
-window_of() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
-# Clicks at x, y inside the window titled $1; negative coordinates count from the right or bottom.
-click_in() {
-  local w geometry width height x=$2 y=$3
-  w=$(window_of "$1")
-  geometry=$(xdotool getwindowgeometry --shell "$w")
-  width=$(echo "$geometry" | sed -n 's/^WIDTH=//p')
-  height=$(echo "$geometry" | sed -n 's/^HEIGHT=//p')
-  [ "$x" -lt 0 ] && x=$((width + x))
-  [ "$y" -lt 0 ] && y=$((height + y))
-  xdotool mousemove --window "$w" "$x" "$y" click --repeat "${4:-1}" --delay 80 1
-  sleep 0.5
-}
-add_player() {  # name, then "computer" for a computer player
-  xdotool key --clearmodifiers alt+a
-  window_of '^Add New Player - Velmora$' >/dev/null
-  sleep 0.5
-  xdotool type --delay 40 "$1"
-  [ "${2:-}" = computer ] && xdotool key --clearmodifiers alt+o
-  sleep 0.4
-  shot "players-add-${1,,}"
-  xdotool key Return
-  sleep 0.6
-}
-
 # The help window would stand over the main window: put it away first.
 xdotool search --onlyvisible --name 'Velmora Help' | xargs -r -n1 xdotool windowunmap
 sleep 0.5
@@ -138,10 +81,10 @@ xdotool key F2
 window_of '^New Game - Velmora$' >/dev/null
 sleep 0.8
 shot players-newgame-empty
-add_player Ann
-add_player Robo computer
-click_in '^New Game - Velmora$' 330 68 2     # double-clicks move library players into the game
-click_in '^New Game - Velmora$' 330 82 2
+# A real game through Game > New Game: two players added there, both chosen, a set and a size.
+add_player Ann human players-add-ann
+add_player Robo computer players-add-robo
+choose_both_players
 shot players-newgame-step1
 click_in '^New Game - Velmora$' -223 -22     # Next
 shot players-newgame-step2
@@ -223,56 +166,13 @@ sleep 0.5
 
 # The wizard, driven through its keys and its file dialogs: a Junior set of 54 x 37 cards taken
 # from the pictures of Default.cst, on its background picture.
-pics="$run/pictures"
-"$bin"/velmora-cardset extract "$run/Default.cst" "$pics" >/dev/null
-wizard() { timeout 10 xdotool search --sync --onlyvisible --name '^Create New Velmora Set$' | head -1; }
-focus_wizard() { xdotool windowfocus --sync "$(wizard)"; }
 focus_main
 xdotool key --clearmodifiers alt+e
 sleep 0.4
 xdotool key c      # &Create New Velmora Set
 sleep 1.0
-focus_wizard
-xdotool key alt+x Right Right Right Right
-xdotool key alt+y
-for _ in $(seq 13); do xdotool key Down; done
-sleep 0.4
-shot wizard-1-size
-xdotool key alt+greater
-sleep 0.4
-xdotool mousemove --window "$(wizard)" 348 307 click 1   # Select Bitmap...
-sleep 1.2
-xdotool type --delay 15 "$pics/background.bmp"
-xdotool key Return
-sleep 1.0
-shot wizard-2-background
-focus_wizard
-xdotool key alt+greater
-sleep 0.4
-xdotool key alt+a  # &Add...
-sleep 1.2
-xdotool type --delay 15 "$pics"
-xdotool key Return
-sleep 0.6
-names=""
-for f in $(cd "$pics" && ls | grep -v background | head -11 | tr ' ' '%'); do names+="\"${f//%/ }\" "; done
-xdotool type --delay 10 "$names"
-xdotool key Return
-sleep 1.2
-shot wizard-3-cards
-focus_wizard
-xdotool key alt+greater  # Next leaves the cards only with all eleven added
-sleep 0.4
-shot wizard-4-info
-xdotool key alt+greater
-sleep 0.4
-shot wizard-5-finish
-xdotool key alt+f  # &Finish
-sleep 1.2
-xdotool type --delay 15 "Shapes by me.cst"   # the dialog starts in the program folder
-xdotool key Return
-sleep 1.5
-shot wizard-5-saved
+wizard_make_set "Shapes by me.cst" wizard-1-size wizard-2-background wizard-3-cards wizard-4-info wizard-5-finish \
+  wizard-5-saved
 focus_wizard
 xdotool key Escape
 sleep 0.5
@@ -297,23 +197,13 @@ focus_wizard
 xdotool key alt+x End alt+y End
 sleep 0.4
 for _ in 1 2; do xdotool key alt+greater; sleep 0.5; done
-xdotool key alt+a
-sleep 2.0
-xdotool type --delay 15 "$photos"
-xdotool key Return
-sleep 1.2
-names=""
-for f in $(cd "$photos" && ls | tr ' ' '%'); do names+="\"${f//%/ }\" "; done
-xdotool type --delay 10 "$names"
-xdotool key Return
+mapfile -t photo_files < <(cd "$photos" && ls)
+wizard_add_cards "$photos" "${photo_files[@]}"
 sleep 2.5
 shot wizard-photos-added
 focus_wizard
 for _ in 1 2; do xdotool key alt+greater; sleep 0.5; done
-xdotool key alt+f
-sleep 1.2
-xdotool type --delay 15 "My Photos.cst"
-xdotool key Return
+wizard_save "My Photos.cst"
 sleep 2.0
 focus_wizard
 xdotool key Escape
@@ -366,10 +256,9 @@ focus_main
 xdotool key F2
 window_of '^New Game - Velmora$' >/dev/null
 sleep 0.8
-add_player Ann
+add_player Ann human
 add_player Robo computer
-click_in '^New Game - Velmora$' 330 68 2
-click_in '^New Game - Velmora$' 330 82 2
+choose_both_players
 click_in '^New Game - Velmora$' -223 -22     # Next: the Fanatic size is the one last played
 click_in '^New Game - Velmora$' -223 -22     # Start
 sleep 1.0

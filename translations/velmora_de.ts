@@ -1249,7 +1249,7 @@ simply send them the file you have just created. It should be located
 in your Velmora folder. Please consult Help for more information.
 
 Thank you for using Velmora.</source>
-        <translation>Dein neues Kartenset ist erstellt und auf deinem Computer gespeichert.
+        <translation>Dein neues Kartenset ist erstellt und gespeichert.
 
 Wenn du es mit Freunden teilen möchtest, schick ihnen einfach
 die Datei, die du gerade erstellt hast. Sie liegt in deinem
@@ -1349,7 +1349,7 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation>&amp;Alle löschen</translation>
+        <translation>Alle lö&amp;schen</translation>
     </message>
     <message>
         <source> Velmora Set Author Info: </source>
@@ -1619,6 +1619,10 @@ Ein Hintergrundbild muss genau 540 (B) x 374 (H) Pixel groß sein.</translation>
 </context>
 <context>
     <name>Players</name>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (Computer)</translation>
+    </message>
     <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 spielt schon mit. Bitte wähle einen anderen Spieler.</translation>

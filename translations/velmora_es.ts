@@ -1259,7 +1259,7 @@ Gracias por usar Velmora.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;&lt;&lt; Back</source>
@@ -1305,8 +1305,8 @@ Gracias por usar Velmora.</translation>
         <source>Changing size of card will 
 delete any previously
 added pictures.</source>
-        <translation>Si cambias el tamaño de las
-cartas, se borrarán todas las
+        <translation>Si cambias el tamaño,
+se borrarán todas las
 imágenes ya añadidas.</translation>
     </message>
     <message>
@@ -1619,6 +1619,10 @@ Una imagen de fondo debe medir exactamente 540 (An) x 374 (Al) píxeles.</transl
 </context>
 <context>
     <name>Players</name>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (ordenador)</translation>
+    </message>
     <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 ya está en la partida. Elige otro jugador.</translation>

@@ -1249,7 +1249,7 @@ simply send them the file you have just created. It should be located
 in your Velmora folder. Please consult Help for more information.
 
 Thank you for using Velmora.</source>
-        <translation>Votre nouveau jeu de cartes a été créé et enregistré sur votre ordinateur.
+        <translation>Votre nouveau jeu de cartes a bien été créé et enregistré.
 
 Pour le partager avec vos amis, envoyez-leur simplement
 le fichier que vous venez de créer. Il se trouve dans votre
@@ -1619,6 +1619,10 @@ Une image de fond doit mesurer exactement 540 (L) x 374 (H) pixels.</translation
 </context>
 <context>
     <name>Players</name>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (ordinateur)</translation>
+    </message>
     <message>
         <source>%1, is duplicate. Please choose another player.</source>
         <translation>%1 est déjà dans la partie. Veuillez choisir un autre joueur.</translation>

@@ -78,7 +78,10 @@ int NewSet::Page() const { return pages_->currentIndex(); }
 
 void NewSet::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange) PlaceCardButtons();
+    if (event->type() != QEvent::LanguageChange) return;
+    PlaceCardButtons();
+    PlaceCaptionedButtons();
+    PlaceInfoFields();
 }
 
 void NewSet::showEvent(QShowEvent* event) {

@@ -59,6 +59,10 @@ private:
     void BuildCardsPage();
     // The card buttons as wide as their captions in the language shown.
     void PlaceCardButtons();
+    // Next, Finish, Back and the background page's two buttons likewise, each grown towards its left.
+    void PlaceCaptionedButtons();
+    // The author info's fields beside the widest of their captions.
+    void PlaceInfoFields();
     void BuildInfoPage();
     void BuildFinishPage();
 
@@ -120,6 +124,9 @@ private:
     QLabel* backgroundLabel_ = nullptr;
     QScrollArea* backgroundBox_ = nullptr;
     QLabel* backgroundImage_ = nullptr;
+    QLabel* backgroundText_ = nullptr;
+    QPushButton* bitmapButton_ = nullptr;
+    QPushButton* colourButton_ = nullptr;
 
     QLabel* instruction_ = nullptr;
     QScrollArea* selectedBox_ = nullptr;

@@ -175,16 +175,17 @@ void NewSet::BuildBackgroundPage() {
     backgroundLabel_ = MakeLabel(page, "Label8", VELMORA_TR("NewCardSet", "Color"), {12, 2, 200, 18});
     backgroundBox_ = MakePictureBox(page, "ScrollBox1", "Image1", {12, 20, 381, 241}, backgroundImage_);
     backgroundBox_->setAutoFillBackground(true);
-    QLabel* text = MakeLabel(page, "Label9",
+    backgroundText_ = MakeLabel(page, "Label9",
                              VELMORA_TR("NewCardSet",
                                         "Choose between bitmap file or single color background.\n"
                                         "If you choose bitmap file to represent your background, its size must be "
                                         "exactly 540 (W) x 374 (H) pixels."),
                              {12, 266, 268, 72});
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    MakeButton(page, "Button1", VELMORA_TR("NewCardSet", "Select Bitmap..."), [this] { SelectBitmapClick(); })->setGeometry(286, 270, 107, 25);
-    MakeButton(page, "Button2", VELMORA_TR("NewCardSet", "Select Color..."), [this] { SelectColorClick(); })->setGeometry(286, 302, 107, 25);
+    backgroundText_->setWordWrap(true);
+    backgroundText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bitmapButton_ = MakeButton(page, "Button1", VELMORA_TR("NewCardSet", "Select Bitmap..."), [this] { SelectBitmapClick(); });
+    colourButton_ = MakeButton(page, "Button2", VELMORA_TR("NewCardSet", "Select Color..."), [this] { SelectColorClick(); });
+    PlaceCaptionedButtons();
 }
 
 void NewSet::BuildCardsPage() {
@@ -228,19 +229,13 @@ void NewSet::BuildInfoPage() {
     const Tr captions[] = {VELMORA_TR("NewCardSet", "Author's Name :"), VELMORA_TR("NewCardSet", "Language :"),
                            VELMORA_TR("NewCardSet", "E-mail :"), VELMORA_TR("NewCardSet", "Web Address :"),
                            VELMORA_TR("NewCardSet", "Notes and Comments:")};
-    // The captions' column is as wide as the widest of them in the font in use.
-    int captionWidth = 116;
-    for (int row = 0; row < 5; ++row) {
-        QLabel* label = MakeLabel(info, "", captions[row], {12, 28 + row * 32, 116, 18});
-        captionWidth = std::max(captionWidth, label->sizeHint().width());
-    }
-    for (QLabel* label : info->findChildren<QLabel*>()) label->resize(captionWidth, 18);
-    const int left = 12 + captionWidth + 4;
-    author_ = MakeField(info, "Edit1", kDetailLength, 0, left);
-    language_ = MakeField(info, "Edit2", kDetailLength, 1, left);
-    email_ = MakeField(info, "Edit3", kDetailLength, 2, left);
-    web_ = MakeField(info, "Edit4", kDetailLength, 3, left);
-    notes_ = MakeField(info, "Edit5", MaxTextLength, 4, left);
+    for (int row = 0; row < 5; ++row) MakeLabel(info, "", captions[row], {12, 28 + row * 32, 116, 18});
+    author_ = MakeField(info, "Edit1", kDetailLength, 0, 132);
+    language_ = MakeField(info, "Edit2", kDetailLength, 1, 132);
+    email_ = MakeField(info, "Edit3", kDetailLength, 2, 132);
+    web_ = MakeField(info, "Edit4", kDetailLength, 3, 132);
+    notes_ = MakeField(info, "Edit5", MaxTextLength, 4, 132);
+    PlaceInfoFields();
     SetText(language_, "text", VELMORA_TR("NewCardSet", "card set language"));
     MakeLabel(page, "Label13", VELMORA_TR("NewCardSet", "All information is strictly optional."), {12, 214, 380, 18});
 }
@@ -275,6 +270,42 @@ void NewSet::PlaceCardButtons() {
         cardButtons_[i]->setGeometry(left, i == 3 ? 245 : 214, widths[i], 25);
         left += widths[i] + gap;
     }
+}
+
+namespace {
+
+// At least the original's width, or the caption's with room on either side.
+int WidthFor(const QPushButton* button, int least) {
+    return std::max(least, button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + 10);
+}
+
+}  // namespace
+
+// The original's places fit English captions; a longer caption widens its button towards the room on
+// its left: Next (and Finish in its place) and Back from Cancel towards Help, the picture buttons into
+// the text beside them, which wraps in what is left.
+void NewSet::PlaceCaptionedButtons() {
+    const int next = std::max(WidthFor(nextButton_, 78), WidthFor(finishButton_, 78));
+    for (QPushButton* button : {nextButton_, finishButton_}) button->setGeometry(342 - next, button->y(), next, 25);
+    const int back = std::min(WidthFor(backButton_, 78), 342 - next - 6 - 8 - 75 - 6);
+    backButton_->setGeometry(342 - next - 6 - back, backButton_->y(), back, 25);
+    const int pictures = std::min(std::max(WidthFor(bitmapButton_, 107), WidthFor(colourButton_, 107)), 180);
+    const int left = 393 - pictures;
+    bitmapButton_->setGeometry(left, 270, pictures, 25);
+    colourButton_->setGeometry(left, 302, pictures, 25);
+    backgroundText_->setGeometry(12, 266, left - 6 - 12, 72);
+}
+
+// The captions' column is as wide as the widest of them in the language and font in use.
+void NewSet::PlaceInfoFields() {
+    QWidget* info = author_->parentWidget();
+    int captionWidth = 116;
+    const QList<QLabel*> captions = info->findChildren<QLabel*>();
+    for (const QLabel* caption : captions) captionWidth = std::max(captionWidth, caption->sizeHint().width());
+    for (QLabel* caption : captions) caption->resize(captionWidth, 18);
+    const int left = 12 + captionWidth + 4;
+    for (QLineEdit* field : {author_, language_, email_, web_, notes_})
+        field->setGeometry(left, field->y(), info->width() - 16 - left, field->height());
 }
 
 }  // namespace velmora

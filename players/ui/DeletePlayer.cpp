@@ -21,10 +21,15 @@ void ShowLines(QListWidget& list, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) list.addItem(FromAnsi(line));
 }
 
+void ShowListedPlayers(QListWidget& list, std::span<const TPlayerRecord> players) {
+    list.clear();
+    for (const TPlayerRecord& player : players) list.addItem(Translated(ListedPlayer(player, LibraryFilter::AllPlayers)));
+}
+
 DeletionOutcome DeleteFromList(QWidget& window, QListWidget& list, PlayerLibrary& library, int position,
                                std::vector<std::string>& lines, const PasswordPrompt& prompt) {
     const DeletionResult result = DeleteAskingPassword(library, position, lines, LibraryFilter::AllPlayers, prompt);
-    if (result.Outcome == DeletionOutcome::Deleted) ShowLines(list, lines);
+    if (result.Outcome == DeletionOutcome::Deleted) ShowListedPlayers(list, library.Records());
     if (result.Outcome == DeletionOutcome::FileError) ShowError(&window, TranslatedError(*result.Error));
     return result.Outcome;
 }
@@ -52,7 +57,7 @@ DeletePlayer::DeletePlayer(PlayerLibrary& library, Password& prompt, HelpHook he
 void DeletePlayer::Execute() {
     // A damaged file still shows the players read before the damage.
     RunGuarded(this, [this] { library_.LoadPlayerLibrary(lines_, LibraryFilter::AllPlayers); });
-    ShowLines(*list_, lines_);
+    ShowListedPlayers(*list_, library_.Records());
     list_->setFocus();
     RunModal(*this);
 }

@@ -3,6 +3,7 @@
 // password first. It stays open for further deletions.
 
 #include <QDialog>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ class Password;
 
 // Fills a list widget with the lines of a library list.
 void ShowLines(QListWidget& list, const std::vector<std::string>& lines);
+// Fills a list widget with players as the whole library lists them, in the interface language.
+void ShowListedPlayers(QListWidget& list, std::span<const TPlayerRecord> players);
 
 // Deletes the player at position of the whole library as DeleteAskingPassword does, and shows in
 // window what came of it: the list of lines after the deletion, or the file's error. A wrong

@@ -207,15 +207,14 @@ void NewGameDialog::ReloadLibraryList() {
     try {
         library_.LoadPlayerLibrary(libraryLines_, LibraryFilter::AllPlayers);
     } catch (...) {
-        ShowLines(*libraryList_, libraryLines_);  // the players read before the damage
+        ShowListedPlayers(*libraryList_, library_.Records());  // the players read before the damage
         throw;
     }
-    ShowLines(*libraryList_, libraryLines_);
+    ShowListedPlayers(*libraryList_, library_.Records());
 }
 
 void NewGameDialog::ShowLineup() {
-    playersToPlay_->clear();
-    for (const std::string& line : lineup_.Lines()) playersToPlay_->addItem(FromAnsi(line));
+    ShowListedPlayers(*playersToPlay_, lineup_.Players());
 }
 
 void NewGameDialog::ShowStep(int step) {

@@ -2,19 +2,30 @@
 // placeholder, and a running main window changes its language at once.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QMenu>
+#include <QLabel>
+#include <QListWidget>
+#include <QMap>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabWidget>
 #include <QXmlStreamReader>
 
+#include "cardsets/ui/CardSetWindows.h"
+#include "cardsets/ui/NewSet.h"
+#include "players/PlayerLibrary.h"
 #include "settings/LanguageSetting.h"
 #include "engine/GameTexts.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/ScriptedMessages.h"
+#include "tests/support/ScriptedModal.h"
 
 using namespace velmora;
 using velmora::testing::AppTest;
@@ -135,6 +146,78 @@ TEST_F(LanguageTest, AGameSentenceFollowsTheLanguageWithItsCountAndTheChoiceIsKe
     w.close();
     Choose(w, "Language_en");
     EXPECT_EQ(LanguageSetting::Read(folder.Path()).Code, "fr");
+}
+
+// The library's lines come from the core; the computer's mark follows the language all the same.
+TEST_F(LanguageTest, TheLibraryListsMarkAComputerPlayerInTheLanguageShown) {
+    PlayerLibrary library(folder.Path());
+    ASSERT_TRUE(library.AppendPlayer({"Ann", "", false, true, 5}).Empty());
+    ASSERT_TRUE(library.AppendPlayer({"Robo", "", false, false, 5}).Empty());
+    MainWindow& w = Open();
+    fakes::ScriptedModal modal;
+    QStringList shown;
+    const auto readList = [&](QDialog& dialog) {
+        shown.clear();
+        const auto* list = dialog.findChild<QListWidget*>("ListBox2");
+        for (int row = 0; list != nullptr && row < list->count(); ++row) shown << list->item(row)->text();
+    };
+    for (const auto& [language, expected] : {std::pair{"Language_de", "Robo (Computer)"},
+                                             std::pair{"Language_fr", "Robo (ordinateur)"},
+                                             std::pair{"Language_en", "Robo (computer)"}}) {
+        Choose(w, language);
+        modal.Then(readList);
+        w.Menu().DeletePlayer1->trigger();
+        EXPECT_EQ(shown, (QStringList{"Ann", expected})) << language;
+    }
+}
+
+// The access key of a caption, lower-cased, or nothing ("&&" is a plain ampersand).
+QString AccessKey(const QString& caption) {
+    static const QRegularExpression pattern("&([^&])");
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(QString(caption).remove("&&")))
+        return match.captured(1).toLower();
+    return {};
+}
+
+// The wizard's places are fixed; what a language makes longer must still show whole, and an access key
+// must reach one control of the page in view and not the first of two.
+TEST_F(LanguageTest, TheWizardShowsEveryCaptionWholeAndEachAccessKeyOnceAPageInEachLanguage) {
+    MainWindow& w = Open();
+    NewSet& wizard = w.CardWindows().NewSetWindow();
+    auto* pages = wizard.findChild<QTabWidget*>("PageControl1");
+    ASSERT_NE(pages, nullptr);
+    for (const char* language : {"Language_de", "Language_fr", "Language_es", "Language_en"}) {
+        Choose(w, language);
+        for (const QPushButton* button : wizard.findChildren<QPushButton*>()) {
+            // A push button's size hint has a floor of its own; the caption wants its width and the frame's.
+            const int caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+            EXPECT_GE(button->width(), caption + 4) << language << " " << button->text().toStdString();
+        }
+        for (const QLabel* label : wizard.findChildren<QLabel*>()) {
+            if (label->wordWrap()) continue;
+            EXPECT_GE(label->width(), label->sizeHint().width()) << language << " " << label->text().toStdString();
+        }
+        // English keeps the original's captions, where Cancel and Clear share their key on the cards page.
+        for (int page = 0; page < pages->count() && language != std::string("Language_en"); ++page) {
+            pages->setCurrentIndex(page);
+            QMap<QString, QString> keys;
+            for (const QWidget* widget : wizard.findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<const QAbstractButton*>(widget);
+                const auto* label = qobject_cast<const QLabel*>(widget);
+                const auto* group = qobject_cast<const QGroupBox*>(widget);
+                const QString caption = button                  ? button->text()
+                                        : group                 ? group->title()
+                                        : label && label->buddy() ? label->text()
+                                                                  : QString();
+                const QString key = AccessKey(caption);
+                if (key.isEmpty() || !widget->isVisibleTo(&wizard)) continue;
+                EXPECT_FALSE(keys.contains(key)) << language << " page " << page + 1 << ": " << caption.toStdString()
+                                                 << " and " << keys.value(key).toStdString();
+                keys.insert(key, caption);
+            }
+        }
+        pages->setCurrentIndex(0);
+    }
 }
 
 }  // namespace
